@@ -1,0 +1,44 @@
+# The two commands of the README: `make run` and `make test`. Each installs what is missing,
+# configures, builds and then runs Norrid or every test.
+PRESET ?= default
+BUILD := build
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build deps deps-test configure format check-format bench sanitize clean
+
+deps:
+	scripts/install-deps.sh run
+
+deps-test:
+	scripts/install-deps.sh test
+
+configure:
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: deps
+	$(MAKE) build
+	$(BUILD)/src/shell/norrid
+
+test: deps-test
+	$(MAKE) build
+	ctest --preset $(PRESET) -j $(JOBS)
+
+bench: deps-test
+	$(MAKE) build
+	scripts/run-benchmarks.sh $(BUILD)
+
+sanitize: deps-test
+	$(MAKE) build PRESET=sanitize BUILD=build-sanitize
+	ctest --preset sanitize -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+check-format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf build build-sanitize

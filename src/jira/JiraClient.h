@@ -1,0 +1,33 @@
+#pragma once
+
+#include "jira/JiraConfig.h"
+#include "jira/JiraResult.h"
+#include "jira/QuickFilter.h"
+#include "jira/ReviewIssue.h"
+
+#include <QCoroTask>
+#include <QList>
+#include <QUrl>
+#include <optional>
+
+// Talks to one Jira Cloud site with one configuration. Stateless: callers build one when they need
+// it. The fetches copy the configuration when they start, so the client may go away while they run.
+class JiraClient
+{
+public:
+    explicit JiraClient(JiraConfig config);
+
+    const JiraConfig &config() const { return m_config; }
+
+    // The board's page in the browser; none when the composed text is not a valid URL.
+    std::optional<QUrl> boardURL() const;
+
+    // The cards in the watched status, in the order Jira sent them.
+    QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssues() const;
+
+    // Every quick filter of the board, across all pages.
+    QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFilters() const;
+
+private:
+    JiraConfig m_config;
+};

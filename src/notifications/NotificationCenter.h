@@ -1,0 +1,32 @@
+#pragma once
+
+#include "notifications/NotificationRequest.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// The desktop's notification service, as the notification manager uses it.
+class NotificationCenter : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Authorization { notDetermined, denied, authorized };
+
+    using QueryCallback = std::function<void(Authorization)>;
+
+    using QObject::QObject;
+
+    // Shows the request at once; a request with the identifier of an earlier one replaces it.
+    virtual void add(const NotificationRequest &request) = 0;
+    // Removes a delivered notification by its request identifier.
+    virtual void remove(const QString &identifier) = 0;
+    // Answers later, on the main thread, whether notifications can be shown.
+    virtual void queryAuthorization(QueryCallback callback) = 0;
+
+Q_SIGNALS:
+    // The user clicked a notification; userInfo is that of its request.
+    void clicked(const QMap<QString, QString> &userInfo);
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <optional>
+
+// One notification as Norrid composes it, independent of the desktop that shows it.
+struct NotificationRequest
+{
+    QString identifier;
+    QString title;
+    QString subtitle; // empty: none
+    QString body;
+    // The sound to play: none is silent, an empty name is the desktop's default sound, any other
+    // name is one of Norrid's own sound files.
+    std::optional<QString> sound;
+    QString threadIdentifier;
+    QString attachmentPath; // a picture file; empty: none
+    QMap<QString, QString> userInfo;
+
+    friend bool operator==(const NotificationRequest &, const NotificationRequest &) = default;
+};
