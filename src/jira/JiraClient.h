@@ -15,6 +15,10 @@
 class JiraClient
 {
 public:
+    // Jira sends at most 50 quick filters a page, so this bound allows 10,000 of them; it only
+    // stops a server that keeps answering "not the last page" with new values.
+    static constexpr int maximumQuickFilterPages = 200;
+
     explicit JiraClient(JiraConfig config);
 
     const JiraConfig &config() const { return m_config; }

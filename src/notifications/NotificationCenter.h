@@ -7,15 +7,23 @@
 #include <QString>
 #include <functional>
 
-// The desktop's notification service, as the notification manager uses it.
+// The desktop's notification service, as the notification manager uses it. Every answer comes
+// later, on the main thread; nothing here blocks.
 class NotificationCenter : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class Authorization { notDetermined, denied, authorized };
+    enum class Authorization
+    {
+        notDetermined,
+        denied,
+        authorized
+    };
 
     using QueryCallback = std::function<void(Authorization)>;
+    // Called with the service's error text, or with an empty text when it answered.
+    using RequestCallback = std::function<void(const QString &error)>;
 
     using QObject::QObject;
 
@@ -23,7 +31,9 @@ public:
     virtual void add(const NotificationRequest &request) = 0;
     // Removes a delivered notification by its request identifier.
     virtual void remove(const QString &identifier) = 0;
-    // Answers later, on the main thread, whether notifications can be shown.
+    // Asks the service for permission to show notifications and play sounds.
+    virtual void requestAuthorization(RequestCallback callback) = 0;
+    // Answers whether notifications can be shown now.
     virtual void queryAuthorization(QueryCallback callback) = 0;
 
 Q_SIGNALS:

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "jira/ReviewIssue.h"
+#include "notifications/NotificationRequest.h"
 
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -10,7 +12,6 @@
 
 class AppSettings;
 class NotificationCenter;
-struct NotificationRequest;
 
 // Composes Norrid's four kinds of notification, posts them through a NotificationCenter, and
 // handles a click on one of them.
@@ -21,6 +22,7 @@ class NotificationManager : public QObject
 
 public:
     static const QStringList soundOptions;
+    static const QString updateIdentifier; // "norrid-update"
 
     // The manager of the process, posting to the desktop's notification service.
     static NotificationManager &shared();
@@ -33,6 +35,11 @@ public:
     std::function<void()> onUpdateNotificationClick;
     // Opens a link from a clicked notification; the desktop's browser unless a test replaces it.
     std::function<void(const QUrl &)> openURL;
+    // Starts a program without a shell; QProcess::startDetached unless a test replaces it.
+    std::function<bool(const QString &program, const QStringList &arguments)> startProgram;
+    // The picture shown in card, batch and test notifications; empty: none. The shipped
+    // notification-icon.png unless a test replaces it.
+    QString attachmentPath;
 
     void requestAuthorization();
     void refreshAuthorizationStatus();
@@ -42,8 +49,12 @@ public:
     void notifyUpdateAvailable(const QString &version);
     void removeUpdateNotification();
     Q_INVOKABLE void sendTest(const QString &soundName);
-    Q_INVOKABLE void openNotificationSettings();
+    // Opens the desktop's notification settings; false (and a log line) when no settings program
+    // of a known desktop is installed.
+    Q_INVOKABLE bool openNotificationSettings();
 
+    // "None": silent; "Default" or empty: the desktop's default sound (an empty name); any other
+    // name: Norrid's sound file of that name.
     static std::optional<QString> sound(const QString &name);
 
 Q_SIGNALS:
@@ -52,6 +63,7 @@ Q_SIGNALS:
 private:
     void deliver(NotificationRequest request, const QString &idBase, const std::optional<QString> &soundName);
     void handleClick(const QMap<QString, QString> &userInfo);
+    void setAuthorizationDenied(bool denied);
 
     AppSettings &m_settings;
     NotificationCenter &m_center;

@@ -15,6 +15,8 @@ struct NotificationRequest
     // name is one of Norrid's own sound files.
     std::optional<QString> sound;
     QString threadIdentifier;
+    // What the notification is about, for servers that sort or filter by it ("x-norrid.card", …).
+    QString category;
     QString attachmentPath; // a picture file; empty: none
     QMap<QString, QString> userInfo;
 

@@ -1,14 +1,21 @@
 #pragma once
 
 #include "jira/JiraConfig.h"
+#include "settings/Keychain.h"
 
+#include <QElapsedTimer>
 #include <QObject>
-#include <QSettings>
 #include <QString>
-#include <memory>
+#include <QVariant>
+#include <chrono>
 
 // Every user setting, kept in memory and written through to storage on every assignment (also of
-// an equal value). The seven ordinary settings live in QSettings; the token lives in the keyring.
+// an equal value), with a change signal on every assignment. The seven ordinary settings live in an
+// INI file (QSettings); the API token lives only in the system keyring.
+//
+// A keyring that is locked or not running when the token is needed is not taken for a deleted
+// token: the stored item stays untouched, the token reads as empty meanwhile, and the keyring is
+// asked again the next time the token is needed, so the user is connected once it is unlocked.
 class AppSettings : public QObject
 {
     Q_OBJECT
@@ -20,10 +27,17 @@ class AppSettings : public QObject
     Q_PROPERTY(qint64 pollInterval READ pollInterval WRITE setPollInterval NOTIFY pollIntervalChanged)
     Q_PROPERTY(QString notificationSound READ notificationSound WRITE setNotificationSound NOTIFY
                    notificationSoundChanged)
+    Q_PROPERTY(QString token READ token WRITE setToken NOTIFY tokenChanged)
+    Q_PROPERTY(bool tokenUnavailable READ tokenUnavailable NOTIFY tokenUnavailableChanged)
+    Q_PROPERTY(QString tokenProblem READ tokenProblem NOTIFY tokenUnavailableChanged)
+    Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
 
 public:
-    // The store of the process, over the user's settings file and keyring; created on first use.
+    // The store of the process, over defaultFileName() and the user's keyring; created on first use.
     static AppSettings &shared();
+
+    // $XDG_CONFIG_HOME/norrid/Norrid.conf (~/.config/norrid/Norrid.conf when the variable is unset).
+    static QString defaultFileName();
 
     // A store over the given settings file (tests and tools). The application uses shared().
     explicit AppSettings(const QString &settingsFile, QObject *parent = nullptr);
@@ -36,6 +50,7 @@ public:
     QString extraJQL() const { return m_extraJQL; }
     qint64 pollInterval() const { return m_pollInterval; }
     QString notificationSound() const { return m_notificationSound; }
+    // Asks the keyring again first when it could not be used before (at most once per retry interval).
     QString token() const;
 
     void setSiteURL(const QString &value);
@@ -45,13 +60,27 @@ public:
     void setExtraJQL(const QString &value);
     void setPollInterval(qint64 value);
     void setNotificationSound(const QString &value);
+    // Empty text deletes the keyring item, anything else replaces it.
     void setToken(const QString &value);
 
     JiraConfig jiraConfig() const;
     bool isConfigured() const;
 
+    // True while the keyring is locked or unreachable and the token is still to be read or stored.
+    bool tokenUnavailable() const { return m_pending != Pending::None; }
+    // What the user should know about it, as a sentence; empty when the keyring is fine.
+    QString tokenProblem() const;
+    // Asks the keyring again at once, e.g. when the user says it is unlocked now.
+    void retryKeyring();
+    // The least time between two automatic attempts while the keyring is unavailable (default 10 s),
+    // so one poll or a burst of reads cannot raise one unlock prompt after another.
+    void setKeyringRetryInterval(std::chrono::milliseconds interval);
+
+    // Why the last write of an ordinary setting failed, as a sentence; empty after a good write.
+    QString saveProblem() const { return m_saveProblem; }
+
     // Where the ordinary settings are kept.
-    QString fileName() const;
+    QString fileName() const { return m_fileName; }
 
 Q_SIGNALS:
     void siteURLChanged();
@@ -62,9 +91,32 @@ Q_SIGNALS:
     void pollIntervalChanged();
     void notificationSoundChanged();
     void tokenChanged();
+    void tokenUnavailableChanged();
+    void saveProblemChanged();
 
 private:
-    std::unique_ptr<QSettings> m_store;
+    // What is still owed to the keyring because it could not be used.
+    enum class Pending
+    {
+        None,
+        Read,
+        Save,
+        Remove
+    };
+    struct DeferTokenRead
+    {
+    };
+
+    // Loads the ordinary settings only; the token is read by the caller.
+    AppSettings(const QString &settingsFile, DeferTokenRead, QObject *parent = nullptr);
+
+    void load();
+    void persist(const QString &key, const QVariant &value);
+    void setSaveProblem(const QString &problem);
+    void syncToken() const;
+    void runKeyring(Pending operation) const;
+
+    QString m_fileName;
     QString m_siteURL;
     QString m_email;
     QString m_boardId;
@@ -72,6 +124,13 @@ private:
     QString m_extraJQL;
     qint64 m_pollInterval = 60;
     QString m_notificationSound;
+    QString m_saveProblem;
+
+    // The token and its keyring state change inside const reads, when an owed read or write of the
+    // keyring finally succeeds.
     mutable QString m_token;
-    mutable bool m_tokenNeedsReading = false; // the keyring could not be read yet
+    mutable Pending m_pending = Pending::None;
+    mutable Keychain::Status m_keyringStatus = Keychain::Status::Ok;
+    mutable QElapsedTimer m_lastKeyringAttempt;
+    std::chrono::milliseconds m_retryInterval{10000};
 };

@@ -1,14 +1,15 @@
-#include "BuildInfo.h"
+#include "notifications/NotificationManager.h"
+#include "settings/AppSettings.h"
+#include "shell/AppDelegate.h"
+#include "shell/ApplicationSetup.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Norrid"));
-    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::shortVersion));
-    QApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::applicationId));
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    ApplicationSetup::configure(app);
+    AppDelegate delegate(AppSettings::shared(), NotificationManager::shared());
+    delegate.applicationDidFinishLaunching();
     return QApplication::exec();
 }

@@ -1,0 +1,116 @@
+#include "jira/JiraClient.h"
+
+#include "jira/JiraDocuments.h"
+#include "jira/JiraRequest.h"
+
+#include <utility>
+
+namespace {
+
+QString trimmedOfWhitespaceAndNewlines(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).isSpace())
+        ++begin;
+    while (end > begin && text.at(end - 1).isSpace())
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// status = "<name>" with only the double quotes escaped, then the extra filter in parentheses.
+QString reviewJQL(const JiraConfig &config)
+{
+    QString name = config.statusName;
+    name.replace(u'"', QStringLiteral("\\\""));
+    QString jql = QStringLiteral("status = \"") + name + u'"';
+    const QString extra = trimmedOfWhitespaceAndNewlines(config.extraJQL);
+    if (!extra.isEmpty())
+        jql += QStringLiteral(" AND (") + extra + u')';
+    return jql;
+}
+
+QString boardPath(const JiraConfig &config, QStringView leaf)
+{
+    return QStringLiteral("/rest/agile/1.0/board/") + config.boardId + u'/' + leaf.toString();
+}
+
+// One GET decoded as the document `decode` reads.
+template<typename Document>
+QCoro::Task<JiraResult<Document>> getJSON(JiraConfig config, QString path, JiraRequest::QueryItems query,
+                                         JiraResult<Document> (*decode)(const QByteArray &))
+{
+    JiraResult<QByteArray> body = co_await JiraRequest::get(std::move(config), std::move(path), std::move(query));
+    if (!body.ok())
+        co_return body.error();
+    co_return decode(body.value());
+}
+
+// Free coroutines taking the configuration by value: the copy lives in the coroutine frame, so the
+// client that started them may be destroyed while they wait.
+QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(JiraConfig config)
+{
+    JiraRequest::QueryItems query{{QStringLiteral("jql"), reviewJQL(config)},
+                                  {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")},
+                                  {QStringLiteral("maxResults"), QStringLiteral("100")}};
+    const QString path = boardPath(config, u"issue");
+    auto response = co_await getJSON(std::move(config), path, std::move(query), &JiraDocuments::decodeBoardIssues);
+    if (!response.ok())
+        co_return response.error();
+    QList<ReviewIssue> issues;
+    issues.reserve(response.value().issues.size());
+    for (const RawIssue &raw : std::as_const(response.value().issues))
+        issues.append(raw.toReviewIssue());
+    co_return issues;
+}
+
+QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig config)
+{
+    const QString path = boardPath(config, u"quickfilter");
+    QList<QuickFilter> filters;
+    QList<QuickFilter> previousPage;
+    for (int page = 0;; ++page) {
+        if (page == JiraClient::maximumQuickFilterPages)
+            co_return JiraError::decoding(
+                QStringLiteral("the quick filters did not end after %1 pages").arg(page));
+        // The next offset is the count gathered so far, so shorter pages still get consecutive ones.
+        JiraRequest::QueryItems query{{QStringLiteral("startAt"), QString::number(filters.size())},
+                                      {QStringLiteral("maxResults"), QStringLiteral("50")}};
+        auto result = co_await getJSON(config, path, std::move(query), &JiraDocuments::decodeQuickFilterPage);
+        if (!result.ok())
+            co_return result.error();
+        QuickFilterPage &current = result.value();
+        // A server that ignores startAt answers every request with the first page.
+        if (page > 0 && !current.values.isEmpty() && current.values == previousPage)
+            co_return JiraError::decoding(
+                QStringLiteral("Jira sent the same page of quick filters twice (at %1)").arg(filters.size()));
+        filters += current.values;
+        if (current.isLast.value_or(true) || current.values.isEmpty())
+            co_return filters;
+        previousPage = std::move(current.values);
+    }
+}
+
+} // namespace
+
+JiraClient::JiraClient(JiraConfig config) : m_config(std::move(config)) {}
+
+std::optional<QUrl> JiraClient::boardURL() const
+{
+    const QString text = JiraRequest::trimmedSiteURL(m_config.siteURL)
+                         + QStringLiteral("/secure/RapidBoard.jspa?rapidView=") + m_config.boardId;
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid())
+        return std::nullopt;
+    return url;
+}
+
+QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues() const
+{
+    return fetchReviewIssuesWith(m_config);
+}
+
+QCoro::Task<JiraResult<QList<QuickFilter>>> JiraClient::fetchQuickFilters() const
+{
+    return fetchQuickFiltersWith(m_config);
+}

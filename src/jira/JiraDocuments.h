@@ -1,0 +1,54 @@
+#pragma once
+
+#include "jira/JiraResult.h"
+#include "jira/QuickFilter.h"
+#include "jira/ReviewIssue.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The two JSON documents Norrid reads from Jira's agile API, decoded strictly: a required member
+// that is missing, null or of another type fails the whole document, and so does an optional
+// member of another type. Members not listed here are ignored. A failure is a JiraError::decoding
+// whose message names the member, e.g. "issues[2].fields.summary is missing".
+
+struct RawAssignee
+{
+    std::optional<QString> displayName;
+};
+
+struct RawIssueFields
+{
+    QString summary;
+    std::optional<QString> updated;
+    std::optional<RawAssignee> assignee;
+};
+
+struct RawIssue
+{
+    QString key;
+    RawIssueFields fields;
+
+    // Never fails: an assignee without display name is none, an unreadable timestamp is none.
+    ReviewIssue toReviewIssue() const;
+};
+
+struct BoardIssuesResponse
+{
+    QList<RawIssue> issues;
+};
+
+struct QuickFilterPage
+{
+    QList<QuickFilter> values;
+    std::optional<bool> isLast;
+};
+
+namespace JiraDocuments {
+
+JiraResult<BoardIssuesResponse> decodeBoardIssues(const QByteArray &body);
+JiraResult<QuickFilterPage> decodeQuickFilterPage(const QByteArray &body);
+
+} // namespace JiraDocuments

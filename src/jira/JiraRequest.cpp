@@ -1,0 +1,238 @@
+#include "jira/JiraRequest.h"
+
+#include "jira/Network.h"
+
+#include <QCoroNetworkReply>
+#include <QMetaObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <memory>
+
+namespace {
+
+std::chrono::milliseconds transferTimeout = JiraRequest::defaultTransferTimeout;
+
+bool isHorizontalSpace(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
+
+// Deletes a reply that may still be running. The coroutine that owns it may be destroyed while it
+// waits, so every connection to the reply goes first: none may reach the dead frame afterwards.
+struct ReplyDisposer
+{
+    void operator()(QNetworkReply *reply) const
+    {
+        reply->disconnect();
+        if (reply->isRunning())
+            reply->abort();
+        reply->deleteLater();
+    }
+};
+using ReplyPointer = std::unique_ptr<QNetworkReply, ReplyDisposer>;
+
+// What one exchange gave: either a failure, or a status with the body (2xx) and a redirect target.
+struct Answer
+{
+    std::optional<JiraError> failure;
+    int status = 0;
+    QByteArray body;
+    QUrl location;
+};
+
+struct Download
+{
+    QByteArray body;
+    bool tooLarge = false;
+};
+
+bool isSuccess(int status) { return status >= 200 && status <= 299; }
+
+QString originOf(const QUrl &url)
+{
+    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment)
+        .toString();
+}
+
+bool sameOrigin(const QUrl &a, const QUrl &b)
+{
+    return a.scheme() == b.scheme() && a.host() == b.host() && a.port(443) == b.port(443);
+}
+
+JiraError tooLargeError()
+{
+    return JiraError::decoding(
+        QStringLiteral("the response is larger than %1 MiB").arg(JiraRequest::maximumBodySize / (1024 * 1024)));
+}
+
+// The only abort that is not ours is Qt's transfer timeout, which it reports as "Operation
+// canceled"; the user should read that the request timed out.
+JiraError transportError(const QNetworkReply &reply)
+{
+    switch (reply.error()) {
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TimeoutError:
+        return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+    default:
+        return JiraError::transport(reply.errorString());
+    }
+}
+
+void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
+{
+    if (download.tooLarge || size <= JiraRequest::maximumBodySize)
+        return;
+    download.tooLarge = true;
+    // Queued: aborting inside the reply's own signal would resume the waiting coroutine in the
+    // middle of this handler.
+    QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+}
+
+// Sends one GET and waits for all of it, reading the body as it arrives so an oversized one is cut
+// off early instead of being buffered whole.
+QCoro::Task<Answer> exchange(const QNetworkRequest &request)
+{
+    ReplyPointer reply(Network::shared().get(request));
+    Download download;
+    QNetworkReply *raw = reply.get();
+    QObject::connect(raw, &QNetworkReply::metaDataChanged, raw, [raw, &download] {
+        const QVariant length = raw->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid())
+            stopWhenTooLarge(raw, download, length.toLongLong());
+    });
+    QObject::connect(raw, &QNetworkReply::readyRead, raw, [raw, &download] {
+        if (download.tooLarge)
+            return;
+        download.body += raw->readAll();
+        stopWhenTooLarge(raw, download, download.body.size());
+    });
+
+    co_await raw;
+    if (!download.tooLarge && raw->isOpen())
+        download.body += raw->readAll();
+    stopWhenTooLarge(raw, download, download.body.size());
+
+    const QVariant statusAttribute = raw->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QNetworkReply::NetworkError error = raw->error();
+    Answer answer;
+    if (!statusAttribute.isValid()) {
+        answer.failure = error == QNetworkReply::NoError
+                             ? JiraError::transport(QStringLiteral("No HTTP response from Jira."))
+                             : transportError(*raw);
+        co_return answer;
+    }
+    answer.status = statusAttribute.toInt();
+    if (isSuccess(answer.status)) {
+        // A 2xx whose body did not arrive whole is no answer at all.
+        if (download.tooLarge)
+            answer.failure = tooLargeError();
+        else if (error != QNetworkReply::NoError)
+            answer.failure = transportError(*raw);
+        else
+            answer.body = std::move(download.body);
+        co_return answer;
+    }
+    const QUrl location = QUrl::fromEncoded(raw->rawHeader("Location"), QUrl::StrictMode);
+    if (location.isValid() && !location.isEmpty())
+        answer.location = request.url().resolved(location);
+    co_return answer;
+}
+
+bool isFollowedRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+QNetworkRequest makeRequest(const QUrl &url, const JiraConfig &config)
+{
+    QNetworkRequest request(url);
+    const QByteArray credentials = (config.email + u':' + config.token).toUtf8().toBase64();
+    request.setRawHeader("Authorization", "Basic " + credentials);
+    request.setRawHeader("Accept", "application/json");
+    request.setTransferTimeout(static_cast<int>(transferTimeout.count()));
+    // Qt would otherwise carry the Authorization header to any https origin a server names.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    return request;
+}
+
+// Whether the credentials may follow a redirect, and the error when they may not.
+std::optional<JiraError> refuseRedirect(const QUrl &from, const QUrl &to)
+{
+    if (!to.isValid() || to.scheme() != u"https")
+        return JiraError::transport(
+            QStringLiteral("Jira redirected the request to an address that is not secure (%1). Norrid sends "
+                           "your credentials over HTTPS only.")
+                .arg(originOf(to)));
+    if (!sameOrigin(from, to))
+        return JiraError::transport(QStringLiteral("Jira redirected the request to another site (%1). If "
+                                                   "your Jira site has moved, enter its new address.")
+                                        .arg(originOf(to)));
+    return std::nullopt;
+}
+
+} // namespace
+
+QString JiraRequest::trimmedSiteURL(const QString &siteURL)
+{
+    qsizetype begin = 0;
+    qsizetype end = siteURL.size();
+    while (begin < end && isHorizontalSpace(siteURL.at(begin)))
+        ++begin;
+    while (end > begin && isHorizontalSpace(siteURL.at(end - 1)))
+        --end;
+    return siteURL.mid(begin, end - begin);
+}
+
+std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QString &path, const QueryItems &query)
+{
+    QUrl url(trimmedSite, QUrl::StrictMode);
+    // Credentials go over HTTPS only, whatever the stored address says.
+    if (!url.isValid() || url.scheme() != u"https" || url.host().isEmpty())
+        return std::nullopt;
+    url.setUserInfo({});
+    url.setFragment({});
+    url.setPath(path, QUrl::DecodedMode);
+    QByteArray encoded;
+    for (const auto &[name, value] : query) {
+        if (!encoded.isEmpty())
+            encoded += '&';
+        encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
+    }
+    url.setQuery(QString::fromLatin1(encoded), QUrl::StrictMode);
+    if (!url.isValid())
+        return std::nullopt;
+    return url;
+}
+
+QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString path, QueryItems query)
+{
+    const QString site = trimmedSiteURL(config.siteURL);
+    if (config.email.isEmpty() || config.token.isEmpty() || site.isEmpty())
+        co_return JiraError::notConfigured();
+    const std::optional<QUrl> url = composeURL(site, path, query);
+    if (!url)
+        co_return JiraError::badURL();
+
+    QNetworkRequest request = makeRequest(*url, config);
+    for (int redirects = 0;; ++redirects) {
+        Answer answer = co_await exchange(request);
+        if (answer.failure)
+            co_return *answer.failure;
+        if (isFollowedRedirect(answer.status) && !answer.location.isEmpty()) {
+            if (const auto refusal = refuseRedirect(request.url(), answer.location))
+                co_return *refusal;
+            if (redirects == maximumRedirects)
+                co_return JiraError::transport(QStringLiteral("Jira redirected the request too many times."));
+            request.setUrl(answer.location);
+            continue;
+        }
+        if (answer.status == 401 || answer.status == 403)
+            co_return JiraError::unauthorized();
+        if (!isSuccess(answer.status))
+            co_return JiraError::http(answer.status);
+        co_return std::move(answer.body);
+    }
+}
+
+void JiraRequest::setTransferTimeoutForTesting(std::chrono::milliseconds timeout)
+{
+    transferTimeout = timeout.count() > 0 ? timeout : defaultTransferTimeout;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "jira/JiraConfig.h"
+#include "jira/JiraResult.h"
+
+#include <QByteArray>
+#include <QCoroTask>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <chrono>
+#include <optional>
+#include <utility>
+
+// One authenticated GET against the Jira site of a configuration: it checks the configuration,
+// composes the URL, sends the credentials, follows redirects that stay on the same HTTPS origin,
+// classifies the answer and hands back the body of a 2xx response. Used by JiraClient only.
+namespace JiraRequest {
+
+using QueryItems = QList<std::pair<QString, QString>>;
+
+// A body larger than this is not read to the end; the request fails instead.
+inline constexpr qint64 maximumBodySize = 4 * 1024 * 1024;
+// Jira Cloud answers directly; a chain longer than this is a misconfigured site.
+inline constexpr int maximumRedirects = 5;
+// Without a byte moving for this long, the request gives up.
+inline constexpr std::chrono::milliseconds defaultTransferTimeout{20000};
+
+// The text of the site URL without spaces and tabs around it (line breaks stay).
+QString trimmedSiteURL(const QString &siteURL);
+
+// The site's origin with `path` and `query`; none when the site URL does not parse, has no host or
+// is not https. The path is percent-encoded as a path ("/" stays); names and values are encoded so
+// that they reach Jira unchanged (a space is %20, "&", "#", "+" and "=" are escaped).
+std::optional<QUrl> composeURL(const QString &trimmedSite, const QString &path, const QueryItems &query);
+
+// The body of a 2xx answer, or the JiraError that stopped it. Takes its arguments by value so the
+// caller's objects may go away while the request runs.
+QCoro::Task<JiraResult<QByteArray>> get(JiraConfig config, QString path, QueryItems query);
+
+// Tests shorten the transfer timeout with this; zero restores the default.
+void setTransferTimeoutForTesting(std::chrono::milliseconds timeout);
+
+} // namespace JiraRequest

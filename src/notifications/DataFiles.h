@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Finds the files Norrid ships beside its executable (the notification picture, the sounds).
+namespace DataFiles {
+
+// The absolute path of an existing data file such as "sounds/Glass.oga", or an empty text when
+// none is installed. Looks in ../share/norrid beside the executable (a relocated install), then in
+// the XDG data directories, then, for a program run from the build tree, in the source resources.
+QString locate(const QString &relativePath);
+
+} // namespace DataFiles

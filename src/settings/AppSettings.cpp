@@ -1,0 +1,206 @@
+#include "settings/AppSettings.h"
+
+#include "settings/SystemLog.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kSiteURL = QStringLiteral("siteURL");
+const QString kEmail = QStringLiteral("email");
+const QString kBoardId = QStringLiteral("boardId");
+const QString kStatusName = QStringLiteral("statusName");
+const QString kExtraJQL = QStringLiteral("extraJQL");
+const QString kPollInterval = QStringLiteral("pollInterval");
+const QString kNotificationSound = QStringLiteral("notificationSound");
+
+constexpr qint64 kDefaultPollInterval = 60;
+
+// Only text counts as text: QSettings turns a hand-edited "a, b" into a list, and a list, a byte
+// array or any other kind yields the default like a missing key.
+QString readText(const QSettings &store, const QString &key, const QString &fallback = {})
+{
+    const QVariant value = store.value(key);
+    return value.typeId() == QMetaType::QString ? value.toString() : fallback;
+}
+
+// An INI file keeps numbers as text, so the text has to read as a whole number; anything else
+// (words, fractions, numbers beyond 64 bits) yields the default. No bounds apply here.
+qint64 readWholeNumber(const QSettings &store, const QString &key, qint64 fallback)
+{
+    const QVariant value = store.value(key);
+    bool ok = false;
+    qint64 number = 0;
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        number = value.toString().toLongLong(&ok);
+        break;
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        number = value.toLongLong(&ok);
+        break;
+    default:
+        break;
+    }
+    return ok ? number : fallback;
+}
+
+// QSettings says no more than "access error", so the file itself is asked what is wrong.
+QString describeWriteFailure(const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    if (file.isDir())
+        return QStringLiteral("%1 is a folder").arg(fileName);
+    if (file.exists() && !file.isReadable())
+        return QStringLiteral("%1 cannot be read").arg(fileName);
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("%1 is read-only").arg(fileName);
+    return QStringLiteral("%1 cannot be written").arg(fileName);
+}
+
+} // namespace
+
+AppSettings &AppSettings::shared()
+{
+    // Never destroyed: it lives as long as the process, and nothing is written at exit.
+    static AppSettings *const instance = new AppSettings(defaultFileName(), DeferTokenRead{});
+    // The keyring is read after the instance exists: the read runs a nested event loop, and an
+    // event in it that reaches shared() again must find the instance rather than deadlock in the
+    // initialisation of the static above.
+    static bool tokenRead = false;
+    if (!tokenRead) {
+        tokenRead = true;
+        instance->runKeyring(Pending::Read);
+    }
+    return *instance;
+}
+
+QString AppSettings::defaultFileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/norrid/Norrid.conf");
+}
+
+AppSettings::AppSettings(const QString &settingsFile, QObject *parent)
+    : AppSettings(settingsFile, DeferTokenRead{}, parent)
+{
+    runKeyring(Pending::Read);
+}
+
+AppSettings::AppSettings(const QString &settingsFile, DeferTokenRead, QObject *parent)
+    : QObject(parent), m_fileName(settingsFile)
+{
+    load();
+}
+
+AppSettings::~AppSettings() = default;
+
+void AppSettings::load()
+{
+    // Reading only: a QSettings that is never assigned to does not create or touch the file.
+    const QSettings store(m_fileName, QSettings::IniFormat);
+    m_siteURL = readText(store, kSiteURL);
+    m_email = readText(store, kEmail);
+    m_boardId = readText(store, kBoardId);
+    m_statusName = readText(store, kStatusName);
+    m_extraJQL = readText(store, kExtraJQL);
+    m_pollInterval = readWholeNumber(store, kPollInterval, kDefaultPollInterval);
+    m_notificationSound = readText(store, kNotificationSound, QStringLiteral("Default"));
+}
+
+void AppSettings::persist(const QString &key, const QVariant &value)
+{
+    // A store of its own for each write: QSettings keeps the first error it meets for the life of
+    // the object, and only a fresh one tells whether this write reached the disk. sync() writes at
+    // once, so a crash right after an assignment loses nothing.
+    QSettings store(m_fileName, QSettings::IniFormat);
+    store.setValue(key, value);
+    store.sync();
+    // A format error only means the old file was damaged; QSettings has written a clean one over it.
+    if (store.status() != QSettings::AccessError) {
+        setSaveProblem({});
+        return;
+    }
+    const QString description = describeWriteFailure(m_fileName);
+    SystemLog::write(QStringLiteral("settings save failed"), description);
+    setSaveProblem(QStringLiteral("The settings could not be saved: %1.").arg(description));
+}
+
+void AppSettings::setSaveProblem(const QString &problem)
+{
+    const bool changed = problem != m_saveProblem;
+    m_saveProblem = problem;
+    if (changed)
+        Q_EMIT saveProblemChanged();
+}
+
+void AppSettings::setSiteURL(const QString &value)
+{
+    m_siteURL = value;
+    persist(kSiteURL, value);
+    Q_EMIT siteURLChanged();
+}
+
+void AppSettings::setEmail(const QString &value)
+{
+    m_email = value;
+    persist(kEmail, value);
+    Q_EMIT emailChanged();
+}
+
+void AppSettings::setBoardId(const QString &value)
+{
+    m_boardId = value;
+    persist(kBoardId, value);
+    Q_EMIT boardIdChanged();
+}
+
+void AppSettings::setStatusName(const QString &value)
+{
+    m_statusName = value;
+    persist(kStatusName, value);
+    Q_EMIT statusNameChanged();
+}
+
+void AppSettings::setExtraJQL(const QString &value)
+{
+    m_extraJQL = value;
+    persist(kExtraJQL, value);
+    Q_EMIT extraJQLChanged();
+}
+
+void AppSettings::setPollInterval(qint64 value)
+{
+    m_pollInterval = value;
+    persist(kPollInterval, value);
+    Q_EMIT pollIntervalChanged();
+}
+
+void AppSettings::setNotificationSound(const QString &value)
+{
+    m_notificationSound = value;
+    persist(kNotificationSound, value);
+    Q_EMIT notificationSoundChanged();
+}
+
+JiraConfig AppSettings::jiraConfig() const
+{
+    JiraConfig config;
+    config.siteURL = JiraConfig::normalizeSiteURL(m_siteURL);
+    config.email = m_email;
+    config.token = token();
+    config.boardId = m_boardId;
+    config.statusName = m_statusName;
+    config.extraJQL = m_extraJQL;
+    return config;
+}
+
+bool AppSettings::isConfigured() const
+{
+    // In this order, so the keyring is asked only when the fields before the token are filled.
+    return !m_siteURL.isEmpty() && !m_email.isEmpty() && !token().isEmpty() && !m_boardId.isEmpty() &&
+           !m_statusName.isEmpty();
+}

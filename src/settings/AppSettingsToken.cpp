@@ -1,0 +1,120 @@
+// The token half of AppSettings: the keyring item of account "jira-token", and what is owed to the
+// keyring while it is locked or unreachable.
+#include "settings/AppSettings.h"
+
+#include "settings/SystemLog.h"
+
+#include <QMetaObject>
+
+namespace {
+
+const QString kTokenAccount = QStringLiteral("jira-token");
+
+} // namespace
+
+QString AppSettings::token() const
+{
+    syncToken();
+    return m_token;
+}
+
+void AppSettings::setToken(const QString &value)
+{
+    // Empty text while the stored token could not be read yet is not a deletion: the user never saw
+    // a token to clear (a settings form hands back the empty field it was shown), so the stored item
+    // stays and is still read once the keyring can be used.
+    if (value.isEmpty() && m_pending == Pending::Read) {
+        Q_EMIT tokenChanged();
+        return;
+    }
+    m_token = value;
+    runKeyring(value.isEmpty() ? Pending::Remove : Pending::Save);
+    Q_EMIT tokenChanged();
+}
+
+void AppSettings::retryKeyring()
+{
+    if (m_pending != Pending::None)
+        runKeyring(m_pending);
+}
+
+void AppSettings::setKeyringRetryInterval(std::chrono::milliseconds interval)
+{
+    m_retryInterval = interval;
+}
+
+void AppSettings::syncToken() const
+{
+    if (m_pending == Pending::None)
+        return;
+    if (m_lastKeyringAttempt.isValid() &&
+        std::chrono::milliseconds(m_lastKeyringAttempt.elapsed()) < m_retryInterval)
+        return;
+    runKeyring(m_pending);
+}
+
+void AppSettings::runKeyring(Pending operation) const
+{
+    const bool wasUnavailable = tokenUnavailable();
+    const QString before = m_token;
+    Keychain::Outcome outcome;
+    QString what;
+    switch (operation) {
+    case Pending::Read: {
+        what = QStringLiteral("token read failed");
+        const Keychain::Item item = Keychain::readItem(kTokenAccount);
+        outcome = {item.status, item.problem};
+        if (item.status == Keychain::Status::Ok)
+            m_token = item.value;
+        break;
+    }
+    case Pending::Save:
+        what = QStringLiteral("token save failed");
+        outcome = Keychain::save(m_token, kTokenAccount);
+        break;
+    case Pending::Remove:
+        what = QStringLiteral("token delete failed");
+        outcome = Keychain::remove(kTokenAccount);
+        break;
+    case Pending::None:
+        return;
+    }
+    m_lastKeyringAttempt.start();
+    m_keyringStatus = outcome.status;
+    m_pending = outcome.succeeded() ? Pending::None : operation;
+
+    // One line when the keyring stops being usable, not one per attempt while it stays so.
+    if (tokenUnavailable() && !wasUnavailable)
+        SystemLog::write(what, outcome.problem);
+
+    // These can happen inside a const read in the middle of someone else's work, so observers hear
+    // of them on a later turn of the event loop.
+    auto *self = const_cast<AppSettings *>(this);
+    if (tokenUnavailable() != wasUnavailable)
+        QMetaObject::invokeMethod(self, &AppSettings::tokenUnavailableChanged, Qt::QueuedConnection);
+    if (m_token != before)
+        QMetaObject::invokeMethod(self, &AppSettings::tokenChanged, Qt::QueuedConnection);
+}
+
+QString AppSettings::tokenProblem() const
+{
+    if (m_pending == Pending::None)
+        return {};
+    const QString cause = m_keyringStatus == Keychain::Status::Locked
+                              ? QStringLiteral("Your keyring is locked")
+                              : QStringLiteral("Norrid cannot reach your system keyring");
+    switch (m_pending) {
+    case Pending::Read:
+        return cause + QStringLiteral(", so the Jira API token cannot be read. Once the keyring is "
+                                      "unlocked, Norrid connects again without asking for the token.");
+    case Pending::Save:
+        return cause + QStringLiteral(", so the Jira API token is not stored yet. Norrid stores it "
+                                      "once the keyring is unlocked.");
+    case Pending::Remove:
+        return cause + QStringLiteral(", so the old Jira API token is still stored. Norrid removes "
+                                      "it once the keyring is unlocked.");
+    case Pending::None:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,62 @@
+#include "settings/SecretServiceProbe.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.secrets");
+const QString kServicePath = QStringLiteral("/org/freedesktop/secrets");
+const QString kServiceInterface = QStringLiteral("org.freedesktop.Secret.Service");
+
+// A local question to a running daemon: it answers at once or not at all.
+constexpr int kCallTimeoutMs = 2000;
+
+QDBusMessage call(const QString &path, const QString &interface, const QString &method,
+                  const QVariantList &arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, path, interface, method);
+    message.setArguments(arguments);
+    // Asking must not start a keyring daemon that nobody else started.
+    message.setAutoStartService(false);
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, kCallTimeoutMs);
+}
+
+} // namespace
+
+namespace SecretServiceProbe {
+
+bool hasLockedItem(const QMap<QString, QString> &attributes)
+{
+    static const QMetaType registered = qDBusRegisterMetaType<QMap<QString, QString>>();
+    Q_UNUSED(registered)
+    const QDBusMessage reply = call(kServicePath, kServiceInterface, QStringLiteral("SearchItems"),
+                                    {QVariant::fromValue(attributes)});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
+        return false;
+    const auto locked = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().at(1));
+    return !locked.isEmpty();
+}
+
+bool defaultCollectionLocked()
+{
+    const QDBusMessage alias =
+        call(kServicePath, kServiceInterface, QStringLiteral("ReadAlias"), {QStringLiteral("default")});
+    if (alias.type() != QDBusMessage::ReplyMessage || alias.arguments().size() != 1)
+        return false;
+    const QString collection = qdbus_cast<QDBusObjectPath>(alias.arguments().at(0)).path();
+    if (collection.isEmpty() || collection == QStringLiteral("/"))
+        return false;
+    const QDBusMessage locked =
+        call(collection, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+             {QStringLiteral("org.freedesktop.Secret.Collection"), QStringLiteral("Locked")});
+    if (locked.type() != QDBusMessage::ReplyMessage || locked.arguments().size() != 1)
+        return false;
+    return qdbus_cast<QDBusVariant>(locked.arguments().at(0)).variant().toBool();
+}
+
+} // namespace SecretServiceProbe

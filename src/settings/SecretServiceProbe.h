@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+// Asks the Secret Service on the session bus what QtKeychain cannot tell: whether an item exists
+// but is locked, and whether the collection that new items go to is locked. It never prompts, never
+// reads a secret and never starts a service that is not running.
+namespace SecretServiceProbe {
+
+// True when a locked item matches every attribute.
+bool hasLockedItem(const QMap<QString, QString> &attributes);
+
+// True when the collection behind the "default" alias exists and is locked.
+bool defaultCollectionLocked();
+
+} // namespace SecretServiceProbe

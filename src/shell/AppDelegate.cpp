@@ -1,0 +1,261 @@
+#include "shell/AppDelegate.h"
+
+#include "jira/JiraClient.h"
+#include "monitor/ReviewMonitor.h"
+#include "monitor/WakeWatcher.h"
+#include "notifications/NotificationManager.h"
+#include "settings/AppSettings.h"
+#include "shell/PopoverWindow.h"
+#include "shell/SettingsWindowController.h"
+#include "shell/StatusPresentation.h"
+#include "shell/TrayIcon.h"
+#include "updates/AppcastItem.h"
+#include "updates/Updater.h"
+#include "updates/UpdaterFactory.h"
+#include "views/PopoverContent.h"
+#include "views/PopoverMetrics.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+
+bool isWebLink(const QUrl &url)
+{
+    return url.isValid() && (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
+}
+
+StatusPresentation::StateKind presentationKind(ReviewMonitor::StateKind kind)
+{
+    switch (kind) {
+    case ReviewMonitor::StateKind::error:
+        return StatusPresentation::StateKind::error;
+    case ReviewMonitor::StateKind::needsSetup:
+        return StatusPresentation::StateKind::needsSetup;
+    case ReviewMonitor::StateKind::loading:
+        return StatusPresentation::StateKind::loading;
+    case ReviewMonitor::StateKind::ok:
+        return StatusPresentation::StateKind::ok;
+    }
+    return StatusPresentation::StateKind::needsSetup;
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(AppSettings &settings, NotificationManager &notifier, QObject *parent)
+    : QObject(parent), m_settings(settings), m_notifier(notifier)
+{
+    openURL = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+}
+
+AppDelegate::~AppDelegate() = default;
+
+ReviewMonitor &AppDelegate::monitor()
+{
+    if (!m_monitor)
+        m_monitor = std::make_unique<ReviewMonitor>(m_settings, m_notifier);
+    return *m_monitor;
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    m_updater = makeUpdater();
+    if (m_updater)
+        m_updater->setDelegate(this);
+
+    m_notifier.requestAuthorization();
+    QPointer<AppDelegate> self(this);
+    m_notifier.onUpdateNotificationClick = [self] {
+        if (self)
+            self->checkForUpdates();
+    };
+    m_notifier.openURL = [self](const QUrl &url) {
+        if (self)
+            self->open(url);
+    };
+
+    setupStatusItem();
+    setupPopover();
+    bindState();
+
+    m_wakeWatcher = std::make_unique<WakeWatcher>();
+    connect(m_wakeWatcher.get(), &WakeWatcher::woke, this, [this] { monitor().refreshNow(); });
+
+    monitor().start();
+}
+
+void AppDelegate::setupStatusItem()
+{
+    QPointer<AppDelegate> self(this);
+    auto weakly = [self](void (AppDelegate::*action)()) {
+        return [self, action] {
+            if (self)
+                (self.data()->*action)();
+        };
+    };
+    TrayIcon::Actions actions;
+    actions.showCards = weakly(&AppDelegate::togglePopover);
+    actions.refreshNow = [self] {
+        if (self)
+            self->monitor().refreshNow();
+    };
+    actions.openBoard = weakly(&AppDelegate::openBoard);
+    actions.openSettings = weakly(&AppDelegate::openSettings);
+    actions.checkForUpdates = weakly(&AppDelegate::checkForUpdates);
+    actions.quit = weakly(&AppDelegate::quit);
+    m_tray = std::make_unique<TrayIcon>(std::move(actions));
+    connect(m_tray.get(), &TrayIcon::clicked, this, &AppDelegate::togglePopover);
+    m_tray->setLook(StatusPresentation::look({StatusPresentation::StateKind::loading, {}, false,
+                                              m_settings.statusName()}));
+    m_tray->show();
+}
+
+void AppDelegate::setupPopover()
+{
+    m_popoverContent = std::make_unique<PopoverContent>(monitor(), m_notifier, m_updateState, m_settings);
+    QPointer<AppDelegate> self(this);
+    m_popoverContent->onInstallUpdate = [self] {
+        if (self)
+            self->checkForUpdates();
+    };
+    m_popoverContent->onOpenBoard = [self] {
+        if (self)
+            self->openBoard();
+    };
+    m_popoverContent->onOpenSettings = [self] {
+        if (self)
+            self->openSettings();
+    };
+    m_popoverContent->onQuit = [] { QCoreApplication::quit(); };
+    m_popoverContent->openURL = [self](const QUrl &url) {
+        if (self)
+            self->open(url);
+    };
+    m_popover = std::make_unique<PopoverWindow>(*m_popoverContent);
+    // Each opening asks again whether notifications are allowed, so the banner follows a change
+    // made in the desktop's settings meanwhile.
+    connect(m_popover.get(), &PopoverWindow::aboutToShow, this, [this] { m_notifier.refreshAuthorizationStatus(); });
+    updatePopoverSize();
+}
+
+void AppDelegate::bindState()
+{
+    // Each handler runs on a later turn of the event loop, once for the current value and then
+    // for every change, so it always reads the values as they are after the change.
+    auto deliver = [this](auto *sender, auto signal, void (AppDelegate::*handler)()) {
+        connect(sender, signal, this, handler, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection);
+    };
+    deliver(&monitor(), &ReviewMonitor::issuesChanged, &AppDelegate::showIssueCount);
+    deliver(&monitor(), &ReviewMonitor::stateChanged, &AppDelegate::refreshStatusButton);
+    deliver(&m_notifier, &NotificationManager::authorizationDeniedChanged, &AppDelegate::updatePopoverSize);
+    deliver(&m_updateState, &UpdateState::availableVersionChanged, &AppDelegate::refreshStatusButton);
+}
+
+void AppDelegate::showIssueCount()
+{
+    if (m_tray)
+        m_tray->setCount(monitor().issueCount());
+    updatePopoverSize();
+}
+
+void AppDelegate::refreshStatusButton()
+{
+    if (m_tray) {
+        const ReviewMonitor::State &state = monitor().state();
+        m_tray->setLook(StatusPresentation::look({presentationKind(state.kind), state.message,
+                                                  m_updateState.availableVersion().has_value(),
+                                                  m_settings.statusName()}));
+    }
+    updatePopoverSize();
+}
+
+void AppDelegate::updatePopoverSize()
+{
+    if (!m_popover)
+        return;
+    m_popover->setHeight(int(PopoverMetrics::height(monitor().issueCount(), m_notifier.authorizationDenied(),
+                                                    m_updateState.availableVersion().has_value())));
+}
+
+void AppDelegate::togglePopover()
+{
+    if (!m_popover || !m_tray)
+        return;
+    m_popover->toggle(m_tray->geometry());
+}
+
+void AppDelegate::openBoard()
+{
+    if (const auto url = JiraClient(m_settings.jiraConfig()).boardURL())
+        open(*url);
+}
+
+void AppDelegate::openSettings()
+{
+    if (m_popover)
+        m_popover->close();
+    if (!m_settingsWindow) {
+        QPointer<AppDelegate> self(this);
+        m_settingsWindow = std::make_unique<SettingsWindowController>(
+            m_settings, m_notifier, m_updater.get(),
+            [self] {
+                if (self)
+                    self->checkForUpdates();
+            },
+            [self] {
+                if (self)
+                    self->monitor().start();
+            });
+    }
+    m_settingsWindow->show();
+}
+
+void AppDelegate::checkForUpdates()
+{
+    if (m_popover)
+        m_popover->close();
+    if (m_updater)
+        m_updater->checkForUpdates();
+    else
+        showUpdatesComeFromPackageManager();
+}
+
+void AppDelegate::showUpdatesComeFromPackageManager()
+{
+    // A build without an update feed is a distribution's package: its updates come from there.
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Norrid"),
+                                QStringLiteral("Updates for Norrid come from your system's package manager."),
+                                QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    box->raise();
+    box->activateWindow();
+}
+
+void AppDelegate::quit() { QCoreApplication::quit(); }
+
+void AppDelegate::open(const QUrl &url)
+{
+    if (isWebLink(url) && openURL)
+        openURL(url);
+}
+
+bool AppDelegate::shouldHandleShowingScheduledUpdate(const AppcastItem &, bool immediateFocus)
+{
+    return immediateFocus;
+}
+
+void AppDelegate::willHandleShowingUpdate(bool, const AppcastItem &item, bool userInitiated)
+{
+    if (userInitiated)
+        return;
+    m_updateState.setAvailableVersion(item.displayVersion);
+    m_notifier.notifyUpdateAvailable(item.displayVersion);
+}
+
+void AppDelegate::didReceiveUserAttention(const AppcastItem &) { m_notifier.removeUpdateNotification(); }
+
+void AppDelegate::willFinishUpdateSession() { m_updateState.setAvailableVersion(std::nullopt); }

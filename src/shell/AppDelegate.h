@@ -1,0 +1,82 @@
+#pragma once
+
+#include "updates/UpdateState.h"
+#include "updates/UpdaterDelegate.h"
+
+#include <QObject>
+#include <QRect>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class AppSettings;
+class NotificationManager;
+class PopoverContent;
+class PopoverWindow;
+class ReviewMonitor;
+class SettingsWindowController;
+class TrayIcon;
+class Updater;
+class WakeWatcher;
+
+// Builds and owns Norrid's objects for the life of the process, runs the launch sequence and keeps
+// the tray icon and the popover in step with the monitor, the notifications and the updater.
+class AppDelegate : public QObject, public UpdaterDelegate
+{
+    Q_OBJECT
+
+public:
+    AppDelegate(AppSettings &settings, NotificationManager &notifier, QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    // The launch sequence; opens no window, also when nothing is configured yet.
+    void applicationDidFinishLaunching();
+
+    // Created on first use, then the same monitor for the life of the process.
+    ReviewMonitor &monitor();
+
+    void togglePopover();
+    void openBoard();
+    void openSettings();
+    void checkForUpdates();
+    void quit();
+
+    // Opens a link in the desktop's browser; tests replace it. Only https and http links get here.
+    std::function<void(const QUrl &)> openURL;
+
+    UpdateState &updateState() { return m_updateState; }
+    TrayIcon *trayIcon() const { return m_tray.get(); }
+    PopoverWindow *popover() const { return m_popover.get(); }
+    PopoverContent *popoverContent() const { return m_popoverContent.get(); }
+    SettingsWindowController *settingsWindow() const { return m_settingsWindow.get(); }
+    Updater *updater() const { return m_updater.get(); }
+
+    // UpdaterDelegate
+    bool supportsGentleScheduledUpdateReminders() const override { return true; }
+    bool shouldHandleShowingScheduledUpdate(const AppcastItem &item, bool immediateFocus) override;
+    void willHandleShowingUpdate(bool handleShowingUpdate, const AppcastItem &item,
+                                 bool userInitiated) override;
+    void didReceiveUserAttention(const AppcastItem &item) override;
+    void willFinishUpdateSession() override;
+
+private:
+    void setupStatusItem();
+    void setupPopover();
+    void bindState();
+    void refreshStatusButton();
+    void updatePopoverSize();
+    void showIssueCount();
+    void showUpdatesComeFromPackageManager();
+    void open(const QUrl &url);
+
+    AppSettings &m_settings;
+    NotificationManager &m_notifier;
+    UpdateState m_updateState;
+    std::unique_ptr<ReviewMonitor> m_monitor;
+    std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<PopoverContent> m_popoverContent;
+    std::unique_ptr<PopoverWindow> m_popover;
+    std::unique_ptr<SettingsWindowController> m_settingsWindow;
+    std::unique_ptr<WakeWatcher> m_wakeWatcher;
+};

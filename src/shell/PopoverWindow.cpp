@@ -1,0 +1,109 @@
+#include "shell/PopoverWindow.h"
+
+#include "shell/SymbolImageProvider.h"
+#include "views/PopoverContent.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QQmlEngine>
+#include <QQuickView>
+#include <QScreen>
+
+namespace {
+// A click on the tray icon first takes the focus from the open popover, which closes it, and then
+// arrives as a toggle; within this time after such a close the toggle must not reopen it.
+constexpr qint64 reopenGuardMilliseconds = 400;
+} // namespace
+
+PopoverWindow::PopoverWindow(PopoverContent &content, QObject *parent) : QObject(parent), m_content(content) {}
+
+PopoverWindow::~PopoverWindow() { delete m_view; }
+
+bool PopoverWindow::isShown() const { return m_view && m_view->isVisible(); }
+
+void PopoverWindow::toggle(const QRect &anchor)
+{
+    if (isShown()) {
+        close();
+        return;
+    }
+    if (m_sinceAutoClose.isValid() && m_sinceAutoClose.elapsed() < reopenGuardMilliseconds)
+        return;
+    show(anchor);
+}
+
+void PopoverWindow::show(const QRect &anchor)
+{
+    if (!m_view)
+        build();
+    Q_EMIT aboutToShow();
+    m_content.refreshTimes();
+    m_view->resize(width, m_height);
+    place(anchor);
+    m_view->show();
+    m_view->raise();
+    m_view->requestActivate();
+}
+
+void PopoverWindow::close()
+{
+    if (m_view)
+        m_view->hide();
+}
+
+void PopoverWindow::setHeight(int height)
+{
+    m_height = height;
+    if (m_view)
+        m_view->resize(width, height);
+}
+
+void PopoverWindow::build()
+{
+    m_view = new QQuickView;
+    m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    m_view->setTitle(QStringLiteral("Norrid"));
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+    m_view->setInitialProperties({{QStringLiteral("content"), QVariant::fromValue(&m_content)}});
+    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/PopoverView.qml")));
+    m_view->resize(width, m_height);
+
+    connect(m_view, &QWindow::activeChanged, this, [this] {
+        if (m_view->isVisible() && !m_view->isActive()) {
+            m_sinceAutoClose.start();
+            m_view->hide();
+        }
+    });
+    m_view->installEventFilter(this);
+}
+
+bool PopoverWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PopoverWindow::place(const QRect &anchor)
+{
+    const QPoint pointer = QCursor::pos();
+    const QPoint at = anchor.isValid() ? anchor.center() : pointer;
+    QScreen *screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+
+    // Below the icon when the panel is at the top, above it when the panel is at the bottom.
+    const QRect icon = anchor.isValid() ? anchor : QRect(pointer, QSize(1, 1));
+    const bool panelAtBottom = icon.center().y() > area.center().y();
+    int y = panelAtBottom ? icon.top() - m_height - 4 : icon.bottom() + 4;
+    int x = icon.center().x() - width / 2;
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() - width + 1));
+    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - m_height + 1));
+    m_view->setPosition(x, y);
+}

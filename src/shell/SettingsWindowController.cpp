@@ -1,0 +1,73 @@
+#include "shell/SettingsWindowController.h"
+
+#include "shell/SymbolImageProvider.h"
+#include "views/SettingsForm.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QQuickView>
+#include <QScreen>
+#include <utility>
+
+SettingsWindowController::SettingsWindowController(AppSettings &settings, NotificationManager &notifier,
+                                                   Updater *updater, std::function<void()> onCheckForUpdates,
+                                                   std::function<void()> onSave, QObject *parent)
+    : QObject(parent), m_form(new SettingsForm(settings, notifier, updater, this))
+{
+    m_form->onCheckForUpdates = std::move(onCheckForUpdates);
+    m_form->onSave = std::move(onSave);
+}
+
+// The view is no child of this object (a window has no QObject parent), so it goes here.
+SettingsWindowController::~SettingsWindowController()
+{
+    delete m_view;
+}
+
+bool SettingsWindowController::isShown() const
+{
+    return m_view && m_view->isVisible();
+}
+
+void SettingsWindowController::show()
+{
+    const bool appearing = !isShown();
+    if (!m_view)
+        build();
+    if (appearing)
+        m_form->appear();
+    m_view->show();
+    m_view->raise();
+    m_view->requestActivate();
+}
+
+void SettingsWindowController::hide()
+{
+    if (m_view)
+        m_view->hide();
+}
+
+void SettingsWindowController::build()
+{
+    m_view = new QQuickView;
+    m_view->setTitle(QStringLiteral("Norrid Settings"));
+    m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                     Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->setMinimumSize(size);
+    m_view->setMaximumSize(size);
+    m_view->resize(size);
+    m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+    m_view->setInitialProperties({{QStringLiteral("form"), QVariant::fromValue(m_form)}});
+    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/SettingsView.qml")));
+
+    // Ctrl+Q quits from any of Norrid's windows.
+    connect(m_view->engine(), &QQmlEngine::quit, QCoreApplication::instance(), &QCoreApplication::quit,
+            Qt::QueuedConnection);
+
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        m_view->setPosition(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}

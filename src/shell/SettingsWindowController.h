@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+#include <functional>
+
+class AppSettings;
+class NotificationManager;
+class QQuickView;
+class SettingsForm;
+class Updater;
+
+// Owns the settings window, "Norrid Settings": built the first time it is shown, then kept for the
+// life of the process. Closing it only hides it; the next show() brings back the same window.
+class SettingsWindowController : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize size{480, 680};
+
+    SettingsWindowController(AppSettings &settings, NotificationManager &notifier, Updater *updater,
+                             std::function<void()> onCheckForUpdates, std::function<void()> onSave,
+                             QObject *parent = nullptr);
+    ~SettingsWindowController() override;
+
+    // Shows the window in front and focused, with the draft freshly loaded from the store.
+    void show();
+    void hide();
+    bool isShown() const;
+
+    SettingsForm &form() const { return *m_form; }
+    // The window, once built; for tests and screenshots.
+    QQuickView *window() const { return m_view; }
+
+private:
+    void build();
+
+    SettingsForm *m_form;
+    QQuickView *m_view = nullptr;
+};

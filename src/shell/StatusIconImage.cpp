@@ -1,0 +1,160 @@
+#include "shell/StatusIconImage.h"
+
+#include "shell/StatusPresentation.h"
+#include "shell/SymbolNames.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Proportions of the badged symbol: the symbol shrinks to 22/25 and sits at the bottom left, so the
+// dot (6/22 of the icon) has the top-right corner mostly to itself.
+constexpr double badgedSymbolScale = 22.0 / 25.0;
+constexpr double dotScale = 6.0 / 22.0;
+// The pill is over half the icon tall: at 16–22 px anything smaller is not readable.
+constexpr double pillScale = 0.6;
+// Digit height within the pill.
+constexpr double digitScale = 0.68;
+
+// Transparent gap that separates the pill and the dot from the symbol beneath them.
+double gapFor(int pixelSize)
+{
+    return std::max(1.0, pixelSize / 16.0);
+}
+
+QPainterPath countPath(const QString &text, double pillHeight, double maxTextWidth)
+{
+    QFont font;
+    font.setBold(true);
+    font.setStretch(QFont::SemiCondensed);
+    font.setPixelSize(100); // sized as a path below, so the metrics of this size do not matter
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF box = path.boundingRect();
+    const double scaleY = pillHeight * digitScale / box.height();
+    // Narrow the digits rather than shrink them when "99+" does not fit: height is what stays legible.
+    const double scaleX = std::min(scaleY, maxTextWidth / box.width());
+    QTransform transform;
+    transform.scale(scaleX, scaleY);
+    transform.translate(-box.left(), -box.top());
+    return transform.map(path);
+}
+
+void drawCount(QPainter &painter, const QString &text, int pixelSize)
+{
+    const double height = std::round(pixelSize * pillScale);
+    const double padding = height * 0.22;
+    QPainterPath digits = countPath(text, height, pixelSize - 2 * padding);
+    const double width =
+        std::min<double>(pixelSize, std::max(height, std::ceil(digits.boundingRect().width() + 2 * padding)));
+    const QRectF pill(pixelSize - width, pixelSize - height, width, height);
+
+    // The whole corner is cleared, not just a ring around the pill: a ring leaves slivers of the
+    // symbol beside the pill's rounded ends that read as stray dots at tray sizes.
+    const double gap = gapFor(pixelSize);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.drawRect(pill.adjusted(-gap, -gap, 0, 0));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawRoundedRect(pill, height / 2, height / 2);
+
+    // The digits are cut out of the pill, so the panel shows through them whatever its colour.
+    const QRectF box = digits.boundingRect();
+    digits.translate(pill.center() - box.center());
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.drawPath(digits);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void drawDot(QPainter &painter, int pixelSize)
+{
+    const double diameter = pixelSize * dotScale;
+    const QRectF dot(pixelSize - diameter, 0, diameter, diameter);
+    const double gap = gapFor(pixelSize);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.drawEllipse(dot.adjusted(-gap, -gap, gap, gap));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawEllipse(dot);
+}
+
+} // namespace
+
+StatusIconImage::StatusIconImage(qsizetype capacity) : m_capacity(std::max<qsizetype>(1, capacity)) {}
+
+QIcon StatusIconImage::icon(const Content &content)
+{
+    const auto hit = std::find_if(m_entries.begin(), m_entries.end(),
+                                  [&](const Entry &entry) { return entry.content == content; });
+    if (hit != m_entries.end()) {
+        const Entry entry = *hit;
+        m_entries.erase(hit);
+        m_entries.prepend(entry);
+        return entry.icon;
+    }
+
+    ++m_renderCount;
+    QIcon icon;
+    QHash<int, QImage> images; // 16@2x and 32@1x share their pixels
+    for (const int size : logicalSizes) {
+        for (const int scale : {1, 2}) {
+            const int pixels = size * scale;
+            if (!images.contains(pixels))
+                images.insert(pixels, render(content, pixels));
+            QPixmap pixmap = QPixmap::fromImage(images.value(pixels));
+            pixmap.setDevicePixelRatio(scale);
+            icon.addPixmap(pixmap);
+        }
+    }
+    m_entries.prepend({content, icon});
+    if (m_entries.size() > m_capacity)
+        m_entries.removeLast();
+    return icon;
+}
+
+QImage StatusIconImage::render(const Content &content, int pixelSize)
+{
+    QImage image(pixelSize, pixelSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setText(QStringLiteral("Description"), StatusPresentation::accessibleLabel());
+
+    // Everything is drawn as one shape in black and coloured at the end, so the image is monochrome
+    // whatever colours the SVG itself names.
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // An unknown symbol leaves the count and the dot on their own rather than no icon at all.
+    const QString symbolPath = SymbolNames::resourcePath(content.symbolName);
+    if (!symbolPath.isEmpty()) {
+        QSvgRenderer symbol(symbolPath);
+        const double side = content.badged ? pixelSize * badgedSymbolScale : pixelSize;
+        symbol.render(&painter, QRectF(0, pixelSize - side, side, side));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    if (content.badged)
+        drawDot(painter, pixelSize);
+    if (content.count > 0)
+        drawCount(painter, countText(content.count), pixelSize);
+
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(image.rect(), content.colour);
+    return image;
+}
+
+QString StatusIconImage::countText(int count)
+{
+    return count > 99 ? QStringLiteral("99+") : QString::number(std::max(count, 0));
+}
+
+QColor StatusIconImage::paletteForeground()
+{
+    return QGuiApplication::palette().color(QPalette::WindowText);
+}

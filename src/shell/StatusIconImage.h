@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The tray icon's image: the state symbol in one colour, the card count in a pill at the bottom right
+// and the update dot at the top right. Trays show no text beside an icon, so the count lives in the
+// image. Icons are cached and handed out again for equal content: tray hosts keep (and leak) every
+// pixmap they are sent, so the shell should only set a new icon when cacheKey() changes.
+class StatusIconImage
+{
+public:
+    struct Content
+    {
+        QString symbolName; // a name from SymbolNames
+        int count = 0;      // 0 shows no pill; above 99 shows "99+"
+        bool badged = false;
+        QColor colour; // the panel's foreground; the image uses only this colour
+        friend bool operator==(const Content &, const Content &) = default;
+    };
+
+    // The sizes tray hosts ask for; each is rendered at scale 1 and 2.
+    static constexpr std::array<int, 5> logicalSizes{16, 22, 24, 32, 48};
+
+    explicit StatusIconImage(qsizetype capacity = 8);
+
+    // The icon for the content, rendered on the first request and then reused while it stays cached.
+    QIcon icon(const Content &content);
+    // How many icons have been rendered, cache misses only.
+    int renderCount() const { return m_renderCount; }
+
+    // One square image of pixelSize physical pixels; its "Description" text is the accessible label.
+    // Needs a QGuiApplication, for the font of the count.
+    static QImage render(const Content &content, int pixelSize);
+    // The text in the pill for a count.
+    static QString countText(int count);
+    // The foreground colour of the application's palette, the best guess at the panel's.
+    static QColor paletteForeground();
+
+private:
+    struct Entry
+    {
+        Content content;
+        QIcon icon;
+    };
+
+    QList<Entry> m_entries; // most recently used first
+    qsizetype m_capacity;
+    int m_renderCount = 0;
+};

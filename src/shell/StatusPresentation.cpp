@@ -1,0 +1,38 @@
+#include "shell/StatusPresentation.h"
+
+namespace StatusPresentation {
+
+Look look(const Input &input)
+{
+    const QString prefix = QStringLiteral("Norrid — ");
+    const QString checklist = QStringLiteral("checklist");
+    switch (input.kind) {
+    case StateKind::error:
+        return {prefix + input.errorMessage, QStringLiteral("exclamationmark.triangle"), input.updateOffered};
+    case StateKind::needsSetup:
+        return {prefix + QStringLiteral("needs setup"), checklist, input.updateOffered};
+    case StateKind::loading:
+    case StateKind::ok:
+        break;
+    }
+    if (input.updateOffered)
+        return {prefix + QStringLiteral("update available"), checklist, true};
+    return {prefix + QStringLiteral("cards in ") + input.statusName, checklist, false};
+}
+
+QString title(int cardCount)
+{
+    return cardCount > 0 ? QStringLiteral(" %1").arg(cardCount) : QString();
+}
+
+QString accessibleValue(int cardCount)
+{
+    return QStringLiteral("%1 cards to review").arg(cardCount);
+}
+
+QString accessibleLabel()
+{
+    return QStringLiteral("Norrid");
+}
+
+} // namespace StatusPresentation

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// What the tray icon says about the monitor: tooltip, symbol, update dot, and the count texts.
+// Plain rules, so the tray code only copies the results onto the icon.
+namespace StatusPresentation {
+
+enum class StateKind
+{
+    error,
+    needsSetup,
+    loading,
+    ok
+};
+
+struct Input
+{
+    StateKind kind = StateKind::needsSetup;
+    QString errorMessage; // only read in the error state
+    bool updateOffered = false;
+    QString statusName; // the watched column, as stored in the settings
+};
+
+struct Look
+{
+    QString toolTip;
+    QString symbolName;
+    bool badged = false;
+    friend bool operator==(const Look &, const Look &) = default;
+};
+
+Look look(const Input &input);
+
+// The count beside the icon: a space and the number when there are cards, else empty.
+QString title(int cardCount);
+// "{n} cards to review", also for zero and one card.
+QString accessibleValue(int cardCount);
+// The name assistive technology reads for the icon and its image.
+QString accessibleLabel();
+
+} // namespace StatusPresentation

@@ -1,0 +1,158 @@
+#include "views/PopoverContent.h"
+
+#include "monitor/ReviewMonitor.h"
+#include "notifications/NotificationManager.h"
+#include "updates/UpdateState.h"
+#include "views/IssueListModel.h"
+#include "views/PopoverMetrics.h"
+#include "views/RelativeTime.h"
+
+#include <QMetaEnum>
+
+using StateKind = ReviewMonitor::StateKind;
+
+PopoverContent::PopoverContent(ReviewMonitor &monitor, NotificationManager &notifier,
+                               const UpdateState &updateState, const AppSettings &settings, QObject *parent)
+    : QObject(parent), m_monitor(monitor), m_notifier(notifier), m_updateState(updateState),
+      m_issues(new IssueListModel(monitor, settings, this))
+{
+    connect(&monitor, &ReviewMonitor::issuesChanged, this, &PopoverContent::changed);
+    connect(&monitor, &ReviewMonitor::stateChanged, this, &PopoverContent::changed);
+    connect(&monitor, &ReviewMonitor::lastUpdatedChanged, this, &PopoverContent::changed);
+    connect(&notifier, &NotificationManager::authorizationDeniedChanged, this, &PopoverContent::changed);
+    connect(&updateState, &UpdateState::availableVersionChanged, this, &PopoverContent::changed);
+}
+
+int PopoverContent::count() const
+{
+    return m_monitor.issueCount();
+}
+
+QString PopoverContent::countAccessibleName() const
+{
+    return QString::number(count()) + QStringLiteral(" cards to review");
+}
+
+QString PopoverContent::subtitle() const
+{
+    switch (m_monitor.state().kind) {
+    case StateKind::needsSetup:
+        return QStringLiteral("Not connected");
+    case StateKind::error:
+        return QStringLiteral("Connection problem");
+    case StateKind::loading:
+    case StateKind::ok:
+        break;
+    }
+    if (const auto &updated = m_monitor.lastUpdated())
+        return QStringLiteral("Updated ") + RelativeTime::string(*updated);
+    return QStringLiteral("Loading…");
+}
+
+PopoverContent::MainArea PopoverContent::mainArea() const
+{
+    const bool empty = m_monitor.issues().isEmpty();
+    switch (m_monitor.state().kind) {
+    case StateKind::needsSetup:
+        return MainArea::setup;
+    case StateKind::loading:
+        return empty ? MainArea::loading : MainArea::list;
+    case StateKind::ok:
+        return empty ? MainArea::empty : MainArea::list;
+    case StateKind::error:
+        return empty ? MainArea::error : MainArea::list;
+    }
+    return MainArea::setup;
+}
+
+QString PopoverContent::mainAreaName() const
+{
+    return QString::fromLatin1(QMetaEnum::fromType<MainArea>().valueToKey(int(mainArea())));
+}
+
+QString PopoverContent::errorMessage() const
+{
+    return m_monitor.state().message;
+}
+
+bool PopoverContent::showsFooterError() const
+{
+    return m_monitor.state().kind == StateKind::error && !m_monitor.issues().isEmpty();
+}
+
+bool PopoverContent::showsUpdate() const
+{
+    return m_updateState.availableVersion().has_value();
+}
+
+QString PopoverContent::updateText() const
+{
+    return QStringLiteral("Version ") + m_updateState.availableVersionText() +
+           QStringLiteral(" is available");
+}
+
+QString PopoverContent::updateTooltip() const
+{
+    return QStringLiteral("Download and install Norrid ") + m_updateState.availableVersionText();
+}
+
+QString PopoverContent::updateAccessibleName() const
+{
+    return QStringLiteral("Norrid ") + m_updateState.availableVersionText() +
+           QStringLiteral(" is available. Install the update.");
+}
+
+bool PopoverContent::showsWarning() const
+{
+    return m_notifier.authorizationDenied();
+}
+
+double PopoverContent::height() const
+{
+    return PopoverMetrics::height(count(), showsWarning(), showsUpdate());
+}
+
+void PopoverContent::refresh()
+{
+    m_monitor.refreshNow();
+}
+void PopoverContent::installUpdate()
+{
+    run(onInstallUpdate);
+}
+void PopoverContent::openBoard()
+{
+    run(onOpenBoard);
+}
+void PopoverContent::openSettings()
+{
+    run(onOpenSettings);
+}
+void PopoverContent::quit()
+{
+    run(onQuit);
+}
+void PopoverContent::enableNotifications()
+{
+    m_notifier.openNotificationSettings();
+}
+
+void PopoverContent::openIssue(const QUrl &url)
+{
+    if (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
+        return;
+    if (openURL)
+        openURL(url);
+}
+
+void PopoverContent::refreshTimes()
+{
+    m_issues->refreshAges();
+    Q_EMIT changed();
+}
+
+void PopoverContent::run(const std::function<void()> &action)
+{
+    if (action)
+        action();
+}

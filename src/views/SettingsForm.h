@@ -1,0 +1,231 @@
+#pragma once
+
+#include "jira/JiraConfig.h"
+#include "jira/QuickFilter.h"
+#include "views/TestResult.h"
+
+#include <QCoroTask>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+#include <functional>
+#include <optional>
+
+class AppSettings;
+class NotificationManager;
+class Updater;
+
+// The settings window's draft and every rule behind it. The window edits a copy of the settings;
+// nothing reaches the store until apply() (Save, or a connection test that works). The QML view only
+// binds to these properties and calls these methods.
+class SettingsForm : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString siteURL READ siteURL WRITE setSiteURL NOTIFY siteURLChanged)
+    Q_PROPERTY(QString email READ email WRITE setEmail NOTIFY emailChanged)
+    Q_PROPERTY(QString token READ token WRITE setToken NOTIFY tokenChanged)
+    Q_PROPERTY(QString boardId READ boardId WRITE setBoardId NOTIFY boardIdChanged)
+    Q_PROPERTY(QString statusName READ statusName WRITE setStatusName NOTIFY statusNameChanged)
+    Q_PROPERTY(QString extraJQL READ extraJQL WRITE setExtraJQL NOTIFY extraJQLChanged)
+    Q_PROPERTY(qint64 pollInterval READ pollInterval WRITE setPollInterval NOTIFY pollIntervalChanged)
+    Q_PROPERTY(
+        int pollIntervalIndex READ pollIntervalIndex WRITE setPollIntervalIndex NOTIFY pollIntervalChanged)
+    Q_PROPERTY(QString soundName READ soundName WRITE setSoundName NOTIFY soundNameChanged)
+    Q_PROPERTY(bool launchAtLogin READ launchAtLogin WRITE setLaunchAtLogin NOTIFY launchAtLoginChanged)
+
+    Q_PROPERTY(bool testing READ testing NOTIFY testingChanged)
+    Q_PROPERTY(ResultKind testResultKind READ testResultKind NOTIFY testResultChanged)
+    Q_PROPERTY(QString testResultKindName READ testResultKindName NOTIFY testResultChanged)
+    Q_PROPERTY(QString testResultText READ testResultText NOTIFY testResultTextChanged)
+
+    Q_PROPERTY(QVariantList quickFilters READ quickFilterItems NOTIFY quickFiltersChanged)
+    Q_PROPERTY(QStringList filterChoices READ filterChoices NOTIFY quickFiltersChanged)
+    Q_PROPERTY(QVariant selectedFilterId READ selectedFilterIdValue WRITE setSelectedFilterIdValue NOTIFY
+                   selectedFilterIdChanged)
+    Q_PROPERTY(int selectedFilterIndex READ selectedFilterIndex WRITE setSelectedFilterIndex NOTIFY
+                   selectedFilterIdChanged)
+    Q_PROPERTY(bool loadingFilters READ loadingFilters NOTIFY loadingFiltersChanged)
+    Q_PROPERTY(QString filterMessage READ filterMessageText NOTIFY filterMessageChanged)
+
+    Q_PROPERTY(bool canConnect READ canConnect NOTIFY availabilityChanged)
+    Q_PROPERTY(bool canTest READ canTest NOTIFY availabilityChanged)
+    Q_PROPERTY(bool canLoadFilters READ canLoadFilters NOTIFY availabilityChanged)
+
+    Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
+
+    Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
+    Q_PROPERTY(bool autoUpdate READ autoUpdate WRITE setAutoUpdate NOTIFY autoUpdateChanged)
+    Q_PROPERTY(QStringList soundOptions READ soundOptions CONSTANT)
+    Q_PROPERTY(QStringList pollIntervalChoices READ pollIntervalChoices CONSTANT)
+
+public:
+    enum class ResultKind
+    {
+        none,
+        ok,
+        fail
+    };
+    Q_ENUM(ResultKind)
+
+    // The poll intervals the picker offers, in seconds, and how they are shown.
+    static const QList<qint64> pollIntervals;
+    static const QStringList pollIntervalNames;
+    static const QUrl tokenPageURL;
+
+    SettingsForm(AppSettings &settings, NotificationManager &notifier, Updater *updater,
+                 QObject *parent = nullptr);
+
+    // Run by "Check for Updates Now".
+    std::function<void()> onCheckForUpdates;
+    // Run at the end of every apply(); the application restarts the monitor with it.
+    std::function<void()> onSave;
+    // Opens a web page; the desktop's browser unless a test replaces it.
+    std::function<void(const QUrl &)> openURL;
+    // Plays one of Norrid's sounds by name; libcanberra unless a test replaces it.
+    std::function<void(const QString &)> playSound;
+
+    QString siteURL() const { return m_siteURL; }
+    QString email() const { return m_email; }
+    QString token() const { return m_token; }
+    QString boardId() const { return m_boardId; }
+    QString statusName() const { return m_statusName; }
+    QString extraJQL() const { return m_extraJQL; }
+    qint64 pollInterval() const { return m_pollInterval; }
+    int pollIntervalIndex() const; // -1 for a value the picker does not offer
+    QString soundName() const { return m_soundName; }
+    bool launchAtLogin() const { return m_launchAtLogin; }
+
+    void setSiteURL(const QString &value);
+    void setEmail(const QString &value);
+    void setToken(const QString &value);
+    void setBoardId(const QString &value);
+    void setStatusName(const QString &value);
+    void setExtraJQL(const QString &value);
+    void setPollInterval(qint64 seconds);
+    void setPollIntervalIndex(int index);
+    void setSoundName(const QString &value);
+    void setLaunchAtLogin(bool enabled);
+
+    bool testing() const { return m_testing; }
+    const std::optional<TestResult> &testResult() const { return m_testResult; }
+    ResultKind testResultKind() const;
+    QString testResultKindName() const; // "none", "ok" or "fail"
+    // "Connected — {n} in {status}" with the status field as it reads now, the failure's message, or
+    // nothing.
+    QString testResultText() const;
+
+    const QList<QuickFilter> &quickFilters() const { return m_quickFilters; }
+    QVariantList quickFilterItems() const; // {id, name} of each filter
+    QStringList filterChoices() const;     // "None", then the name of each filter
+    std::optional<qint64> selectedFilterId() const { return m_selectedFilterId; }
+    void setSelectedFilterId(std::optional<qint64> id);
+    QVariant selectedFilterIdValue() const; // null for none
+    void setSelectedFilterIdValue(const QVariant &id);
+    int selectedFilterIndex() const; // index into filterChoices; 0 is "None"
+    void setSelectedFilterIndex(int index);
+    bool loadingFilters() const { return m_loadingFilters; }
+    const std::optional<QString> &filterMessage() const { return m_filterMessage; }
+    QString filterMessageText() const { return m_filterMessage.value_or(QString()); }
+
+    bool canConnect() const;
+    bool canTest() const { return canConnect() && !m_testing; }
+    bool canLoadFilters() const;
+
+    // Why the settings are not all where they should be (the keyring, the settings file, the
+    // autostart entry), as sentences for the window; empty when everything was stored.
+    QString saveProblem() const;
+
+    QString appVersion() const;
+    // "dev" without a short version, the short version alone without a build, else "1.2 (34)".
+    static QString versionText(const QString &shortVersion, const QString &build);
+
+    bool autoUpdate() const;
+    void setAutoUpdate(bool enabled);
+    QStringList soundOptions() const;
+    QStringList pollIntervalChoices() const { return pollIntervalNames; }
+
+    // The draft as a connection configuration: the site URL normalised, the rest trimmed.
+    JiraConfig draftConfig() const;
+
+    // Replaces the draft with the stored settings.
+    Q_INVOKABLE void load();
+    // What the window does each time it comes on screen: load(), then the board's quick filters when
+    // the draft is complete enough to ask for them.
+    Q_INVOKABLE void appear();
+    // Stores the draft (the site URL normalised into its field, the rest trimmed), sets launch at
+    // login and runs onSave.
+    Q_INVOKABLE void apply();
+
+    // Fetches the watched column with the draft; stores the draft when that works. Does nothing while
+    // a test runs.
+    QCoro::Task<> testConnection();
+    // Loads the board's quick filters with the draft. Does nothing while a load runs.
+    QCoro::Task<> loadQuickFilters();
+    Q_INVOKABLE void startTestConnection();
+    Q_INVOKABLE void startLoadingQuickFilters();
+
+    Q_INVOKABLE void sendTestNotification();
+    // Plays the sound at once unless it is "Default" or "None"; nothing is saved.
+    Q_INVOKABLE void previewSound(const QString &name);
+    Q_INVOKABLE void openTokenPage();
+    Q_INVOKABLE void checkForUpdates();
+
+    // Trims white space and line breaks at both ends.
+    static QString trimmed(const QString &text);
+
+Q_SIGNALS:
+    void siteURLChanged();
+    void emailChanged();
+    void tokenChanged();
+    void boardIdChanged();
+    void statusNameChanged();
+    void extraJQLChanged();
+    void pollIntervalChanged();
+    void soundNameChanged();
+    void launchAtLoginChanged();
+    void testingChanged();
+    void testResultChanged();
+    void testResultTextChanged();
+    void quickFiltersChanged();
+    void selectedFilterIdChanged();
+    void loadingFiltersChanged();
+    void filterMessageChanged();
+    void availabilityChanged();
+    void autoUpdateChanged();
+    void saveProblemChanged();
+
+private:
+    void setTesting(bool testing);
+    void setTestResult(std::optional<TestResult> result);
+    void setLoadingFilters(bool loading);
+    void setFilterMessage(std::optional<QString> message);
+    void setQuickFilters(QList<QuickFilter> filters);
+    const QuickFilter *filterWithId(qint64 id) const;
+    std::optional<qint64> filterMatching(const QString &jql) const;
+    void assignField(QString &field, const QString &value, void (SettingsForm::*changed)());
+
+    AppSettings &m_settings;
+    NotificationManager &m_notifier;
+    QPointer<Updater> m_updater;
+
+    QString m_siteURL;
+    QString m_email;
+    QString m_token;
+    QString m_boardId;
+    QString m_statusName;
+    QString m_extraJQL;
+    qint64 m_pollInterval = 60;
+    QString m_soundName = QStringLiteral("Default");
+    bool m_launchAtLogin = false;
+    bool m_testing = false;
+    std::optional<TestResult> m_testResult;
+    QList<QuickFilter> m_quickFilters;
+    std::optional<qint64> m_selectedFilterId;
+    bool m_loadingFilters = false;
+    std::optional<QString> m_filterMessage;
+    QString m_launchAtLoginProblem;
+};

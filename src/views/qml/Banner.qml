@@ -1,0 +1,48 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// One line under the list: a symbol, a text and a small action button.
+Item {
+    id: banner
+    property string symbol
+    property color symbolColor
+    property string text
+    property string actionText
+    property string actionTooltip
+    property string accessibleName
+    signal actionTriggered()
+    property Style style: Style {}
+    implicitHeight: 34
+    Accessible.role: Accessible.Grouping
+    Accessible.name: accessibleName
+
+    RowLayout {
+        anchors.fill: parent
+        anchors.leftMargin: 12
+        anchors.rightMargin: 12
+        spacing: 6
+        Image {
+            source: banner.style.symbol(banner.symbol, banner.symbolColor)
+            sourceSize: Qt.size(13, 13)
+            Accessible.ignored: true
+        }
+        Label {
+            text: banner.text
+            font.pixelSize: banner.style.caption + 1
+            color: banner.style.secondary
+            elide: Text.ElideRight
+            Layout.fillWidth: true
+        }
+        ToolButton {
+            objectName: "bannerAction"
+            text: banner.actionText
+            font.pixelSize: banner.style.caption + 1
+            palette.buttonText: banner.style.teal
+            ToolTip.visible: hovered
+            ToolTip.text: banner.actionTooltip
+            ToolTip.delay: 600
+            onClicked: banner.actionTriggered()
+        }
+    }
+}

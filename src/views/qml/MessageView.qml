@@ -1,0 +1,53 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// The centred symbol, title, text and optional button of the setup, empty and error views.
+Item {
+    id: view
+    property string symbol
+    property string title
+    property string text
+    property bool showsButton: false
+    signal buttonClicked()
+    property Style style: Style {}
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        width: parent.width - 48
+        spacing: 8
+
+        Image {
+            Layout.alignment: Qt.AlignHCenter
+            source: view.style.symbol(view.symbol, view.style.secondary)
+            sourceSize: Qt.size(26, 26)
+            Accessible.ignored: true
+        }
+        Label {
+            objectName: "messageTitle"
+            Layout.alignment: Qt.AlignHCenter
+            text: view.title
+            font.pixelSize: view.style.subheadline + 2
+            font.bold: true
+            color: view.style.primary
+        }
+        Label {
+            objectName: "messageText"
+            Layout.fillWidth: true
+            text: view.text
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: view.style.caption + 1
+            color: view.style.secondary
+        }
+        Button {
+            objectName: "openSettingsButton"
+            Layout.alignment: Qt.AlignHCenter
+            visible: view.showsButton
+            text: "Open Settings"
+            highlighted: true
+            font.pixelSize: view.style.caption + 1
+            onClicked: view.buttonClicked()
+        }
+    }
+}

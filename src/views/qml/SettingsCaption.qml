@@ -1,0 +1,12 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// Small secondary text under a group of controls.
+Label {
+    property Style style: Style {}
+    Layout.fillWidth: true
+    wrapMode: Text.Wrap
+    font.pixelSize: style.caption + 1
+    color: style.secondary
+}

@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// The outcome of the last connection test beside its button: green with a check mark, or red with
+// a cross, the message cut to two lines and shown whole when hovered.
+RowLayout {
+    id: result
+    required property QtObject form
+    property Style style: Style {}
+    readonly property bool failed: form.testResultKindName === "fail"
+    readonly property color tint: failed ? style.red : style.green
+    visible: form.testResultKindName !== "none"
+    spacing: 4
+
+    Image {
+        objectName: "resultIcon"
+        Layout.alignment: Qt.AlignTop
+        Layout.topMargin: 1
+        source: result.visible ? result.style.symbol(result.failed ? "xmark.circle.fill" : "checkmark.circle.fill", result.tint) : ""
+        sourceSize: Qt.size(13, 13)
+    }
+    Label {
+        id: text
+        objectName: "resultText"
+        Layout.fillWidth: true
+        text: result.form.testResultText
+        color: result.tint
+        font.pixelSize: result.style.caption + 1
+        wrapMode: Text.Wrap
+        maximumLineCount: result.failed ? 2 : 1
+        elide: Text.ElideRight
+        Accessible.name: text
+
+        HoverHandler { id: hover }
+        ToolTip {
+            objectName: "resultToolTip"
+            visible: result.failed && hover.hovered
+            text: result.form.testResultText
+            delay: 400
+            width: Math.min(implicitWidth, 400)
+        }
+    }
+}

@@ -1,0 +1,22 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// A labelled row of the settings form: the label on the left, the control (the row's children)
+// on the right.
+RowLayout {
+    id: row
+    required property string label
+    property Style style: Style {}
+    Layout.fillWidth: true
+    spacing: 8
+
+    Label {
+        text: row.label
+        Layout.preferredWidth: 118
+        Layout.alignment: Qt.AlignVCenter
+        elide: Text.ElideRight
+        font.pixelSize: row.style.body
+        color: row.style.primary
+    }
+}

@@ -1,0 +1,341 @@
+// The settings store over a settings file in a temporary folder and the real gnome-keyring of a
+// private session bus.
+#include "KeyringControl.h"
+#include "settings/AppSettings.h"
+#include "settings/Keychain.h"
+
+#include <QDirIterator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kAccount = QStringLiteral("jira-token");
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int tokenItems()
+{
+    return KeyringControl::itemCount(Keychain::service(), kAccount);
+}
+
+} // namespace
+
+class AppSettingsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path() const { return m_dir.filePath(QStringLiteral("norrid/Norrid.conf")); }
+
+    // Fills the five settings the connection needs.
+    void configure(AppSettings &settings)
+    {
+        settings.setSiteURL(QStringLiteral("example.atlassian.net"));
+        settings.setEmail(QStringLiteral("me@example.com"));
+        settings.setToken(QStringLiteral("tok"));
+        settings.setBoardId(QStringLiteral("42"));
+        settings.setStatusName(QStringLiteral("In Review"));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        // A test that failed half-way may have left the keyring locked.
+        QVERIFY(KeyringControl::unlockLogin());
+        QVERIFY(Keychain::remove(kAccount).succeeded());
+    }
+
+    void freshInstallWritesNothing()
+    {
+        const AppSettings settings(path());
+        QCOMPARE(settings.siteURL(), QString());
+        QCOMPARE(settings.email(), QString());
+        QCOMPARE(settings.boardId(), QString());
+        QCOMPARE(settings.statusName(), QString());
+        QCOMPARE(settings.extraJQL(), QString());
+        QCOMPARE(settings.pollInterval(), qint64(60));
+        QCOMPARE(settings.notificationSound(), QStringLiteral("Default"));
+        QCOMPARE(settings.token(), QString());
+        QVERIFY(!settings.isConfigured());
+        QVERIFY(!settings.tokenUnavailable());
+        QVERIFY(settings.tokenProblem().isEmpty());
+        QVERIFY(!QFileInfo::exists(QFileInfo(path()).absolutePath()));
+        QCOMPARE(tokenItems(), 0);
+    }
+
+    // Texts that INI files and QSettings treat specially must come back exactly as assigned, and
+    // the token must stay out of the file.
+    void everySettingSurvivesARestart()
+    {
+        const QString jql = QStringLiteral("project in (A, B) AND labels = \"x;y\" # not a comment");
+        {
+            AppSettings settings(path());
+            settings.setSiteURL(QStringLiteral("  @example.atlassian.net/ "));
+            settings.setEmail(QStringLiteral("zoë@example.com"));
+            settings.setBoardId(QStringLiteral("0042"));
+            settings.setStatusName(QStringLiteral("Code review\nsecond line"));
+            settings.setExtraJQL(jql);
+            settings.setPollInterval(5);
+            settings.setNotificationSound(QStringLiteral("Glass"));
+            settings.setToken(QStringLiteral("s3cr3t-tøken"));
+            QVERIFY(settings.saveProblem().isEmpty());
+        }
+        // A copy is parsed afresh: QSettings would otherwise hand back its in-process cache.
+        const QString copy = m_dir.filePath(QStringLiteral("copy.conf"));
+        QVERIFY(QFile::copy(path(), copy));
+        const AppSettings settings(copy);
+        QCOMPARE(settings.siteURL(), QStringLiteral("  @example.atlassian.net/ "));
+        QCOMPARE(settings.email(), QStringLiteral("zoë@example.com"));
+        QCOMPARE(settings.boardId(), QStringLiteral("0042"));
+        QCOMPARE(settings.statusName(), QStringLiteral("Code review\nsecond line"));
+        QCOMPARE(settings.extraJQL(), jql);
+        QCOMPARE(settings.pollInterval(), 5);
+        QCOMPARE(settings.notificationSound(), QStringLiteral("Glass"));
+        QCOMPARE(settings.token(), QStringLiteral("s3cr3t-tøken"));
+
+        const QByteArray content = fileContent(path());
+        QVERIFY(!content.contains("s3cr3t"));
+        QVERIFY(!content.toLower().contains("token"));
+    }
+
+    // Every assignment writes and signals, also one of the value already held.
+    void equalAssignmentsStillWriteAndSignal()
+    {
+        AppSettings settings(path());
+        QSignalSpy spy(&settings, &AppSettings::siteURLChanged);
+        settings.setSiteURL(QStringLiteral("a"));
+        QVERIFY(QFile::remove(path()));
+        settings.setSiteURL(QStringLiteral("a"));
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(fileContent(path()).contains("siteURL=a"));
+
+        QSignalSpy tokenSpy(&settings, &AppSettings::tokenChanged);
+        settings.setToken(QStringLiteral("same"));
+        QVERIFY(Keychain::remove(kAccount).succeeded());
+        settings.setToken(QStringLiteral("same"));
+        QCOMPARE(tokenSpy.count(), 2);
+        QCOMPARE(Keychain::read(kAccount), std::optional<QString>(QStringLiteral("same")));
+    }
+
+    void storedPollInterval_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<qint64>("expected");
+        QTest::newRow("missing") << QByteArray() << qint64(60);
+        QTest::newRow("below the floor") << QByteArray("pollInterval=5") << qint64(5);
+        QTest::newRow("zero") << QByteArray("pollInterval=0") << qint64(0);
+        QTest::newRow("negative") << QByteArray("pollInterval=-30") << qint64(-30);
+        QTest::newRow("64-bit") << QByteArray("pollInterval=9223372036854775807")
+                                << qint64(9223372036854775807);
+        QTest::newRow("words") << QByteArray("pollInterval=often") << qint64(60);
+        QTest::newRow("fraction") << QByteArray("pollInterval=1.5") << qint64(60);
+        QTest::newRow("beyond 64 bits") << QByteArray("pollInterval=99999999999999999999") << qint64(60);
+        QTest::newRow("empty") << QByteArray("pollInterval=") << qint64(60);
+        QTest::newRow("list") << QByteArray("pollInterval=1, 2") << qint64(60);
+    }
+
+    void storedPollInterval()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(qint64, expected);
+        writeFile(path(), "[General]\n" + line + "\n");
+        QCOMPARE(AppSettings(path()).pollInterval(), expected);
+    }
+
+    // A damaged file gives defaults where it cannot be read, and the next assignment still saves.
+    void corruptFile()
+    {
+        writeFile(path(), QByteArray("\x00\xff\xfe[[[General\nemail\n=\x01\nstatusName=a, b\n"
+                                     "notificationSound=@ByteArray(Glass)\n\xc3\x28=1\n",
+                                     74));
+        AppSettings settings(path());
+        QCOMPARE(settings.statusName(), QString());
+        QCOMPARE(settings.notificationSound(), QStringLiteral("Default"));
+        QCOMPARE(settings.pollInterval(), qint64(60));
+
+        settings.setEmail(QStringLiteral("me@example.com"));
+        QVERIFY2(settings.saveProblem().isEmpty(), qPrintable(settings.saveProblem()));
+        const QString copy = m_dir.filePath(QStringLiteral("copy.conf"));
+        QVERIFY(QFile::copy(path(), copy));
+        QCOMPARE(AppSettings(copy).email(), QStringLiteral("me@example.com"));
+    }
+
+    // A settings path that cannot be read or written (here a folder, which stops root as well):
+    // defaults, the assigned value kept in memory, one log line and a problem for the user.
+    void unusableFile()
+    {
+        QVERIFY(QDir().mkpath(path()));
+        AppSettings settings(path());
+        QCOMPARE(settings.pollInterval(), qint64(60));
+
+        QSignalSpy problemSpy(&settings, &AppSettings::saveProblemChanged);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Norrid: settings save failed — .+")));
+        settings.setBoardId(QStringLiteral("7"));
+        QCOMPARE(settings.boardId(), QStringLiteral("7"));
+        QCOMPARE(problemSpy.count(), 1);
+        QVERIFY(settings.saveProblem().contains(path()));
+    }
+
+    void isConfiguredNeedsFiveValues_data()
+    {
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("all filled") << QString() << true;
+        QTest::newRow("no extra JQL") << QStringLiteral("extraJQL") << true;
+        QTest::newRow("no site") << QStringLiteral("siteURL") << false;
+        QTest::newRow("no email") << QStringLiteral("email") << false;
+        QTest::newRow("no token") << QStringLiteral("token") << false;
+        QTest::newRow("no board") << QStringLiteral("boardId") << false;
+        QTest::newRow("no status") << QStringLiteral("statusName") << false;
+    }
+
+    void isConfiguredNeedsFiveValues()
+    {
+        QFETCH(QString, emptied);
+        QFETCH(bool, expected);
+        AppSettings settings(path());
+        configure(settings);
+        settings.setExtraJQL(QStringLiteral("assignee = currentUser()"));
+        if (!emptied.isEmpty())
+            QVERIFY(settings.setProperty(emptied.toLatin1().constData(), QString()));
+        QCOMPARE(settings.isConfigured(), expected);
+        QCOMPARE(AppSettings(path()).isConfigured(), expected);
+    }
+
+    void jiraConfigNormalisesOnlyTheSite()
+    {
+        AppSettings settings(path());
+        configure(settings);
+        settings.setSiteURL(QStringLiteral("http://example.atlassian.net/ "));
+        settings.setEmail(QStringLiteral(" me@example.com "));
+        settings.setExtraJQL(QStringLiteral(" labels = x "));
+        QCOMPARE(settings.siteURL(), QStringLiteral("http://example.atlassian.net/ "));
+        QVERIFY(fileContent(path()).contains("http://example.atlassian.net/ "));
+
+        const JiraConfig config = settings.jiraConfig();
+        QCOMPARE(config.siteURL, QStringLiteral("https://example.atlassian.net"));
+        QCOMPARE(config.email, QStringLiteral(" me@example.com "));
+        QCOMPARE(config.token, QStringLiteral("tok"));
+        QCOMPARE(config.boardId, QStringLiteral("42"));
+        QCOMPARE(config.statusName, QStringLiteral("In Review"));
+        QCOMPARE(config.extraJQL, QStringLiteral(" labels = x "));
+
+        // Blank counts as filled; the client reports the empty normalised site itself.
+        settings.setSiteURL(QStringLiteral("   "));
+        QVERIFY(settings.isConfigured());
+        QCOMPARE(settings.jiraConfig().siteURL, QString());
+    }
+
+    void emptyTokenDeletesTheItem()
+    {
+        {
+            AppSettings settings(path());
+            settings.setToken(QStringLiteral("tok"));
+            QCOMPARE(tokenItems(), 1);
+            settings.setToken(QString());
+            QCOMPARE(tokenItems(), 0);
+        }
+        QCOMPARE(AppSettings(path()).token(), QString());
+    }
+
+    // The keyring is still locked when Norrid starts: the token is not treated as deleted, a form
+    // handing back its empty field deletes nothing, and the token is there once it is unlocked.
+    void keyringLockedAtStart()
+    {
+        {
+            AppSettings first(path());
+            configure(first);
+        }
+        QVERIFY(KeyringControl::lockLogin());
+
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
+        AppSettings settings(path());
+        settings.setKeyringRetryInterval(0ms);
+        QSignalSpy unavailableSpy(&settings, &AppSettings::tokenUnavailableChanged);
+        QSignalSpy tokenSpy(&settings, &AppSettings::tokenChanged);
+        QCOMPARE(settings.token(), QString());
+        QVERIFY(!settings.isConfigured());
+        QVERIFY(settings.tokenUnavailable());
+        QVERIFY(settings.tokenProblem().contains(QStringLiteral("locked")));
+
+        settings.setToken(settings.token());
+        QCOMPARE(tokenItems(), 1);
+
+        QVERIFY(KeyringControl::unlockLogin());
+        QVERIFY(settings.isConfigured());
+        QCOMPARE(settings.jiraConfig().token, QStringLiteral("tok"));
+        QVERIFY(!settings.tokenUnavailable());
+        QVERIFY(settings.tokenProblem().isEmpty());
+        QTRY_COMPARE(unavailableSpy.count(), 1);
+        QTRY_VERIFY(tokenSpy.count() >= 2);
+    }
+
+    // A token saved while the keyring is locked is kept in memory and stored once it is unlocked.
+    void tokenSavedWhileLocked()
+    {
+        AppSettings settings(path());
+        settings.setKeyringRetryInterval(0ms);
+        QVERIFY(KeyringControl::lockLogin());
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Norrid: token save failed — .+")));
+        settings.setToken(QStringLiteral("typed-while-locked"));
+        QCOMPARE(settings.token(), QStringLiteral("typed-while-locked"));
+        QVERIFY(settings.tokenUnavailable());
+        QVERIFY(settings.tokenProblem().contains(QStringLiteral("not stored yet")));
+
+        QVERIFY(KeyringControl::unlockLogin());
+        QCOMPARE(settings.token(), QStringLiteral("typed-while-locked"));
+        QVERIFY(!settings.tokenUnavailable());
+        QCOMPARE(Keychain::read(kAccount), std::optional<QString>(QStringLiteral("typed-while-locked")));
+    }
+
+    void sharedStoreIsTheUsersFile()
+    {
+        AppSettings &shared = AppSettings::shared();
+        QCOMPARE(&AppSettings::shared(), &shared);
+        QCOMPARE(shared.fileName(),
+                 qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/norrid/Norrid.conf"));
+        shared.setBoardId(QStringLiteral("9"));
+        QCOMPARE(AppSettings(AppSettings::defaultFileName()).boardId(), QStringLiteral("9"));
+    }
+
+    // The keyring is not asked again on every read while it stays unavailable.
+    void retriesAreSpacedOut()
+    {
+        AppSettings settings(path());
+        configure(settings);
+        QVERIFY(KeyringControl::lockLogin());
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
+        AppSettings later(path());
+        QVERIFY(later.tokenUnavailable());
+        QVERIFY(KeyringControl::unlockLogin());
+        QCOMPARE(later.token(), QString());
+        later.retryKeyring();
+        QCOMPARE(later.token(), QStringLiteral("tok"));
+    }
+};
+
+QTEST_GUILESS_MAIN(AppSettingsTest)
+#include "tst_appsettings.moc"

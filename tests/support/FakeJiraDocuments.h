@@ -1,0 +1,40 @@
+#pragma once
+
+#include "support/FakeJiraServer.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// Bodies in the shape Jira sends them, for scripting FakeJiraServer.
+namespace FakeJiraDocuments {
+
+struct Issue
+{
+    QString key;
+    QString summary;
+    std::optional<QString> assignee;
+    std::optional<QString> updated; // sent as text, e.g. "2024-03-05T14:07:09.123+0100"
+};
+
+struct Filter
+{
+    qint64 id = 0;
+    QString name;
+    QString jql;
+};
+
+QString issuesPath(const QString &boardId);
+QString quickFiltersPath(const QString &boardId);
+
+// The board issues document, with the paging members Jira adds (which clients ignore).
+QByteArray issues(const QList<Issue> &issues);
+// One quick-filter page; `isLast` none leaves the member out.
+QByteArray quickFilterPage(const QList<Filter> &values, qint64 startAt, std::optional<bool> isLast);
+// `count` filters with ids 1..count, named "Filter <id>" with JQL "team = <id>".
+QList<Filter> numberedFilters(int count);
+// Serves `filters` the way Jira does: from startAt, at most min(maxResults, pageSize) per page.
+FakeJiraServer::Handler quickFilterPages(QList<Filter> filters, int pageSize = 50);
+
+} // namespace FakeJiraDocuments
