@@ -38,9 +38,10 @@ QString boardPath(const JiraConfig &config, QStringView leaf)
 // One GET decoded as the document `decode` reads.
 template<typename Document>
 QCoro::Task<JiraResult<Document>> getJSON(JiraConfig config, QString path, JiraRequest::QueryItems query,
-                                         JiraResult<Document> (*decode)(const QByteArray &))
+                                          JiraResult<Document> (*decode)(const QByteArray &))
 {
-    JiraResult<QByteArray> body = co_await JiraRequest::get(std::move(config), std::move(path), std::move(query));
+    JiraResult<QByteArray> body =
+        co_await JiraRequest::get(std::move(config), std::move(path), std::move(query));
     if (!body.ok())
         co_return body.error();
     co_return decode(body.value());
@@ -54,7 +55,8 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(JiraConfig con
                                   {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")},
                                   {QStringLiteral("maxResults"), QStringLiteral("100")}};
     const QString path = boardPath(config, u"issue");
-    auto response = co_await getJSON(std::move(config), path, std::move(query), &JiraDocuments::decodeBoardIssues);
+    auto response =
+        co_await getJSON(std::move(config), path, std::move(query), &JiraDocuments::decodeBoardIssues);
     if (!response.ok())
         co_return response.error();
     QList<ReviewIssue> issues;
@@ -97,8 +99,8 @@ JiraClient::JiraClient(JiraConfig config) : m_config(std::move(config)) {}
 
 std::optional<QUrl> JiraClient::boardURL() const
 {
-    const QString text = JiraRequest::trimmedSiteURL(m_config.siteURL)
-                         + QStringLiteral("/secure/RapidBoard.jspa?rapidView=") + m_config.boardId;
+    const QString text = JiraRequest::trimmedSiteURL(m_config.siteURL) +
+                         QStringLiteral("/secure/RapidBoard.jspa?rapidView=") + m_config.boardId;
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid())
         return std::nullopt;

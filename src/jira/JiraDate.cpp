@@ -21,7 +21,10 @@ std::optional<int> digits(QStringView text, qsizetype pos, qsizetype count)
     return value;
 }
 
-bool hasAt(QStringView text, qsizetype pos, char16_t c) { return pos < text.size() && text[pos] == c; }
+bool hasAt(QStringView text, qsizetype pos, char16_t c)
+{
+    return pos < text.size() && text[pos] == c;
+}
 
 // The offset after the fraction, in seconds east of UTC: "Z", "+hhmm" or "+hh:mm".
 std::optional<int> offsetSeconds(QStringView offset)
@@ -52,8 +55,8 @@ std::optional<QDateTime> JiraDate::parse(QStringView text)
     constexpr qsizetype fixedLength = 23;
     if (text.size() <= fixedLength)
         return std::nullopt;
-    if (!hasAt(text, 4, u'-') || !hasAt(text, 7, u'-') || !hasAt(text, 10, u'T') || !hasAt(text, 13, u':')
-        || !hasAt(text, 16, u':') || !hasAt(text, 19, u'.'))
+    if (!hasAt(text, 4, u'-') || !hasAt(text, 7, u'-') || !hasAt(text, 10, u'T') || !hasAt(text, 13, u':') ||
+        !hasAt(text, 16, u':') || !hasAt(text, 19, u'.'))
         return std::nullopt;
     const auto year = digits(text, 0, 4);
     const auto month = digits(text, 5, 2);

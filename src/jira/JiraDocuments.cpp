@@ -38,7 +38,10 @@ QString typeName(const QJsonValue &value)
     return QStringLiteral("missing");
 }
 
-[[noreturn]] void fail(const QString &where, const QString &what) { throw DecodeFailure{where + u' ' + what}; }
+[[noreturn]] void fail(const QString &where, const QString &what)
+{
+    throw DecodeFailure{where + u' ' + what};
+}
 
 [[noreturn]] void wrongType(const QString &where, const QJsonValue &value, QStringView expected)
 {
@@ -111,8 +114,9 @@ QJsonObject parseObject(const QByteArray &body)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError)
-        fail(QStringLiteral("the response"),
-             QStringLiteral("is not valid JSON (%1 at offset %2)").arg(error.errorString()).arg(error.offset));
+        fail(
+            QStringLiteral("the response"),
+            QStringLiteral("is not valid JSON (%1 at offset %2)").arg(error.errorString()).arg(error.offset));
     if (!document.isObject())
         fail(QStringLiteral("the response"), QStringLiteral("is not a JSON object"));
     return document.object();
@@ -135,12 +139,13 @@ RawIssue decodeIssue(const QJsonObject &object, const QString &where)
     RawIssue issue;
     issue.key = requiredString(object, where, u"key");
     const QString fieldsPath = memberPath(where, u"fields");
-    const QJsonObject fields = required(object, where, u"fields", QJsonValue::Object, u"an object").toObject();
+    const QJsonObject fields =
+        required(object, where, u"fields", QJsonValue::Object, u"an object").toObject();
     issue.fields.summary = requiredString(fields, fieldsPath, u"summary");
     issue.fields.updated = optionalString(fields, fieldsPath, u"updated");
     if (const auto assignee = optional(fields, fieldsPath, u"assignee", QJsonValue::Object, u"an object"))
-        issue.fields.assignee =
-            RawAssignee{optionalString(assignee->toObject(), memberPath(fieldsPath, u"assignee"), u"displayName")};
+        issue.fields.assignee = RawAssignee{
+            optionalString(assignee->toObject(), memberPath(fieldsPath, u"assignee"), u"displayName")};
     return issue;
 }
 
@@ -153,8 +158,7 @@ QuickFilter decodeQuickFilter(const QJsonObject &object, const QString &where)
     return filter;
 }
 
-template<typename T, typename Decode>
-JiraResult<T> decodeGuarded(Decode decode)
+template<typename T, typename Decode> JiraResult<T> decodeGuarded(Decode decode)
 {
     try {
         return decode();

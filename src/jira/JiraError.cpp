@@ -7,12 +7,30 @@ JiraError::JiraError(Kind kind, int statusCode, QString message)
 {
 }
 
-JiraError JiraError::http(int statusCode) { return {Kind::http, statusCode, {}}; }
-JiraError JiraError::decoding(const QString &message) { return {Kind::decoding, 0, message}; }
-JiraError JiraError::transport(const QString &message) { return {Kind::transport, 0, message}; }
-JiraError JiraError::notConfigured() { return {Kind::notConfigured, 0, {}}; }
-JiraError JiraError::badURL() { return {Kind::badURL, 0, {}}; }
-JiraError JiraError::unauthorized() { return {Kind::unauthorized, 0, {}}; }
+JiraError JiraError::http(int statusCode)
+{
+    return {Kind::http, statusCode, {}};
+}
+JiraError JiraError::decoding(const QString &message)
+{
+    return {Kind::decoding, 0, message};
+}
+JiraError JiraError::transport(const QString &message)
+{
+    return {Kind::transport, 0, message};
+}
+JiraError JiraError::notConfigured()
+{
+    return {Kind::notConfigured, 0, {}};
+}
+JiraError JiraError::badURL()
+{
+    return {Kind::badURL, 0, {}};
+}
+JiraError JiraError::unauthorized()
+{
+    return {Kind::unauthorized, 0, {}};
+}
 
 QString JiraError::errorDescription() const
 {

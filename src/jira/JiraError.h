@@ -6,7 +6,15 @@
 class JiraError
 {
 public:
-    enum class Kind { http, decoding, transport, notConfigured, badURL, unauthorized };
+    enum class Kind
+    {
+        http,
+        decoding,
+        transport,
+        notConfigured,
+        badURL,
+        unauthorized
+    };
 
     static JiraError http(int statusCode);
     static JiraError decoding(const QString &message);

@@ -13,7 +13,10 @@ namespace {
 
 std::chrono::milliseconds transferTimeout = JiraRequest::defaultTransferTimeout;
 
-bool isHorizontalSpace(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
+bool isHorizontalSpace(QChar c)
+{
+    return c == u'\t' || c.category() == QChar::Separator_Space;
+}
 
 // Deletes a reply that may still be running. The coroutine that owns it may be destroyed while it
 // waits, so every connection to the reply goes first: none may reach the dead frame afterwards.
@@ -44,7 +47,10 @@ struct Download
     bool tooLarge = false;
 };
 
-bool isSuccess(int status) { return status >= 200 && status <= 299; }
+bool isSuccess(int status)
+{
+    return status >= 200 && status <= 299;
+}
 
 QString originOf(const QUrl &url)
 {
@@ -59,8 +65,8 @@ bool sameOrigin(const QUrl &a, const QUrl &b)
 
 JiraError tooLargeError()
 {
-    return JiraError::decoding(
-        QStringLiteral("the response is larger than %1 MiB").arg(JiraRequest::maximumBodySize / (1024 * 1024)));
+    return JiraError::decoding(QStringLiteral("the response is larger than %1 MiB")
+                                   .arg(JiraRequest::maximumBodySize / (1024 * 1024)));
 }
 
 // The only abort that is not ours is Qt's transfer timeout, which it reports as "Operation
@@ -181,7 +187,8 @@ QString JiraRequest::trimmedSiteURL(const QString &siteURL)
     return siteURL.mid(begin, end - begin);
 }
 
-std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QString &path, const QueryItems &query)
+std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QString &path,
+                                            const QueryItems &query)
 {
     QUrl url(trimmedSite, QUrl::StrictMode);
     // Credentials go over HTTPS only, whatever the stored address says.

@@ -6,8 +6,7 @@
 #include <variant>
 
 // A value or the JiraError that kept the client from producing it.
-template<typename T>
-class JiraResult
+template<typename T> class JiraResult
 {
 public:
     JiraResult(T value) : m_data(std::move(value)) {}

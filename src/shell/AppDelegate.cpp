@@ -61,7 +61,7 @@ ReviewMonitor &AppDelegate::monitor()
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    m_updater = makeUpdater();
+    m_updater = makeUpdater(m_settings.fileName());
     if (m_updater)
         m_updater->setDelegate(this);
 

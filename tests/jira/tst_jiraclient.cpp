@@ -35,8 +35,7 @@ JiraResult<QList<ReviewIssue>> fetch(const JiraConfig &config)
     return awaitTask(JiraClient(config).fetchReviewIssues());
 }
 
-template<typename T>
-QString describe(const JiraResult<T> &result)
+template<typename T> QString describe(const JiraResult<T> &result)
 {
     return result.ok() ? u"ok"_s : result.error().errorDescription();
 }
@@ -74,19 +73,22 @@ private Q_SLOTS:
         QCOMPARE(request.method, "GET");
         QCOMPARE(request.path, issuesPath);
         QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"maxResults"_s}));
-        QCOMPARE(request.queryValue(u"jql"), u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\z\" AND (project = ABC)"_s);
+        QCOMPARE(request.queryValue(u"jql"),
+                 u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\z\" AND (project = ABC)"_s);
         QCOMPARE(request.queryValue(u"fields"), u"summary,assignee,updated"_s);
         QCOMPARE(request.queryValue(u"maxResults"), u"100"_s);
         QVERIFY2(request.rawQuery.contains("status%20%3D%20"), request.rawQuery.constData());
         QVERIFY(!request.rawQuery.contains('+'));
-        QCOMPARE(request.header("Authorization"), "Basic " + QByteArray("ann@example.com:s3cr3t:token").toBase64());
+        QCOMPARE(request.header("Authorization"),
+                 "Basic " + QByteArray("ann@example.com:s3cr3t:token").toBase64());
         QCOMPARE(request.header("Accept"), "application/json");
 
         const QList<ReviewIssue> issues = result.value();
         QCOMPARE(issues.size(), 2);
         QCOMPARE(issues[0].key, u"AB-2"_s);
         QCOMPARE(issues[0].assignee, std::optional(u"Bo"_s));
-        QCOMPARE(issues[0].updated, std::optional(QDateTime(QDate(2024, 3, 5), QTime(13, 7, 9, 123), Qt::UTC)));
+        QCOMPARE(issues[0].updated,
+                 std::optional(QDateTime(QDate(2024, 3, 5), QTime(13, 7, 9, 123), Qt::UTC)));
         QCOMPARE(issues[1], (ReviewIssue{u"AB-1"_s, u"First"_s, std::nullopt, std::nullopt}));
     }
 
@@ -96,9 +98,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("extraJQL");
         QTest::addColumn<QString>("jql");
         QTest::newRow("no extra") << u"To review"_s << u" \n\t"_s << u"status = \"To review\""_s;
-        QTest::newRow("extra trimmed") << u"To review"_s << u"project = ABC\n"_s
-                                       << u"status = \"To review\" AND (project = ABC)"_s;
-        QTest::newRow("quotes escaped") << u"Needs \"QA\""_s << QString() << u"status = \"Needs \\\"QA\\\"\""_s;
+        QTest::newRow("extra trimmed")
+            << u"To review"_s << u"project = ABC\n"_s << u"status = \"To review\" AND (project = ABC)"_s;
+        QTest::newRow("quotes escaped")
+            << u"Needs \"QA\""_s << QString() << u"status = \"Needs \\\"QA\\\"\""_s;
         QTest::newRow("name not trimmed") << u" Review "_s << QString() << u"status = \" Review \""_s;
     }
 
@@ -117,9 +120,8 @@ private Q_SLOTS:
 
     void requestPathFromSiteAndBoard()
     {
-        m_jira.setHandler(u"/rest/agile/1.0/board//issue"_s, [](const RecordedRequest &) {
-            return FakeResponse::json(R"({"issues":[]})");
-        });
+        m_jira.setHandler(u"/rest/agile/1.0/board//issue"_s,
+                          [](const RecordedRequest &) { return FakeResponse::json(R"({"issues":[]})"); });
         JiraConfig config = configFor(m_jira);
         // A path in the site URL is dropped for API requests; spaces and tabs around it go.
         config.siteURL = u"\t"_s + m_jira.siteURL() + u"/jira/ "_s;
@@ -138,32 +140,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         const QString httpText = u"Jira returned HTTP %1."_s;
         const QString unauthorized = u"Jira rejected the email/token (401). Check your API token."_s;
-        QTest::newRow("400 bad JQL")
-            << FakeResponse::json(R"({"errorMessages":["Error in the JQL Query"],"errors":{}})", 400)
-            << httpText.arg(400);
-        QTest::newRow("401") << FakeResponse::json("{}", 401).withHeader("WWW-Authenticate", "Basic realm=\"x\"")
+        QTest::newRow("400 bad JQL") << FakeResponse::json(
+                                            R"({"errorMessages":["Error in the JQL Query"],"errors":{}})",
+                                            400)
+                                     << httpText.arg(400);
+        QTest::newRow("401") << FakeResponse::json("{}", 401).withHeader("WWW-Authenticate",
+                                                                         "Basic realm=\"x\"")
                              << unauthorized;
-        QTest::newRow("403 captcha")
-            << FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
-            << unauthorized;
+        QTest::newRow("403 captcha") << FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason",
+                                                                                 "AUTHENTICATION_DENIED")
+                                     << unauthorized;
         QTest::newRow("404") << FakeResponse::noBody(404) << httpText.arg(404);
-        QTest::newRow("429") << FakeResponse::noBody(429).withHeader("Retry-After", "30") << httpText.arg(429);
+        QTest::newRow("429") << FakeResponse::noBody(429).withHeader("Retry-After", "30")
+                             << httpText.arg(429);
         QTest::newRow("500") << FakeResponse::json(R"({"message":"oops"})", 500) << httpText.arg(500);
         QTest::newRow("503") << FakeResponse::noBody(503) << httpText.arg(503);
         QTest::newRow("300 final") << FakeResponse::noBody(300) << httpText.arg(300);
         QTest::newRow("302 without Location") << FakeResponse::noBody(302) << httpText.arg(302);
         QTest::newRow("500 with huge body")
-            << FakeResponse::json(QByteArray(JiraRequest::maximumBodySize + 10, 'x'), 500) << httpText.arg(500);
+            << FakeResponse::json(QByteArray(JiraRequest::maximumBodySize + 10, 'x'), 500)
+            << httpText.arg(500);
         const QString unreadable = u"Couldn't read Jira's response: "_s;
         QTest::newRow("200 html") << FakeResponse::json("<html>Log in</html>")
-                                  << unreadable + u"the response is not valid JSON (illegal value at offset 1)"_s;
+                                  << unreadable +
+                                         u"the response is not valid JSON (illegal value at offset 1)"_s;
         QTest::newRow("200 empty") << FakeResponse::json({}) << unreadable + u"the response is empty"_s;
         QTest::newRow("204") << FakeResponse::noBody(204) << unreadable + u"the response is empty"_s;
         QTest::newRow("200 without summary")
             << FakeResponse::json(R"({"issues":[{"key":"A-1","fields":{}}]})")
             << unreadable + u"issues[0].fields.summary is missing"_s;
-        QTest::newRow("200 cut off") << FakeResponse::json(twoIssues).cutOff()
-                                     << u"Connection closed"_s;
+        QTest::newRow("200 cut off") << FakeResponse::json(twoIssues).cutOff() << u"Connection closed"_s;
     }
 
     void answersBecomeErrors()
@@ -233,14 +239,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<FakeJiraServer::Transport>("transport");
         QTest::addColumn<QString>("description");
-        QTest::newRow("other https origin")
-            << FakeJiraServer::Transport::tls
-            << u"Jira redirected the request to another site (https://127.0.0.1:%1). If your Jira site has moved, "
-               "enter its new address."_s;
-        QTest::newRow("plain http")
-            << FakeJiraServer::Transport::plain
-            << u"Jira redirected the request to an address that is not secure (http://127.0.0.1:%1). Norrid sends "
-               "your credentials over HTTPS only."_s;
+        QTest::newRow("other https origin") << FakeJiraServer::Transport::tls
+                                            << u"Jira redirected the request to another site "
+                                               u"(https://127.0.0.1:%1). If your Jira site has moved, "
+                                               "enter its new address."_s;
+        QTest::newRow("plain http") << FakeJiraServer::Transport::plain
+                                    << u"Jira redirected the request to an address that is not secure "
+                                       u"(http://127.0.0.1:%1). Norrid sends "
+                                       "your credentials over HTTPS only."_s;
     }
 
     void credentialsNeverLeaveTheOrigin()
@@ -291,7 +297,8 @@ private Q_SLOTS:
     {
         QFETCH(FakeResponse, response);
         m_jira.setResponse(issuesPath, response);
-        QCOMPARE(describe(fetch(configFor(m_jira))), u"Couldn't read Jira's response: the response is larger than 4 MiB"_s);
+        QCOMPARE(describe(fetch(configFor(m_jira))),
+                 u"Couldn't read Jira's response: the response is larger than 4 MiB"_s);
     }
 
     void bodyAtTheCapIsRead()
@@ -336,9 +343,10 @@ private Q_SLOTS:
     {
         // Whatever the outcome, no reply outlives its request.
         JiraRequest::setTransferTimeoutForTesting(300ms);
-        m_jira.setResponses(issuesPath, {FakeResponse::json(twoIssues), FakeResponse::noBody(500),
-                                         FakeResponse::json({}).endless(), FakeResponse::json("{}").withDelay(2s),
-                                         FakeResponse::redirect(m_jira.url(u"/x"_s))});
+        m_jira.setResponses(issuesPath,
+                            {FakeResponse::json(twoIssues), FakeResponse::noBody(500),
+                             FakeResponse::json({}).endless(), FakeResponse::json("{}").withDelay(2s),
+                             FakeResponse::redirect(m_jira.url(u"/x"_s))});
         for (int i = 0; i < 5; ++i)
             fetch(configFor(m_jira));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

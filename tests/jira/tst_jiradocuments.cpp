@@ -43,25 +43,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         // Not a document at all.
         QTest::newRow("empty body") << QByteArray() << u"the response is empty"_s;
-        QTest::newRow("html page") << QByteArray("<html><body>Log in</body></html>") << u"is not valid JSON"_s;
+        QTest::newRow("html page") << QByteArray("<html><body>Log in</body></html>")
+                                   << u"is not valid JSON"_s;
         QTest::newRow("array") << QByteArray("[]") << u"is not a JSON object"_s;
         QTest::newRow("truncated") << QByteArray("{\"issues\":[{\"key\":\"A") << u"is not valid JSON"_s;
         // Required members: missing, null, another type.
         QTest::newRow("empty object") << QByteArray("{}") << u"issues is missing"_s;
         QTest::newRow("issues null") << QByteArray(R"({"issues":null})") << u"issues is null"_s;
-        QTest::newRow("issues object") << QByteArray(R"({"issues":{}})") << u"issues is an object, expected an array"_s;
+        QTest::newRow("issues object")
+            << QByteArray(R"({"issues":{}})") << u"issues is an object, expected an array"_s;
         QTest::newRow("issue not object") << QByteArray(R"({"issues":[7]})") << u"issues[0] is a number"_s;
         QTest::newRow("key missing") << QByteArray(R"({"issues":[{"fields":{"summary":"s"}}]})")
                                      << u"issues[0].key is missing"_s;
         QTest::newRow("key number") << QByteArray(R"({"issues":[{"key":12,"fields":{"summary":"s"}}]})")
                                     << u"issues[0].key is a number, expected a string"_s;
-        QTest::newRow("fields missing") << QByteArray(R"({"issues":[{"key":"A-1"}]})")
-                                        << u"issues[0].fields is missing"_s;
+        QTest::newRow("fields missing")
+            << QByteArray(R"({"issues":[{"key":"A-1"}]})") << u"issues[0].fields is missing"_s;
         QTest::newRow("fields null") << QByteArray(R"({"issues":[{"key":"A-1","fields":null}]})")
                                      << u"issues[0].fields is null"_s;
         QTest::newRow("summary missing") << withIssueFields("{}") << u"issues[0].fields.summary is missing"_s;
-        QTest::newRow("summary null") << withIssueFields(R"({"summary":null})")
-                                      << u"issues[0].fields.summary is null"_s;
+        QTest::newRow("summary null")
+            << withIssueFields(R"({"summary":null})") << u"issues[0].fields.summary is null"_s;
         QTest::newRow("summary bool") << withIssueFields(R"({"summary":true})")
                                       << u"issues[0].fields.summary is a boolean, expected a string"_s;
         // Optional members of another type still fail.
@@ -100,19 +102,20 @@ private Q_SLOTS:
         QTest::newRow("assignee null") << QByteArray(R"({"summary":"s","assignee":null})") << nobody << never;
         QTest::newRow("assignee missing") << QByteArray(R"({"summary":"s"})") << nobody << never;
         QTest::newRow("assignee empty") << QByteArray(R"({"summary":"s","assignee":{}})") << nobody << never;
-        QTest::newRow("displayName null") << QByteArray(R"({"summary":"s","assignee":{"displayName":null}})")
-                                          << nobody << never;
+        QTest::newRow("displayName null")
+            << QByteArray(R"({"summary":"s","assignee":{"displayName":null}})") << nobody << never;
         QTest::newRow("displayName empty") << QByteArray(R"({"summary":"s","assignee":{"displayName":""}})")
                                            << std::optional(QString(u""_s)) << never;
         QTest::newRow("displayName") << QByteArray(R"({"summary":"s","assignee":{"displayName":"Åsa Ö"}})")
                                      << std::optional(u"Åsa Ö"_s) << never;
         QTest::newRow("updated null") << QByteArray(R"({"summary":"s","updated":null})") << nobody << never;
-        QTest::newRow("updated unparsable") << QByteArray(R"({"summary":"s","updated":"2024-03-05"})") << nobody
-                                            << never;
+        QTest::newRow("updated unparsable")
+            << QByteArray(R"({"summary":"s","updated":"2024-03-05"})") << nobody << never;
         QTest::newRow("updated") << QByteArray(R"({"summary":"s","updated":"2024-03-05T14:07:09.123+0100"})")
                                  << nobody << std::optional(utc(2024, 3, 5, 13, 7, 9, 123));
         QTest::newRow("extra members everywhere")
-            << QByteArray(R"({"summary":"s","status":{"name":"Review"},"assignee":{"displayName":"Bo","x":[1]}})")
+            << QByteArray(
+                   R"({"summary":"s","status":{"name":"Review"},"assignee":{"displayName":"Bo","x":[1]}})")
             << std::optional(u"Bo"_s) << never;
     }
 
@@ -154,8 +157,9 @@ private Q_SLOTS:
                                    << u"values[0].id is a string, expected an integer"_s;
         QTest::newRow("id fraction") << QByteArray(R"({"values":[{"id":1.5,"name":"n","jql":"j"}]})")
                                      << u"values[0].id is not a 64-bit integer"_s;
-        QTest::newRow("id beyond int64") << QByteArray(R"({"values":[{"id":9223372036854775808,"name":"n","jql":"j"}]})")
-                                         << u"values[0].id is not a 64-bit integer"_s;
+        QTest::newRow("id beyond int64")
+            << QByteArray(R"({"values":[{"id":9223372036854775808,"name":"n","jql":"j"}]})")
+            << u"values[0].id is not a 64-bit integer"_s;
         QTest::newRow("id huge") << QByteArray(R"({"values":[{"id":1e300,"name":"n","jql":"j"}]})")
                                  << u"values[0].id is not a 64-bit integer"_s;
         QTest::newRow("id null") << QByteArray(R"({"values":[{"id":null,"name":"n","jql":"j"}]})")
@@ -164,8 +168,8 @@ private Q_SLOTS:
                                      << u"values[0].jql is missing"_s;
         QTest::newRow("name number") << QByteArray(R"({"values":[{"id":1,"name":2,"jql":"j"}]})")
                                      << u"values[0].name is a number"_s;
-        QTest::newRow("isLast string") << QByteArray(R"({"values":[],"isLast":"true"})")
-                                       << u"isLast is a string, expected a boolean"_s;
+        QTest::newRow("isLast string")
+            << QByteArray(R"({"values":[],"isLast":"true"})") << u"isLast is a string, expected a boolean"_s;
         QTest::newRow("second filter bad")
             << QByteArray(R"({"values":[{"id":1,"name":"n","jql":"j"},{"id":2,"name":"m"}]})")
             << u"values[1].jql is missing"_s;
@@ -186,16 +190,20 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<qint64>("id");
         QTest::addColumn<std::optional<bool>>("isLast");
-        QTest::newRow("isLast missing") << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}]})") << qint64(3)
-                                        << std::optional<bool>();
-        QTest::newRow("isLast null") << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}],"isLast":null})")
+        QTest::newRow("isLast missing") << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}]})")
+                                        << qint64(3) << std::optional<bool>();
+        QTest::newRow("isLast null") << QByteArray(
+                                            R"({"values":[{"id":3,"name":"n","jql":"j"}],"isLast":null})")
                                      << qint64(3) << std::optional<bool>();
-        QTest::newRow("isLast false") << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}],"isLast":false})")
-                                      << qint64(3) << std::optional(false);
-        QTest::newRow("largest id") << QByteArray(R"({"values":[{"id":9223372036854775807,"name":"n","jql":"j"}]})")
+        QTest::newRow("isLast false")
+            << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}],"isLast":false})") << qint64(3)
+            << std::optional(false);
+        QTest::newRow("largest id") << QByteArray(
+                                           R"({"values":[{"id":9223372036854775807,"name":"n","jql":"j"}]})")
                                     << std::numeric_limits<qint64>::max() << std::optional<bool>();
-        QTest::newRow("smallest id") << QByteArray(R"({"values":[{"id":-9223372036854775808,"name":"n","jql":"j"}]})")
-                                     << std::numeric_limits<qint64>::min() << std::optional<bool>();
+        QTest::newRow("smallest id")
+            << QByteArray(R"({"values":[{"id":-9223372036854775808,"name":"n","jql":"j"}]})")
+            << std::numeric_limits<qint64>::min() << std::optional<bool>();
         QTest::newRow("integral exponent") << QByteArray(R"({"values":[{"id":1e3,"name":"n","jql":"j"}]})")
                                            << qint64(1000) << std::optional<bool>();
     }
@@ -219,9 +227,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("failure");
         QTest::newRow("atlassian-python-api") << u"atlassian-python-api-epic-issues.json"_s << QString();
-        QTest::newRow("openapi example") << u"board-issues-openapi-example.json"_s
-                                         << u"issues[0].fields.summary is missing"_s;
-        QTest::newRow("go-jira") << u"go-jira-issues_in_sprint.json"_s << u"issues[0].fields.summary is missing"_s;
+        QTest::newRow("openapi example")
+            << u"board-issues-openapi-example.json"_s << u"issues[0].fields.summary is missing"_s;
+        QTest::newRow("go-jira") << u"go-jira-issues_in_sprint.json"_s
+                                 << u"issues[0].fields.summary is missing"_s;
         QTest::newRow("airbyte") << u"airbyte-source-jira-board_issues.json"_s
                                  << u"issues[0].fields.summary is missing"_s;
     }
@@ -256,13 +265,16 @@ private Q_SLOTS:
             document.insert(u"issues"_s, issues);
             return QJsonDocument(document).toJson();
         };
-        const auto goJira = JiraDocuments::decodeBoardIssues(addSummaries(fixture(u"go-jira-issues_in_sprint.json"_s)));
+        const auto goJira =
+            JiraDocuments::decodeBoardIssues(addSummaries(fixture(u"go-jira-issues_in_sprint.json"_s)));
         QVERIFY(goJira.ok());
         const ReviewIssue first = goJira.value().issues.first().toReviewIssue();
         QCOMPARE(first.key, u"AR-86"_s);
         QCOMPARE(first.assignee, std::optional(u"mister Morris"_s));
         QCOMPARE(first.updated, std::optional(utc(2016, 2, 1, 16, 17, 4, 0)));
-        QVERIFY(JiraDocuments::decodeBoardIssues(addSummaries(fixture(u"airbyte-source-jira-board_issues.json"_s))).ok());
+        QVERIFY(JiraDocuments::decodeBoardIssues(
+                    addSummaries(fixture(u"airbyte-source-jira-board_issues.json"_s)))
+                    .ok());
         const auto openapi =
             JiraDocuments::decodeBoardIssues(addSummaries(fixture(u"board-issues-openapi-example.json"_s)));
         QCOMPARE(openapi.error().message(), u"issues[0].fields.updated is a number, expected a string"_s);
@@ -270,10 +282,11 @@ private Q_SLOTS:
 
     void publishedQuickFilterPage()
     {
-        const auto page = JiraDocuments::decodeQuickFilterPage(fixture(u"quickfilter-page-openapi-example.json"_s));
+        const auto page =
+            JiraDocuments::decodeQuickFilterPage(fixture(u"quickfilter-page-openapi-example.json"_s));
         QVERIFY(page.ok());
         QCOMPARE(page.value().values, (QList<QuickFilter>{{1, u"Bugs"_s, u"issueType = bug"_s},
-                                                         {2, u"Tasks"_s, u"issueType = task"_s}}));
+                                                          {2, u"Tasks"_s, u"issueType = task"_s}}));
         QCOMPARE(page.value().isLast, std::optional(false));
     }
 };

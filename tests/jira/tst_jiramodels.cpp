@@ -23,8 +23,10 @@ private Q_SLOTS:
         QTest::newRow("east offset") << u"2024-03-05T14:07:09.123+0100"_s << utc(13, 7, 9, 123);
         QTest::newRow("west offset") << u"2024-03-05T14:07:09.123-0530"_s << utc(19, 37, 9, 123);
         QTest::newRow("zero offset") << u"2024-03-05T14:07:09.000+0000"_s << utc(14, 7, 9, 0);
-        QTest::newRow("across midnight") << u"2024-03-05T23:30:00.999-0100"_s << utc(0, 30, 0, 999, QDate(2024, 3, 6));
-        QTest::newRow("leap day") << u"2024-02-29T00:00:00.001+1000"_s << utc(14, 0, 0, 1, QDate(2024, 2, 28));
+        QTest::newRow("across midnight")
+            << u"2024-03-05T23:30:00.999-0100"_s << utc(0, 30, 0, 999, QDate(2024, 3, 6));
+        QTest::newRow("leap day") << u"2024-02-29T00:00:00.001+1000"_s
+                                  << utc(14, 0, 0, 1, QDate(2024, 2, 28));
         QTest::newRow("colon offset") << u"2024-03-05T14:07:09.123+10:00"_s << utc(4, 7, 9, 123);
         QTest::newRow("Z") << u"2024-03-05T14:07:09.123Z"_s << utc(14, 7, 9, 123);
     }
@@ -70,12 +72,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("normalized");
-        QTest::newRow("bare host with blanks") << u"  acme.atlassian.net \n"_s << u"https://acme.atlassian.net"_s;
-        QTest::newRow("trailing slashes") << u"https://acme.atlassian.net///"_s << u"https://acme.atlassian.net"_s;
+        QTest::newRow("bare host with blanks")
+            << u"  acme.atlassian.net \n"_s << u"https://acme.atlassian.net"_s;
+        QTest::newRow("trailing slashes")
+            << u"https://acme.atlassian.net///"_s << u"https://acme.atlassian.net"_s;
         QTest::newRow("blanks only") << u" \t\n "_s << QString();
         QTest::newRow("slashes only") << u"///"_s << QString();
         QTest::newRow("capital http") << u"HTTP://Acme.atlassian.net"_s << u"https://Acme.atlassian.net"_s;
-        QTest::newRow("capital https kept") << u"HTTPS://acme.atlassian.net/"_s << u"HTTPS://acme.atlassian.net"_s;
+        QTest::newRow("capital https kept")
+            << u"HTTPS://acme.atlassian.net/"_s << u"HTTPS://acme.atlassian.net"_s;
         QTest::newRow("path stays") << u"acme.atlassian.net/jira/"_s << u"https://acme.atlassian.net/jira"_s;
         QTest::newRow("scheme only") << u"http://"_s << u"https://http:"_s;
         QTest::newRow("no-break space and line separator")
@@ -96,8 +101,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("link");
         QTest::newRow("plain") << u"https://acme.atlassian.net"_s << u"42"_s
                                << u"https://acme.atlassian.net/secure/RapidBoard.jspa?rapidView=42"_s;
-        QTest::newRow("tabs and spaces trimmed") << u"\t https://acme.atlassian.net  "_s << u"42"_s
-                                                 << u"https://acme.atlassian.net/secure/RapidBoard.jspa?rapidView=42"_s;
+        QTest::newRow("tabs and spaces trimmed")
+            << u"\t https://acme.atlassian.net  "_s << u"42"_s
+            << u"https://acme.atlassian.net/secure/RapidBoard.jspa?rapidView=42"_s;
         QTest::newRow("path stays") << u"https://acme.example/jira"_s << u"7"_s
                                     << u"https://acme.example/jira/secure/RapidBoard.jspa?rapidView=7"_s;
         QTest::newRow("empty board id") << u"https://acme.atlassian.net"_s << QString()

@@ -66,10 +66,11 @@ private Q_SLOTS:
         QTest::addColumn<QList<Filter>>("filters");
         const QList<Filter> all = FakeJiraDocuments::numberedFilters(70);
         QTest::newRow("no filters") << QList{page({}, true)} << QStringList{u"0"_s} << QList<Filter>();
-        QTest::newRow("isLast missing") << QList{page(all.mid(0, 50), std::nullopt)} << QStringList{u"0"_s}
-                                        << all.mid(0, 50);
+        QTest::newRow("isLast missing")
+            << QList{page(all.mid(0, 50), std::nullopt)} << QStringList{u"0"_s} << all.mid(0, 50);
         QTest::newRow("full page, then the rest")
-            << QList{page(all.mid(0, 50), false), page(all.mid(50), true)} << QStringList{u"0"_s, u"50"_s} << all;
+            << QList{page(all.mid(0, 50), false), page(all.mid(50), true)} << QStringList{u"0"_s, u"50"_s}
+            << all;
         QTest::newRow("short pages") << QList{page(all.mid(0, 20), false), page(all.mid(20, 20), false),
                                               page(all.mid(40, 5), true)}
                                      << QStringList{u"0"_s, u"20"_s, u"40"_s} << all.mid(0, 45);
@@ -101,8 +102,9 @@ private Q_SLOTS:
         QTest::addColumn<FakeResponse>("secondPage");
         QTest::addColumn<QString>("description");
         QTest::newRow("500") << FakeResponse::noBody(500) << u"Jira returned HTTP 500."_s;
-        QTest::newRow("string id") << FakeResponse::json(R"({"values":[{"id":"51","name":"n","jql":"j"}]})")
-                                   << u"Couldn't read Jira's response: values[0].id is a string, expected an integer"_s;
+        QTest::newRow("string id")
+            << FakeResponse::json(R"({"values":[{"id":"51","name":"n","jql":"j"}]})")
+            << u"Couldn't read Jira's response: values[0].id is a string, expected an integer"_s;
     }
 
     void failingPageDropsEverything()
@@ -119,7 +121,8 @@ private Q_SLOTS:
     void largestBoardLoadsCompletely()
     {
         const int count = JiraClient::maximumQuickFilterPages * 50;
-        m_jira.setHandler(path, FakeJiraDocuments::quickFilterPages(FakeJiraDocuments::numberedFilters(count)));
+        m_jira.setHandler(path,
+                          FakeJiraDocuments::quickFilterPages(FakeJiraDocuments::numberedFilters(count)));
         const auto result = fetch();
         QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error().errorDescription()));
         QCOMPARE(result.value().size(), count);

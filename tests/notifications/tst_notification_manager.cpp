@@ -276,15 +276,6 @@ private Q_SLOTS:
         QCOMPARE(m_manager->authorizationDenied(), false);
         QVERIFY(m_player->played.isEmpty());
     }
-
-    void answerAfterTheManagerIsGoneIsIgnored()
-    {
-        m_manager->requestAuthorization();
-        m_manager->refreshAuthorizationStatus();
-        m_manager.reset();
-        QTest::qWait(200); // the answers arrive and find no manager
-        QVERIFY(m_server->serverInformationCalls >= 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNotificationManager)

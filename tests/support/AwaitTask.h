@@ -7,8 +7,7 @@
 // Runs the event loop until `task` is done and returns its value. Unlike QCoro::waitFor it does
 // not need a default-constructible result (JiraResult is not), and it copes with a task that
 // finished before it was handed over.
-template<typename T>
-T awaitTask(QCoro::Task<T> task)
+template<typename T> T awaitTask(QCoro::Task<T> task)
 {
     std::optional<T> result;
     QEventLoop loop;

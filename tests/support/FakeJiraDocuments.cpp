@@ -22,8 +22,9 @@ QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues)
         if (issue.updated)
             fields.insert(QStringLiteral("updated"), *issue.updated);
         if (issue.assignee)
-            fields.insert(QStringLiteral("assignee"), QJsonObject{{QStringLiteral("displayName"), *issue.assignee},
-                                                                  {QStringLiteral("active"), true}});
+            fields.insert(QStringLiteral("assignee"),
+                          QJsonObject{{QStringLiteral("displayName"), *issue.assignee},
+                                      {QStringLiteral("active"), true}});
         else
             fields.insert(QStringLiteral("assignee"), QJsonValue::Null);
         array.append(QJsonObject{{QStringLiteral("id"), QString::number(10000 + array.size())},
@@ -38,7 +39,8 @@ QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues)
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
-QByteArray FakeJiraDocuments::quickFilterPage(const QList<Filter> &values, qint64 startAt, std::optional<bool> isLast)
+QByteArray FakeJiraDocuments::quickFilterPage(const QList<Filter> &values, qint64 startAt,
+                                              std::optional<bool> isLast)
 {
     QJsonArray array;
     for (const Filter &filter : values)
@@ -66,7 +68,8 @@ QList<FakeJiraDocuments::Filter> FakeJiraDocuments::numberedFilters(int count)
 FakeJiraServer::Handler FakeJiraDocuments::quickFilterPages(QList<Filter> filters, int pageSize)
 {
     return [filters = std::move(filters), pageSize](const RecordedRequest &request) {
-        const qsizetype startAt = std::clamp<qsizetype>(request.queryValue(u"startAt").toLongLong(), 0, filters.size());
+        const qsizetype startAt =
+            std::clamp<qsizetype>(request.queryValue(u"startAt").toLongLong(), 0, filters.size());
         bool ok = false;
         const int asked = request.queryValue(u"maxResults").toInt(&ok);
         const qsizetype size = std::min<qsizetype>(ok && asked > 0 ? asked : 50, pageSize);

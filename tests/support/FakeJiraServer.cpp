@@ -84,7 +84,10 @@ void FakeJiraServer::setResponses(const QString &path, QList<FakeResponse> respo
     });
 }
 
-void FakeJiraServer::setHandler(const QString &path, Handler handler) { m_handlers.insert(path, std::move(handler)); }
+void FakeJiraServer::setHandler(const QString &path, Handler handler)
+{
+    m_handlers.insert(path, std::move(handler));
+}
 
 void FakeJiraServer::reset()
 {
@@ -105,7 +108,8 @@ FakeResponse FakeJiraServer::responseFor(const RecordedRequest &request)
 {
     const auto handler = m_handlers.constFind(request.path);
     if (handler == m_handlers.constEnd())
-        return FakeResponse::json(R"({"errorMessages":["No such resource in the fake Jira."],"errors":{}})", 404);
+        return FakeResponse::json(R"({"errorMessages":["No such resource in the fake Jira."],"errors":{}})",
+                                  404);
     return (*handler)(request);
 }
 

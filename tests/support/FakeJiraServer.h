@@ -25,7 +25,11 @@ class FakeJiraServer : public QAbstractHttpServer
     Q_OBJECT
 
 public:
-    enum class Transport { tls, plain };
+    enum class Transport
+    {
+        tls,
+        plain
+    };
     using Handler = std::function<FakeResponse(const RecordedRequest &)>;
 
     explicit FakeJiraServer(Transport transport = Transport::tls, QObject *parent = nullptr);

@@ -10,7 +10,8 @@
 // setters, e.g. FakeResponse::json(body).withDelay(500ms).withHeader("Retry-After", "30").
 struct FakeResponse
 {
-    enum class Delivery {
+    enum class Delivery
+    {
         whole,   // status line, headers and body at once
         cutOff,  // announces the whole body, sends half of it, then closes the connection
         dripped, // sends the body in `dripChunks` pieces, `dripInterval` apart

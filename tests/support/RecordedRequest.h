@@ -9,9 +9,9 @@
 struct RecordedRequest
 {
     QByteArray method;
-    QString path;         // percent-decoded
-    QByteArray rawPath;   // as sent
-    QByteArray rawQuery;  // as sent, without the "?"
+    QString path;        // percent-decoded
+    QByteArray rawPath;  // as sent
+    QByteArray rawQuery; // as sent, without the "?"
     // Decoded the way Jira's servlet container does it: split at "&" and the first "=", "+" read
     // as a space, then percent-decoded as UTF-8. A client that leaves "+" or "&" unescaped in a
     // value shows up here with a changed value.

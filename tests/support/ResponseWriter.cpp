@@ -56,13 +56,14 @@ ResponseWriter::ResponseWriter(QTcpSocket *socket, FakeResponse response)
 
 void ResponseWriter::writeHead(bool withLength)
 {
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(m_response.status) + ' ' + reasonPhrase(m_response.status)
-                      + "\r\n";
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(m_response.status) + ' ' + reasonPhrase(m_response.status) + "\r\n";
     if (!m_response.contentType.isEmpty())
         head += "Content-Type: " + m_response.contentType + "\r\n";
     if (withLength)
         head += "Content-Length: " + QByteArray::number(m_response.body.size()) + "\r\n";
-    if (m_response.delivery == FakeResponse::Delivery::endless || m_response.delivery == FakeResponse::Delivery::cutOff)
+    if (m_response.delivery == FakeResponse::Delivery::endless ||
+        m_response.delivery == FakeResponse::Delivery::cutOff)
         head += "Connection: close\r\n";
     for (const auto &[name, value] : m_response.headers)
         head += name + ": " + value + "\r\n";

@@ -42,21 +42,23 @@ TestCertificateAuthority::TestCertificateAuthority()
     const QStringList ecKey{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
                             QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
     const bool made =
-        runOpenSSL(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey
-                   + QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("ca.key"), QStringLiteral("-out"),
-                                 dir + QStringLiteral("ca.pem"), QStringLiteral("-days"), QStringLiteral("2"),
-                                 QStringLiteral("-subj"), QStringLiteral("/CN=Norrid Test CA"),
-                                 QStringLiteral("-addext"), QStringLiteral("basicConstraints=critical,CA:TRUE"),
-                                 QStringLiteral("-addext"), QStringLiteral("keyUsage=critical,keyCertSign,cRLSign")})
-        && runOpenSSL(QStringList{QStringLiteral("req")} + ecKey
-                      + QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("server.key"),
-                                    QStringLiteral("-out"), dir + QStringLiteral("server.csr"),
-                                    QStringLiteral("-subj"), QStringLiteral("/CN=localhost")})
-        && runOpenSSL({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
-                       dir + QStringLiteral("server.csr"), QStringLiteral("-CA"), dir + QStringLiteral("ca.pem"),
-                       QStringLiteral("-CAkey"), dir + QStringLiteral("ca.key"), QStringLiteral("-set_serial"),
-                       QStringLiteral("2"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
-                       dir + QStringLiteral("server.ext"), QStringLiteral("-out"), dir + QStringLiteral("server.pem")});
+        runOpenSSL(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey +
+                   QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("ca.key"),
+                               QStringLiteral("-out"), dir + QStringLiteral("ca.pem"),
+                               QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                               QStringLiteral("/CN=Norrid Test CA"), QStringLiteral("-addext"),
+                               QStringLiteral("basicConstraints=critical,CA:TRUE"), QStringLiteral("-addext"),
+                               QStringLiteral("keyUsage=critical,keyCertSign,cRLSign")}) &&
+        runOpenSSL(QStringList{QStringLiteral("req")} + ecKey +
+                   QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("server.key"),
+                               QStringLiteral("-out"), dir + QStringLiteral("server.csr"),
+                               QStringLiteral("-subj"), QStringLiteral("/CN=localhost")}) &&
+        runOpenSSL({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
+                    dir + QStringLiteral("server.csr"), QStringLiteral("-CA"), dir + QStringLiteral("ca.pem"),
+                    QStringLiteral("-CAkey"), dir + QStringLiteral("ca.key"), QStringLiteral("-set_serial"),
+                    QStringLiteral("2"), QStringLiteral("-days"), QStringLiteral("2"),
+                    QStringLiteral("-extfile"), dir + QStringLiteral("server.ext"), QStringLiteral("-out"),
+                    dir + QStringLiteral("server.pem")});
     if (!made)
         return;
 
@@ -72,10 +74,11 @@ bool TestCertificateAuthority::runOpenSSL(const QStringList &arguments)
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral("openssl"), arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
-        m_error = QStringLiteral("openssl %1 failed: %2 %3")
-                      .arg(arguments.first(), process.errorString(), QString::fromLocal8Bit(process.readAll()));
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        m_error =
+            QStringLiteral("openssl %1 failed: %2 %3")
+                .arg(arguments.first(), process.errorString(), QString::fromLocal8Bit(process.readAll()));
         return false;
     }
     return true;

@@ -166,7 +166,7 @@ void AppcastParsingTest::dangerousLinksAreDropped()
     QVERIFY(prose.critical);
     QVERIFY(prose.criticalBelowVersion.isEmpty());
 
-    const AppcastItem &newest = *AppcastParser::newest(result.items);
+    const AppcastItem newest = *AppcastParser::newest(result.items);
     QCOMPARE(newest.version, QStringLiteral("4.0"));
     QVERIFY(newest.isInformationalFor(QStringLiteral("1.0")));
 }

@@ -51,7 +51,6 @@ Rectangle {
                         text: root.content.count
                         font.pixelSize: root.style.caption + 1
                         font.weight: Font.DemiBold
-                        font.features: { "tnum": 1 }
                         color: root.style.teal
                         leftPadding: 7
                         rightPadding: 7

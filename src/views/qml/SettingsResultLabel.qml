@@ -21,7 +21,7 @@ RowLayout {
         sourceSize: Qt.size(13, 13)
     }
     Label {
-        id: text
+        id: message
         objectName: "resultText"
         Layout.fillWidth: true
         text: result.form.testResultText
@@ -30,7 +30,7 @@ RowLayout {
         wrapMode: Text.Wrap
         maximumLineCount: result.failed ? 2 : 1
         elide: Text.ElideRight
-        Accessible.name: text
+        Accessible.name: message.text
 
         HoverHandler { id: hover }
         ToolTip {

@@ -7,13 +7,16 @@ import QtQuick.Layouts
 RowLayout {
     id: row
     required property string label
+    // A label that takes the room of the row, for rows whose control sits at the far right.
+    property bool wideLabel: false
     property Style style: Style {}
     Layout.fillWidth: true
     spacing: 8
 
     Label {
         text: row.label
-        Layout.preferredWidth: 118
+        Layout.preferredWidth: row.wideLabel ? -1 : 118
+        Layout.fillWidth: row.wideLabel
         Layout.alignment: Qt.AlignVCenter
         elide: Text.ElideRight
         font.pixelSize: row.style.body

@@ -167,6 +167,7 @@ FocusScope {
                     }
                     RowLayout {
                         Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: false
                         Layout.maximumWidth: parent.width
                         spacing: 8
                         SettingsButton {
@@ -238,7 +239,7 @@ FocusScope {
                     }
                     SettingsRow {
                         label: "Launch at login"
-                        Item { Layout.fillWidth: true }
+                        wideLabel: true
                         Switch {
                             objectName: "launchAtLoginSwitch"
                             padding: 0
@@ -268,7 +269,7 @@ FocusScope {
                     }
                     SettingsRow {
                         label: "Check for updates automatically"
-                        Item { Layout.fillWidth: true }
+                        wideLabel: true
                         Switch {
                             objectName: "autoUpdateSwitch"
                             padding: 0
