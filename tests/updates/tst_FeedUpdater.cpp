@@ -3,7 +3,6 @@
 #include "updates/GentleUpdateReminder.h"
 #include "updates/UpdateSession.h"
 #include "updates/UpdateState.h"
-#include "updates/UpdaterFactory.h"
 
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
@@ -52,7 +51,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void scheduledCheckRemindsGently();
     void laterScheduledCheckReplacesTheReminder();
     void userCheckShowsTheWindowOnly();
     void noNewerVersion();
@@ -62,7 +60,6 @@ private Q_SLOTS:
     void closingWhileCheckingEndsTheSession();
     void plainHttpDownloadIsRefused();
     void schedule();
-    void noFeedMeansNoUpdater();
 
 private:
     std::unique_ptr<FeedUpdater> makeFeedUpdater(QUrl feedURL = {},
@@ -118,35 +115,6 @@ std::unique_ptr<FeedUpdater> FeedUpdaterTest::makeFeedUpdater(QUrl feedURL,
         return true;
     };
     return updater;
-}
-
-void FeedUpdaterTest::scheduledCheckRemindsGently()
-{
-    m_server.setResponse(feedPath, feed({{"99", "0.9", "https://dl.example/0.9"},
-                                         {"101", "1.1", "https://dl.example/1.1"},
-                                         {"100", "1.0", "https://dl.example/1.0"}}));
-    auto updater = makeFeedUpdater();
-    UpdateSession *session = updater->session();
-
-    updater->checkForUpdatesInBackground();
-    QTRY_COMPARE(m_state->availableVersionText(), u"1.1"_qs);
-    QCOMPARE(m_notified, QStringList{u"1.1"_qs});
-    QCOMPARE(session->state(), State::updateAvailable);
-    QVERIFY(!session->presented()); // the dot, banner and notification remind; no window
-    QVERIFY(!session->userInitiated());
-
-    // The user turns to it (banner, notification, menu): the same update, without another fetch.
-    updater->checkForUpdates();
-    QVERIFY(session->presented());
-    QCOMPARE(session->displayVersion(), u"1.1"_qs);
-    QCOMPARE(m_notificationsRemoved, 1);
-    QCOMPARE(m_state->availableVersionText(), u"1.1"_qs);
-    QCOMPARE(m_server.requests(feedPath).size(), 1);
-
-    session->remindMeLater();
-    QCOMPARE(session->state(), State::idle);
-    QVERIFY(!m_state->availableVersion());
-    QVERIFY(updater->skippedVersion().isEmpty());
 }
 
 void FeedUpdaterTest::laterScheduledCheckReplacesTheReminder()
@@ -330,16 +298,6 @@ void FeedUpdaterTest::schedule()
     QVERIFY(!updater->automaticallyChecksForUpdates());
     QTest::qWait(200);
     QCOMPARE(m_server.requests(feedPath).size(), 1);
-}
-
-void FeedUpdaterTest::noFeedMeansNoUpdater()
-{
-    auto none = makeUpdater(FeedUpdater::Options{}, m_network, std::make_unique<QSettings>());
-    QVERIFY(!none);
-    FeedUpdater::Options options;
-    options.feedURL = m_server.url(feedPath);
-    QVERIFY(makeUpdater(options, m_network,
-                        std::make_unique<QSettings>(m_dir->filePath(u"x.ini"_qs), QSettings::IniFormat)));
 }
 
 QTEST_GUILESS_MAIN(FeedUpdaterTest)
