@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps deps-test configure format check-format bench sanitize clean
+.PHONY: run test build deps deps-test configure format check-format bench sanitize fuzz clean
 
 deps:
 	scripts/install-deps.sh run
@@ -34,6 +34,14 @@ sanitize: deps-test
 	$(MAKE) build PRESET=sanitize BUILD=build-sanitize
 	ctest --preset sanitize -j $(JOBS)
 
+# Every libFuzzer target for FUZZ_SECONDS each (clang only; installed when missing).
+FUZZ_SECONDS ?= 600
+fuzz: deps-test
+	command -v clang++ >/dev/null || { [ "$$(id -u)" -eq 0 ] && apt-get install -y -qq clang || sudo apt-get install -y -qq clang; }
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DNORRID_FUZZ=ON \
+	  -DNORRID_BUILD_BENCH=OFF
+	tests/fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -41,4 +49,4 @@ check-format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

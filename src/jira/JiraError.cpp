@@ -2,6 +2,20 @@
 
 #include <utility>
 
+namespace {
+
+// "1 second", "45 seconds", "3 minutes" (whole minutes, rounded up, from two minutes on).
+QString waitText(int seconds)
+{
+    if (seconds == 1)
+        return QStringLiteral("1 second");
+    if (seconds < 120)
+        return QStringLiteral("%1 seconds").arg(seconds);
+    return QStringLiteral("%1 minutes").arg((seconds + 59) / 60);
+}
+
+} // namespace
+
 JiraError::JiraError(Kind kind, int statusCode, QString message)
     : m_kind(kind), m_statusCode(statusCode), m_message(std::move(message))
 {
@@ -10,6 +24,12 @@ JiraError::JiraError(Kind kind, int statusCode, QString message)
 JiraError JiraError::http(int statusCode)
 {
     return {Kind::http, statusCode, {}};
+}
+JiraError JiraError::rateLimited(std::optional<int> retryAfterSeconds)
+{
+    JiraError error{Kind::http, 429, {}};
+    error.m_retryAfterSeconds = retryAfterSeconds;
+    return error;
 }
 JiraError JiraError::decoding(const QString &message)
 {
@@ -36,6 +56,12 @@ QString JiraError::errorDescription() const
 {
     switch (m_kind) {
     case Kind::http:
+        if (m_statusCode == 429)
+            return QStringLiteral("Jira returned HTTP 429. Too many requests: Jira is rate limiting this "
+                                  "account%1. Norrid tries again at the next poll.")
+                .arg(m_retryAfterSeconds
+                         ? QStringLiteral(" and asks to wait ") + waitText(*m_retryAfterSeconds)
+                         : QStringLiteral(" for now"));
         return QStringLiteral("Jira returned HTTP %1.").arg(m_statusCode);
     case Kind::decoding:
         return QStringLiteral("Couldn't read Jira's response: ") + m_message;

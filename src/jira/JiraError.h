@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The only error of the Jira client. errorDescription() is the text the user sees, unchanged.
 class JiraError
@@ -17,6 +18,8 @@ public:
     };
 
     static JiraError http(int statusCode);
+    // HTTP 429: Jira's rate limit, with the wait its Retry-After header asked for, when it gave one.
+    static JiraError rateLimited(std::optional<int> retryAfterSeconds);
     static JiraError decoding(const QString &message);
     static JiraError transport(const QString &message);
     static JiraError notConfigured();
@@ -26,6 +29,7 @@ public:
     Kind kind() const { return m_kind; }
     int statusCode() const { return m_statusCode; }
     const QString &message() const { return m_message; }
+    std::optional<int> retryAfterSeconds() const { return m_retryAfterSeconds; }
     QString errorDescription() const;
 
     friend bool operator==(const JiraError &, const JiraError &) = default;
@@ -36,4 +40,5 @@ private:
     Kind m_kind;
     int m_statusCode = 0;
     QString m_message;
+    std::optional<int> m_retryAfterSeconds;
 };

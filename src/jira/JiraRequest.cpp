@@ -3,10 +3,13 @@
 #include "jira/Network.h"
 
 #include <QCoroNetworkReply>
+#include <QDateTime>
 #include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslError>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -39,12 +42,14 @@ struct Answer
     int status = 0;
     QByteArray body;
     QUrl location;
+    QByteArray retryAfter;
 };
 
 struct Download
 {
     QByteArray body;
     bool tooLarge = false;
+    QList<QSslError> sslErrors;
 };
 
 bool isSuccess(int status)
@@ -70,16 +75,45 @@ JiraError tooLargeError()
 }
 
 // The only abort that is not ours is Qt's transfer timeout, which it reports as "Operation
-// canceled"; the user should read that the request timed out.
-JiraError transportError(const QNetworkReply &reply)
+// canceled"; the user should read that the request timed out. A certificate that fails
+// verification is named as such: Qt's own text only describes the chain.
+JiraError transportError(const QNetworkReply &reply, const QList<QSslError> &sslErrors)
 {
     switch (reply.error()) {
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
         return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+    case QNetworkReply::SslHandshakeFailedError:
+        if (!sslErrors.isEmpty())
+            return JiraError::transport(
+                QStringLiteral("The certificate of the Jira site is not trusted (%1). Norrid sends your "
+                               "credentials only to a site whose certificate your system trusts.")
+                    .arg(sslErrors.first().errorString()));
+        return JiraError::transport(reply.errorString());
     default:
         return JiraError::transport(reply.errorString());
     }
+}
+
+// Retry-After is either a number of seconds or an HTTP date; none when it is neither or has passed.
+std::optional<int> retryAfterSeconds(const QByteArray &value)
+{
+    const QByteArray text = value.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    bool isNumber = false;
+    const int seconds = text.toInt(&isNumber);
+    if (isNumber)
+        return seconds >= 0 ? std::optional<int>(seconds) : std::nullopt;
+    // HTTP dates end in "GMT", which Qt's RFC 2822 reader does not take for an offset.
+    QString date = QString::fromLatin1(text);
+    if (date.endsWith(QLatin1String(" GMT")))
+        date = date.chopped(4) + QStringLiteral(" +0000");
+    const QDateTime when = QDateTime::fromString(date, Qt::RFC2822Date);
+    const qint64 wait = when.isValid() ? QDateTime::currentDateTimeUtc().secsTo(when) : -1;
+    if (wait < 0 || wait > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(wait);
 }
 
 void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
@@ -104,6 +138,8 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
         if (length.isValid())
             stopWhenTooLarge(raw, download, length.toLongLong());
     });
+    QObject::connect(raw, &QNetworkReply::sslErrors, raw,
+                     [&download](const QList<QSslError> &errors) { download.sslErrors = errors; });
     QObject::connect(raw, &QNetworkReply::readyRead, raw, [raw, &download] {
         if (download.tooLarge)
             return;
@@ -122,7 +158,7 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
     if (!statusAttribute.isValid()) {
         answer.failure = error == QNetworkReply::NoError
                              ? JiraError::transport(QStringLiteral("No HTTP response from Jira."))
-                             : transportError(*raw);
+                             : transportError(*raw, download.sslErrors);
         co_return answer;
     }
     answer.status = statusAttribute.toInt();
@@ -131,7 +167,7 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
         if (download.tooLarge)
             answer.failure = tooLargeError();
         else if (error != QNetworkReply::NoError)
-            answer.failure = transportError(*raw);
+            answer.failure = transportError(*raw, download.sslErrors);
         else
             answer.body = std::move(download.body);
         co_return answer;
@@ -139,6 +175,7 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
     const QUrl location = QUrl::fromEncoded(raw->rawHeader("Location"), QUrl::StrictMode);
     if (location.isValid() && !location.isEmpty())
         answer.location = request.url().resolved(location);
+    answer.retryAfter = raw->rawHeader("Retry-After");
     co_return answer;
 }
 
@@ -233,6 +270,8 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
         }
         if (answer.status == 401 || answer.status == 403)
             co_return JiraError::unauthorized();
+        if (answer.status == 429)
+            co_return JiraError::rateLimited(retryAfterSeconds(answer.retryAfter));
         if (!isSuccess(answer.status))
             co_return JiraError::http(answer.status);
         co_return std::move(answer.body);

@@ -118,15 +118,38 @@ void AppSettings::persist(const QString &key, const QVariant &value)
     // once, so a crash right after an assignment loses nothing.
     QSettings store(m_fileName, QSettings::IniFormat);
     store.setValue(key, value);
+    for (const QString &owed : std::as_const(m_unsavedKeys))
+        if (owed != key)
+            store.setValue(owed, storedValue(owed));
     store.sync();
     // A format error only means the old file was damaged; QSettings has written a clean one over it.
     if (store.status() != QSettings::AccessError) {
+        m_unsavedKeys.clear();
         setSaveProblem({});
         return;
     }
+    if (!m_unsavedKeys.contains(key))
+        m_unsavedKeys.append(key);
     const QString description = describeWriteFailure(m_fileName);
     SystemLog::write(QStringLiteral("settings save failed"), description);
     setSaveProblem(QStringLiteral("The settings could not be saved: %1.").arg(description));
+}
+
+QVariant AppSettings::storedValue(const QString &key) const
+{
+    if (key == kSiteURL)
+        return m_siteURL;
+    if (key == kEmail)
+        return m_email;
+    if (key == kBoardId)
+        return m_boardId;
+    if (key == kStatusName)
+        return m_statusName;
+    if (key == kExtraJQL)
+        return m_extraJQL;
+    if (key == kPollInterval)
+        return m_pollInterval;
+    return m_notificationSound;
 }
 
 void AppSettings::setSaveProblem(const QString &problem)

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <chrono>
 
@@ -112,6 +113,7 @@ private:
 
     void load();
     void persist(const QString &key, const QVariant &value);
+    QVariant storedValue(const QString &key) const;
     void setSaveProblem(const QString &problem);
     void syncToken() const;
     void runKeyring(Pending operation) const;
@@ -125,6 +127,9 @@ private:
     qint64 m_pollInterval = 60;
     QString m_notificationSound;
     QString m_saveProblem;
+    // Keys whose last write failed; they go along with the next write, so none is lost once the
+    // file can be written again.
+    QStringList m_unsavedKeys;
 
     // The token and its keyring state change inside const reads, when an owed read or write of the
     // keyring finally succeeds.

@@ -9,7 +9,7 @@
 #include "shell/SettingsWindowController.h"
 #include "shell/StatusPresentation.h"
 #include "shell/TrayIcon.h"
-#include "updates/AppcastItem.h"
+#include "updates/GentleUpdateReminder.h"
 #include "updates/Updater.h"
 #include "updates/UpdaterFactory.h"
 #include "views/PopoverContent.h"
@@ -61,9 +61,13 @@ ReviewMonitor &AppDelegate::monitor()
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    // An update found in the background shows as a dot, a banner and one notification.
+    m_updateReminder = std::make_unique<GentleUpdateReminder>(
+        m_updateState, [this](const QString &version) { m_notifier.notifyUpdateAvailable(version); },
+        [this] { m_notifier.removeUpdateNotification(); });
     m_updater = makeUpdater(m_settings.fileName());
     if (m_updater)
-        m_updater->setDelegate(this);
+        m_updater->setDelegate(m_updateReminder.get());
 
     m_notifier.requestAuthorization();
     QPointer<AppDelegate> self(this);
@@ -242,20 +246,3 @@ void AppDelegate::open(const QUrl &url)
     if (isWebLink(url) && openURL)
         openURL(url);
 }
-
-bool AppDelegate::shouldHandleShowingScheduledUpdate(const AppcastItem &, bool immediateFocus)
-{
-    return immediateFocus;
-}
-
-void AppDelegate::willHandleShowingUpdate(bool, const AppcastItem &item, bool userInitiated)
-{
-    if (userInitiated)
-        return;
-    m_updateState.setAvailableVersion(item.displayVersion);
-    m_notifier.notifyUpdateAvailable(item.displayVersion);
-}
-
-void AppDelegate::didReceiveUserAttention(const AppcastItem &) { m_notifier.removeUpdateNotification(); }
-
-void AppDelegate::willFinishUpdateSession() { m_updateState.setAvailableVersion(std::nullopt); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "updates/UpdateState.h"
-#include "updates/UpdaterDelegate.h"
 
 #include <QObject>
 #include <QRect>
@@ -10,6 +9,7 @@
 #include <memory>
 
 class AppSettings;
+class GentleUpdateReminder;
 class NotificationManager;
 class PopoverContent;
 class PopoverWindow;
@@ -21,7 +21,7 @@ class WakeWatcher;
 
 // Builds and owns Norrid's objects for the life of the process, runs the launch sequence and keeps
 // the tray icon and the popover in step with the monitor, the notifications and the updater.
-class AppDelegate : public QObject, public UpdaterDelegate
+class AppDelegate : public QObject
 {
     Q_OBJECT
 
@@ -51,14 +51,6 @@ public:
     SettingsWindowController *settingsWindow() const { return m_settingsWindow.get(); }
     Updater *updater() const { return m_updater.get(); }
 
-    // UpdaterDelegate
-    bool supportsGentleScheduledUpdateReminders() const override { return true; }
-    bool shouldHandleShowingScheduledUpdate(const AppcastItem &item, bool immediateFocus) override;
-    void willHandleShowingUpdate(bool handleShowingUpdate, const AppcastItem &item,
-                                 bool userInitiated) override;
-    void didReceiveUserAttention(const AppcastItem &item) override;
-    void willFinishUpdateSession() override;
-
 private:
     void setupStatusItem();
     void setupPopover();
@@ -73,6 +65,7 @@ private:
     NotificationManager &m_notifier;
     UpdateState m_updateState;
     std::unique_ptr<ReviewMonitor> m_monitor;
+    std::unique_ptr<GentleUpdateReminder> m_updateReminder;
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<PopoverContent> m_popoverContent;

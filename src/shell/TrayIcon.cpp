@@ -3,6 +3,20 @@
 #include <QMenu>
 
 namespace {
+
+// Tray images are drawn in one colour, so it has to contrast with the panel, which Norrid cannot
+// see. GNOME's top bar is dark whatever the application theme; elsewhere the panel follows the
+// desktop's colour scheme, which the application palette also follows.
+QColor panelForeground()
+{
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    for (const auto name : {QLatin1StringView("GNOME"), QLatin1StringView("Unity"), QLatin1StringView("Pantheon")}) {
+        if (desktop.contains(name, Qt::CaseInsensitive))
+            return QColor(0xF2, 0xF2, 0xF2);
+    }
+    return StatusIconImage::paletteForeground();
+}
+
 void run(const std::function<void()> &action)
 {
     if (action)
@@ -33,7 +47,7 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
     });
 
     m_content.symbolName = QStringLiteral("checklist");
-    m_content.colour = StatusIconImage::paletteForeground();
+    m_content.colour = panelForeground();
     m_tray.setToolTip(StatusPresentation::accessibleLabel());
     applyIcon();
 }

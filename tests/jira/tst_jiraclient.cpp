@@ -151,8 +151,10 @@ private Q_SLOTS:
                                                                                  "AUTHENTICATION_DENIED")
                                      << unauthorized;
         QTest::newRow("404") << FakeResponse::noBody(404) << httpText.arg(404);
-        QTest::newRow("429") << FakeResponse::noBody(429).withHeader("Retry-After", "30")
-                             << httpText.arg(429);
+        QTest::newRow("429")
+            << FakeResponse::noBody(429).withHeader("Retry-After", "30")
+            << u"Jira returned HTTP 429. Too many requests: Jira is rate limiting this account "
+               u"and asks to wait 30 seconds. Norrid tries again at the next poll."_s;
         QTest::newRow("500") << FakeResponse::json(R"({"message":"oops"})", 500) << httpText.arg(500);
         QTest::newRow("503") << FakeResponse::noBody(503) << httpText.arg(503);
         QTest::newRow("300 final") << FakeResponse::noBody(300) << httpText.arg(300);

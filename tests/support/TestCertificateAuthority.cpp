@@ -92,3 +92,13 @@ void TestCertificateAuthority::trustInThisProcess() const
     configuration.addCaCertificate(m_caCertificate);
     QSslConfiguration::setDefaultConfiguration(configuration);
 }
+
+void TestCertificateAuthority::distrustInThisProcess() const
+{
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    QList<QSslCertificate> authorities = configuration.caCertificates();
+    if (authorities.removeAll(m_caCertificate) == 0)
+        return;
+    configuration.setCaCertificates(authorities);
+    QSslConfiguration::setDefaultConfiguration(configuration);
+}

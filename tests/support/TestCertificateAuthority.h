@@ -27,6 +27,10 @@ public:
     // Adds the authority to QSslConfiguration::defaultConfiguration(), which every later HTTPS
     // request of the process starts from. Idempotent.
     void trustInThisProcess() const;
+    // Takes the authority out of that configuration again, so its servers present a certificate
+    // the process does not trust (already open connections keep their verdict: clear the
+    // network's connection cache too).
+    void distrustInThisProcess() const;
 
 private:
     TestCertificateAuthority();

@@ -1,0 +1,153 @@
+// The fake Jira site of the benchmarks, as a process of its own so that the program measured does
+// not pay for the server's work. It serves board 7 with a column of cards over TLS, behind a
+// relay that counts the bytes on the wire, and talks on its standard streams:
+//
+//   bench_fakejira [--cards 100] [--churn-every N] [--churn-cards K]
+//   prints:  site https://127.0.0.1:<port>      the address to configure (the relay)
+//            ca <folder>/ca.pem                 the authority that signed the server certificate
+//   then, on the first request:  first-request <milliseconds since the epoch>
+//   reads "stats" lines, answers: stats requests <n> bytes-in <n> bytes-out <n> connections <n>
+//   exits when its standard input closes, so it never outlives whoever started it.
+//
+// With churn, every N-th request gets K cards replaced by new ones (so a watcher announces them),
+// and every tenth churn K + 3 cards.
+#include "ByteCountingProxy.h"
+#include "support/FakeJiraDocuments.h"
+#include "support/FakeJiraServer.h"
+#include "support/TestCertificateAuthority.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSocketNotifier>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+using Issue = FakeJiraDocuments::Issue;
+
+int intArgument(const QStringList &arguments, const QString &name, int fallback)
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
+}
+
+// A column that changes in a fixed way: card n is "AB-<n>"; a churn drops the K oldest cards and
+// adds K new ones with later numbers and later times.
+class Column
+{
+public:
+    explicit Column(int size)
+    {
+        for (int i = 0; i < size; ++i)
+            m_cards.append(card(++m_lastNumber));
+        render();
+    }
+
+    void churn(int count)
+    {
+        for (int i = 0; i < count && !m_cards.isEmpty(); ++i) {
+            m_cards.removeFirst();
+            m_cards.append(card(++m_lastNumber));
+        }
+        render();
+    }
+
+    const QByteArray &document() const { return m_document; }
+
+private:
+    static Issue card(int number)
+    {
+        Issue issue;
+        issue.key = QStringLiteral("AB-%1").arg(number);
+        issue.summary = QStringLiteral("Make the thing %1 do what it says on the tin").arg(number);
+        if (number % 5 != 0)
+            issue.assignee = QStringLiteral("Reviewer %1").arg(number % 7);
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(1'700'000'000 + qint64(number) * 60, Qt::UTC);
+        issue.updated = time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"));
+        return issue;
+    }
+
+    void render() { m_document = FakeJiraDocuments::issues(m_cards); }
+
+    QList<Issue> m_cards;
+    int m_lastNumber = 0;
+    QByteArray m_document;
+};
+
+void say(const QByteArray &line)
+{
+    std::fputs(line.constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    const int churnEvery = intArgument(arguments, QStringLiteral("--churn-every"), 0);
+    const int churnCards = intArgument(arguments, QStringLiteral("--churn-cards"), 3);
+    Column column(intArgument(arguments, QStringLiteral("--cards"), 100));
+
+    FakeJiraServer jira;
+    if (!jira.start()) {
+        std::fprintf(stderr, "bench_fakejira: %s\n", qPrintable(jira.errorString()));
+        return 1;
+    }
+    ByteCountingProxy proxy(jira.port());
+    if (!proxy.start()) {
+        std::fprintf(stderr, "bench_fakejira: cannot listen on 127.0.0.1\n");
+        return 1;
+    }
+
+    qint64 served = 0;
+    const QString path = FakeJiraDocuments::issuesPath(QStringLiteral("7"));
+    auto installHandler = [&] {
+        jira.setHandler(path, [&](const RecordedRequest &) {
+            if (served == 0)
+                say("first-request " + QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
+            ++served;
+            // Every tenth churn moves more cards at once, so a watcher also sends its summary.
+            if (churnEvery > 0 && served > 1 && served % churnEvery == 0)
+                column.churn((served / churnEvery) % 10 == 0 ? churnCards + 3 : churnCards);
+            return FakeResponse::json(column.document());
+        });
+    };
+    installHandler();
+    // The server keeps every request for tests to look at; a long run must not pile them up.
+    QObject::connect(&jira, &FakeJiraServer::requestReceived, &jira, [&] {
+        if (jira.requests().size() >= 1000) {
+            jira.reset();
+            installHandler();
+        }
+    });
+
+    say("site https://127.0.0.1:" + QByteArray::number(proxy.serverPort()));
+    say("ca " + TestCertificateAuthority::shared().directory().toLocal8Bit() + "/ca.pem");
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray pending;
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char buffer[256];
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got <= 0) {
+            QCoreApplication::quit();
+            return;
+        }
+        pending.append(buffer, got);
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray command = pending.left(end).trimmed();
+            pending.remove(0, end + 1);
+            if (command == "stats")
+                say("stats requests " + QByteArray::number(served) + " bytes-in " +
+                    QByteArray::number(proxy.bytesFromClient()) + " bytes-out " +
+                    QByteArray::number(proxy.bytesToClient()) + " connections " +
+                    QByteArray::number(proxy.connections()));
+        }
+    });
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,393 @@
+#!/usr/bin/env python3
+"""Footprint of the running application: starts norrid_testapp as a user would run it, in a
+session of its own (Xvfb, an XEmbed tray host, a D-Bus session bus, an unlocked gnome-keyring
+holding the token) against bench_fakejira serving a 100-card column, and prints:
+
+  - start-up: from process start to the first request at the fake Jira, and to the tray icon
+    being embedded in the tray;
+  - memory (RSS, PSS, private) after settling, before the popover was ever opened, then with the
+    popover open and after it closed, with the largest mappings;
+  - over an idle stretch: CPU time and wake-ups (context switches of all threads) per minute,
+    CPU time per poll, and bytes on the wire per poll.
+
+Run through bench/footprint.sh. Figures only; nothing is judged. Environment:
+  NORRID_FOOTPRINT_IDLE_SECONDS  length of the idle stretch per backend (default 600)
+  NORRID_FOOTPRINT_BACKENDS      "software opengl" (default) or one of them
+  NORRID_FOOTPRINT_ENV           extra VAR=value words for Norrid, e.g. "MALLOC_ARENA_MAX=2"
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+POLL_SECONDS = 60  # the default poll interval of the settings
+
+
+def log(text=""):
+    print(text, flush=True)
+
+
+def mib(kib):
+    return f"{kib / 1024:.1f} MiB"
+
+
+class Session:
+    """Every process of one measured run; all are stopped by their own process ids."""
+
+    def __init__(self, build):
+        self.build = build
+        self.root = tempfile.mkdtemp(prefix="norrid-footprint.")
+        self.processes = []
+        self.keyring_pid = None
+        home = os.path.join(self.root, "home")
+        runtime = os.path.join(self.root, "runtime")
+        os.makedirs(home)
+        os.makedirs(runtime, mode=0o700)
+        self.env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": home,
+            "XDG_RUNTIME_DIR": runtime,
+            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_DATA_HOME": os.path.join(home, ".local/share"),
+            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
+            "LANG": "C.UTF-8",
+        }
+        for key in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"):
+            os.makedirs(self.env[key])
+
+    def spawn(self, argv, **kwargs):
+        process = subprocess.Popen(argv, env=kwargs.pop("env", self.env), **kwargs)
+        self.processes.append(process)
+        return process
+
+    def run(self, argv, **kwargs):
+        return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=30, **kwargs)
+
+    def start_display(self):
+        read_end, write_end = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                   pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                raise RuntimeError("Xvfb did not start")
+            number += chunk
+        os.close(read_end)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def start_bus(self):
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+
+    def start_keyring(self, token):
+        password = "norrid-footprint-keyring"
+        started = subprocess.run(["gnome-keyring-daemon", "--daemonize", "--unlock", "--components=secrets"],
+                                 env=self.env, input=password, capture_output=True, text=True, timeout=30)
+        for line in started.stdout.splitlines():
+            if line.startswith("GNOME_KEYRING_PID="):
+                self.keyring_pid = int(line.split("=", 1)[1])
+        for _ in range(100):
+            if self.name_has_owner("org.freedesktop.secrets"):
+                break
+            time.sleep(0.05)
+        # The token goes in through standard input, as Norrid itself would store it.
+        subprocess.run([os.path.join(self.build, "bench", "bench_store_token")], env=self.env, input=token,
+                       text=True, check=True, timeout=30, stdout=subprocess.DEVNULL)
+
+    def name_has_owner(self, name):
+        result = self.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.freedesktop.DBus",
+                           "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name])
+        return "true" in result.stdout
+
+    def start_tray(self):
+        self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24",
+                    "--SetDockType", "true", "--expand", "true"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(200):
+            if self.run(["xdotool", "search", "--class", "trayer"]).stdout.strip():
+                return
+            time.sleep(0.05)
+        raise RuntimeError("trayer did not start")
+
+    def close(self):
+        if self.keyring_pid:
+            try:
+                os.kill(self.keyring_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+class FakeJira:
+    def __init__(self, session):
+        self.process = session.spawn([os.path.join(session.build, "bench", "bench_fakejira"), "--cards", "100"],
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
+        self.site = self.ca = None
+        self.first_request_ms = None
+        while self.site is None or self.ca is None:
+            self.handle(self.process.stdout.readline())
+
+    def handle(self, line):
+        if not line:
+            raise RuntimeError("bench_fakejira stopped")
+        word, _, rest = line.strip().partition(" ")
+        if word == "site":
+            self.site = rest
+        elif word == "ca":
+            self.ca = rest
+        elif word == "first-request":
+            self.first_request_ms = int(rest)
+        return word, rest
+
+    def stats(self):
+        self.process.stdin.write("stats\n")
+        self.process.stdin.flush()
+        while True:
+            word, rest = self.handle(self.process.stdout.readline())
+            if word == "stats":
+                values = rest.split()
+                return dict(zip(values[0::2], map(int, values[1::2])))
+
+    def wait_first_request(self, timeout):
+        import select
+        deadline = time.time() + timeout
+        while self.first_request_ms is None and time.time() < deadline:
+            ready, _, _ = select.select([self.process.stdout], [], [], 0.05)
+            if ready:
+                self.handle(self.process.stdout.readline())
+        return self.first_request_ms
+
+
+def read_kib(path, names):
+    totals = dict.fromkeys(names, 0)
+    with open(path) as f:
+        for line in f:
+            name, _, value = line.partition(":")
+            if name in totals:
+                totals[name] += int(value.split()[0])
+    return totals
+
+
+def memory(pid):
+    rss = read_kib(f"/proc/{pid}/status", ["VmRSS"])["VmRSS"]
+    rollup = read_kib(f"/proc/{pid}/smaps_rollup", ["Pss", "Private_Clean", "Private_Dirty"])
+    return {"rss": rss, "pss": rollup["Pss"], "private": rollup["Private_Clean"] + rollup["Private_Dirty"]}
+
+
+def largest_mappings(pid, count=8):
+    """Private and resident memory per mapped file ([heap] and anonymous mappings by name)."""
+    groups = {}
+    current = None
+    header = re.compile(r"^[0-9a-f]+-[0-9a-f]+ ")
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            if header.match(line):
+                fields = line.split(None, 5)
+                name = fields[5].strip() if len(fields) > 5 else "[anonymous]"
+                current = groups.setdefault(os.path.basename(name) if name.startswith("/") else name,
+                                            {"rss": 0, "private": 0})
+            elif current is not None:
+                key, _, value = line.partition(":")
+                if key == "Rss":
+                    current["rss"] += int(value.split()[0])
+                elif key in ("Private_Clean", "Private_Dirty"):
+                    current["private"] += int(value.split()[0])
+    ranked = sorted(groups.items(), key=lambda item: item[1]["private"], reverse=True)[:count]
+    return ", ".join(f"{name} {mib(v['private'])} private/{mib(v['rss'])} rss" for name, v in ranked)
+
+
+def cpu_and_switches(pid):
+    """CPU nanoseconds and context switches summed over every thread that is alive now."""
+    cpu = switches = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                cpu += int(f.read().split()[0])
+            with open(f"/proc/{pid}/task/{task}/status") as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                        switches += int(line.split()[1])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return cpu, switches
+
+
+def thread_count(pid):
+    return len(os.listdir(f"/proc/{pid}/task"))
+
+
+def tray_icon_window(session, pid):
+    """The window of Norrid that the tray host has embedded, or None."""
+    windows = session.run(["xdotool", "search", "--pid", str(pid)]).stdout.split()
+    for window in windows:
+        tree = session.run(["xwininfo", "-children", "-id", window]).stdout
+        match = re.search(r"Parent window id: (0x[0-9a-f]+)(.*)", tree)
+        if match and "root window" not in match.group(2):
+            return window
+    return None
+
+
+def popover_visible(session, pid):
+    """Whether a window of Norrid that is as wide as the popover (360) is mapped."""
+    for window in session.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)]).stdout.split():
+        geometry = session.run(["xdotool", "getwindowgeometry", "--shell", window]).stdout
+        if "WIDTH=360" in geometry.split():
+            return True
+    return False
+
+
+def describe(label, figures):
+    log(f"  {label}: rss {mib(figures['rss'])}, pss {mib(figures['pss'])}, private {mib(figures['private'])}")
+
+
+def measure(build, backend, idle_seconds, extra_env):
+    session = Session(build)
+    try:
+        session.start_display()
+        session.start_bus()
+        session.start_keyring("footprint-token")
+        jira = FakeJira(session)
+        config_dir = os.path.join(session.env["XDG_CONFIG_HOME"], "norrid")
+        os.makedirs(config_dir)
+        with open(os.path.join(config_dir, "Norrid.conf"), "w") as f:
+            f.write("[General]\n"
+                    f"siteURL={jira.site}\nemail=bench@example.com\nboardId=7\nstatusName=In Review\n"
+                    f"extraJQL=\npollInterval={POLL_SECONDS}\nnotificationSound=None\n")
+        session.start_tray()
+
+        env = dict(session.env, QT_QPA_PLATFORM="xcb", NORRID_TEST_CA_FILE=jira.ca)
+        if backend == "opengl":
+            env["QSG_RHI_BACKEND"] = "opengl"
+        env.update(extra_env)
+        started = time.time()
+        app = session.spawn([os.path.join(build, "tests", "support", "norrid_testapp")], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        icon = None
+        embedded_at = None
+        while time.time() - started < 30 and icon is None:
+            icon = tray_icon_window(session, app.pid)
+            if icon:
+                embedded_at = time.time()
+            else:
+                time.sleep(0.01)
+        first_request = jira.wait_first_request(30)
+        log(f"backend {backend}" + (f" ({' '.join(k + '=' + v for k, v in extra_env.items())})" if extra_env else ""))
+        if first_request is None or icon is None:
+            log("  Norrid did not come up: " + ("no request reached the fake Jira" if first_request is None
+                                                  else "no tray icon was embedded"))
+            return
+        log(f"  start-up: first request after {first_request - started * 1000:.0f} ms, "
+            f"tray icon embedded after {(embedded_at - started) * 1000:.0f} ms (measured by polling, ~20 ms steps)")
+
+        time.sleep(10)  # settle: the first poll is decoded, the icon drawn, the caches warm
+        before = memory(app.pid)
+        describe("settled, popover never opened", before)
+        log(f"    largest: {largest_mappings(app.pid)}")
+        log(f"    threads: {thread_count(app.pid)}")
+
+        geometry = session.run(["xdotool", "getwindowgeometry", "--shell", icon]).stdout
+        values = dict(line.split("=", 1) for line in geometry.split())
+        x = int(values["X"]) + int(values["WIDTH"]) // 2
+        y = int(values["Y"]) + int(values["HEIGHT"]) // 2
+        session.run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+        opened = False
+        for _ in range(200):
+            if popover_visible(session, app.pid):
+                opened = True
+                break
+            time.sleep(0.05)
+        time.sleep(3)
+        with_popover = memory(app.pid)
+        describe("popover open" if opened else "popover did NOT open", with_popover)
+        log(f"    largest: {largest_mappings(app.pid)}")
+        session.run(["xdotool", "key", "Escape"])
+        time.sleep(3)
+        describe("popover closed again", memory(app.pid))
+
+        # The idle stretch: nothing happens but the timer's polls.
+        wire_start = jira.stats()
+        cpu_start, switches_start = cpu_and_switches(app.pid)
+        quiet_switches = quiet_seconds = 0
+        poll_cpu = []
+        previous_requests = wire_start["requests"]
+        stretch_start = time.time()
+        last_cpu, last_switches = cpu_start, switches_start
+        busy_until = 0.0
+        while time.time() - stretch_start < idle_seconds:
+            time.sleep(1)
+            cpu, switches = cpu_and_switches(app.pid)
+            requests = jira.stats()["requests"]
+            now = time.time()
+            if requests != previous_requests:
+                # a poll began in this second; its answer is handled within the next two
+                poll_cpu.append(0)
+                busy_until = now + 2
+                previous_requests = requests
+            if now <= busy_until + 0.01 and poll_cpu:
+                poll_cpu[-1] += cpu - last_cpu
+            else:
+                quiet_switches += switches - last_switches
+                quiet_seconds += 1
+            last_cpu, last_switches = cpu, switches
+        elapsed = time.time() - stretch_start
+        wire_end = jira.stats()
+        cpu_end, switches_end = cpu_and_switches(app.pid)
+        polls = wire_end["requests"] - wire_start["requests"]
+        minutes = elapsed / 60
+        log(f"  idle stretch of {elapsed:.0f} s with {polls} polls (interval {POLL_SECONDS} s):")
+        log(f"    cpu {(cpu_end - cpu_start) / 1e6 / minutes:.1f} ms per minute, "
+            f"wake-ups {(switches_end - switches_start) / minutes:.0f} per minute in all, "
+            f"{quiet_switches / max(quiet_seconds, 1) * 60:.0f} per minute between polls")
+        if poll_cpu:
+            quiet_cpu_per_second = 0
+            if quiet_seconds:
+                quiet_cpu_per_second = ((cpu_end - cpu_start) - sum(poll_cpu)) / quiet_seconds
+            per_poll = [c - 3 * quiet_cpu_per_second for c in poll_cpu]
+            log(f"    cpu per poll of the 100-card column: {sum(per_poll) / len(per_poll) / 1e6:.1f} ms "
+                f"(min {min(per_poll) / 1e6:.1f}, max {max(per_poll) / 1e6:.1f})")
+        if polls:
+            log(f"    wire per poll: {(wire_end['bytes-in'] - wire_start['bytes-in']) / polls:.0f} bytes from Norrid, "
+                f"{(wire_end['bytes-out'] - wire_start['bytes-out']) / polls:.0f} bytes to Norrid; "
+                f"TLS connections opened in all: {wire_end['connections']}")
+        describe("after the idle stretch", memory(app.pid))
+        app.terminate()
+        try:
+            _, errors = app.communicate(timeout=10)
+        except subprocess.TimeoutExpired:
+            app.kill()
+            _, errors = app.communicate()
+        lines = [line for line in errors.splitlines() if line.strip()]
+        if lines:
+            log(f"  Norrid wrote {len(lines)} lines to standard error; the first: {lines[0]}")
+    finally:
+        session.close()
+
+
+def main():
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+    idle_seconds = int(os.environ.get("NORRID_FOOTPRINT_IDLE_SECONDS", "600"))
+    backends = os.environ.get("NORRID_FOOTPRINT_BACKENDS", "software opengl").split()
+    extra_env = dict(word.split("=", 1) for word in os.environ.get("NORRID_FOOTPRINT_ENV", "").split())
+    log(f"footprint of norrid_testapp, 100-card column, idle stretch {idle_seconds} s per backend")
+    for backend in backends:
+        measure(build, backend, idle_seconds, extra_env)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,268 @@
+#include "shell/UpdateWindowController.h"
+
+#include "shell/SymbolImageProvider.h"
+#include "updates/UpdateSession.h"
+#include "updates/Updater.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHash>
+#include <QQmlEngine>
+#include <QQuickView>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTextDocumentFragment>
+
+namespace {
+
+bool isHttps(const QUrl &url)
+{
+    return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
+}
+
+// The tags Text.StyledText formats, under the name it knows them by; every other tag is dropped
+// and its text kept.
+QString styledTagName(const QString &tag)
+{
+    static const QHash<QString, QString> names{
+        {QStringLiteral("b"), QStringLiteral("b")},     {QStringLiteral("strong"), QStringLiteral("b")},
+        {QStringLiteral("i"), QStringLiteral("i")},     {QStringLiteral("em"), QStringLiteral("i")},
+        {QStringLiteral("u"), QStringLiteral("u")},     {QStringLiteral("p"), QStringLiteral("p")},
+        {QStringLiteral("div"), QStringLiteral("p")},   {QStringLiteral("br"), QStringLiteral("br")},
+        {QStringLiteral("ul"), QStringLiteral("ul")},   {QStringLiteral("ol"), QStringLiteral("ol")},
+        {QStringLiteral("li"), QStringLiteral("li")},   {QStringLiteral("pre"), QStringLiteral("pre")},
+        {QStringLiteral("h1"), QStringLiteral("h3")},   {QStringLiteral("h2"), QStringLiteral("h4")},
+        {QStringLiteral("h3"), QStringLiteral("h5")},   {QStringLiteral("h4"), QStringLiteral("h5")},
+        {QStringLiteral("h5"), QStringLiteral("h6")},   {QStringLiteral("h6"), QStringLiteral("h6")},
+        {QStringLiteral("a"), QStringLiteral("a")},
+    };
+    return names.value(tag.toLower());
+}
+
+// Text between tags, with its character references resolved by Qt's HTML reader (StyledText knows
+// only a handful of them) and escaped again.
+QString styledText(const QString &html)
+{
+    static const QRegularExpression reference(
+        QStringLiteral("&(?:#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[A-Za-z][A-Za-z0-9]{1,31});"));
+    QString plain;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
+        plain += html.mid(at, match.capturedStart() - at);
+        plain += QTextDocumentFragment::fromHtml(match.captured()).toPlainText();
+        at = match.capturedEnd();
+    }
+    plain += html.mid(at);
+    return plain.toHtmlEscaped();
+}
+
+// The https address of an <a> tag's attributes, or nothing.
+QUrl linkTarget(const QString &attributes)
+{
+    static const QRegularExpression href(QStringLiteral(R"(\bhref\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = href.match(attributes);
+    if (!match.hasMatch())
+        return {};
+    QString value;
+    for (int group = 1; group <= 3 && value.isEmpty(); ++group)
+        value = match.captured(group);
+    const QUrl url(QTextDocumentFragment::fromHtml(value.toHtmlEscaped()).toPlainText().trimmed(),
+                   QUrl::StrictMode);
+    return isHttps(url) ? url : QUrl();
+}
+
+} // namespace
+
+UpdateWindowController::UpdateWindowController(Updater &updater, QObject *parent)
+    : QObject(parent), m_session(*updater.session())
+{
+    connect(&m_session, &UpdateSession::changed, this, &UpdateWindowController::follow);
+    connect(&m_session, &UpdateSession::finished, this, &UpdateWindowController::follow);
+    if (m_session.presented())
+        follow();
+}
+
+// The view is no child of this object (a window has no QObject parent), so it goes here.
+UpdateWindowController::~UpdateWindowController()
+{
+    delete m_view;
+}
+
+bool UpdateWindowController::isShown() const
+{
+    return m_view && m_view->isVisible();
+}
+
+QString UpdateWindowController::stateName() const
+{
+    switch (m_session.state()) {
+    case UpdateSession::State::idle:
+        return QStringLiteral("idle");
+    case UpdateSession::State::checking:
+        return QStringLiteral("checking");
+    case UpdateSession::State::upToDate:
+        return QStringLiteral("upToDate");
+    case UpdateSession::State::updateAvailable:
+        return QStringLiteral("updateAvailable");
+    case UpdateSession::State::error:
+        return QStringLiteral("error");
+    }
+    return {};
+}
+
+QString UpdateWindowController::title() const
+{
+    switch (m_session.state()) {
+    case UpdateSession::State::idle:
+        return {};
+    case UpdateSession::State::checking:
+        return QStringLiteral("Checking for updates…");
+    case UpdateSession::State::upToDate:
+        return QStringLiteral("You're up to date!");
+    case UpdateSession::State::updateAvailable:
+        return QStringLiteral("A new version of Norrid is available!");
+    case UpdateSession::State::error:
+        return QStringLiteral("Update Error!");
+    }
+    return {};
+}
+
+QString UpdateWindowController::message() const
+{
+    switch (m_session.state()) {
+    case UpdateSession::State::idle:
+    case UpdateSession::State::checking:
+        return {};
+    case UpdateSession::State::upToDate:
+        return QStringLiteral("Norrid %1 is currently the newest version available.")
+            .arg(m_session.runningDisplayVersion());
+    case UpdateSession::State::updateAvailable:
+        // An informational update has nothing to download, only a page to read.
+        return (m_session.informational()
+                    ? QStringLiteral("Norrid %1 is now available — you have %2. Would you like to learn more "
+                                     "about this update on the web?")
+                    : QStringLiteral("Norrid %1 is now available — you have %2. Would you like to download it "
+                                     "now?"))
+            .arg(m_session.displayVersion(), m_session.runningDisplayVersion());
+    case UpdateSession::State::error:
+        return m_session.errorText();
+    }
+    return {};
+}
+
+QString UpdateWindowController::releaseNotes() const
+{
+    return styledReleaseNotes(m_session.releaseNotes());
+}
+
+bool UpdateWindowController::hasReleaseNotesLink() const
+{
+    return m_session.releaseNotesURL().isValid();
+}
+
+void UpdateWindowController::openReleaseNotes()
+{
+    const QUrl url = m_session.releaseNotesURL();
+    if (isHttps(url) && m_session.openURL)
+        m_session.openURL(url);
+}
+
+void UpdateWindowController::openLink(const QString &link)
+{
+    const QUrl url(link, QUrl::StrictMode);
+    if (isHttps(url) && m_session.openURL)
+        m_session.openURL(url);
+}
+
+QString UpdateWindowController::styledReleaseNotes(const QString &description)
+{
+    static const QRegularExpression anyTag(QStringLiteral("<[A-Za-z/!?]"));
+    if (!description.contains(anyTag))
+        return description.trimmed().toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+
+    // One token at a time: a comment, an element whose content is never text, a tag (attributes may
+    // quote a ">"), or a declaration. Anything unclosed runs to the end and is dropped.
+    static const QRegularExpression token(
+        QStringLiteral(R"(<!--.*?(?:-->|$))"
+                       R"(|<(script|style|head|title|iframe|object|embed|svg|math|template|noscript|textarea)\b)"
+                       R"(.*?(?:</\1\s*>|$))"
+                       R"(|<(/?)([A-Za-z][A-Za-z0-9]*)((?:[^>"']|"[^"]*"|'[^']*')*)(?:>|$))"
+                       R"(|<[!?][^>]*(?:>|$))"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+
+    QString styled;
+    bool linkOpen = false;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &match : token.globalMatch(description)) {
+        styled += styledText(description.mid(at, match.capturedStart() - at));
+        at = match.capturedEnd();
+        const QString tag = styledTagName(match.captured(3));
+        if (tag.isEmpty())
+            continue;
+        const bool closing = !match.captured(2).isEmpty();
+        if (tag == u"br") {
+            styled += QStringLiteral("<br>");
+        } else if (tag == u"a") {
+            // A link shows as one only when it leads to an https page; otherwise its text stays.
+            if (closing && linkOpen) {
+                styled += QStringLiteral("</a>");
+                linkOpen = false;
+            } else if (!closing && !linkOpen) {
+                const QUrl target = linkTarget(match.captured(4));
+                if (target.isValid()) {
+                    styled += QStringLiteral("<a href=\"%1\">")
+                                  .arg(QString::fromLatin1(target.toEncoded()).toHtmlEscaped());
+                    linkOpen = true;
+                }
+            }
+        } else {
+            styled += (closing ? QStringLiteral("</%1>") : QStringLiteral("<%1>")).arg(tag);
+        }
+    }
+    styled += styledText(description.mid(at));
+    if (linkOpen)
+        styled += QStringLiteral("</a>");
+    return styled.trimmed();
+}
+
+void UpdateWindowController::follow()
+{
+    Q_EMIT changed();
+    if (!m_session.presented() || m_session.state() == UpdateSession::State::idle) {
+        if (m_view)
+            m_view->hide();
+        return;
+    }
+    if (!m_view)
+        build();
+    m_view->show();
+    m_view->raise();
+    m_view->requestActivate();
+}
+
+void UpdateWindowController::build()
+{
+    m_view = new QQuickView;
+    m_view->setTitle(QStringLiteral("Software Update"));
+    m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->setMinimumSize(size);
+    m_view->setMaximumSize(size);
+    m_view->resize(size);
+    m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+    m_view->setInitialProperties({{QStringLiteral("controller"), QVariant::fromValue(this)},
+                                  {QStringLiteral("session"), QVariant::fromValue(&m_session)}});
+    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/UpdateWindow.qml")));
+
+    // The window's close button dismisses the update, like Escape and the buttons that end it.
+    connect(m_view, &QQuickWindow::closing, this, [this] { m_session.close(); });
+    // Ctrl+Q quits from any of Norrid's windows.
+    connect(m_view->engine(), &QQmlEngine::quit, QCoreApplication::instance(), &QCoreApplication::quit,
+            Qt::QueuedConnection);
+
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        m_view->setPosition(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}

@@ -1,0 +1,203 @@
+// Faults of the Jira site as the running monitor meets them: a rate limit and a certificate the
+// system does not trust. Each must leave a clear message in the state, keep the last good list and
+// lose no card: the first good answer afterwards announces what arrived meanwhile.
+#include "jira/Network.h"
+#include "monitor/RecordingNotificationCenter.h"
+#include "monitor/ReviewMonitor.h"
+#include "notifications/NotificationManager.h"
+#include "settings/AppSettings.h"
+#include "support/FakeJiraDocuments.h"
+#include "support/FakeJiraServer.h"
+#include "support/TestCertificateAuthority.h"
+
+#include <QDateTime>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using Issue = FakeJiraDocuments::Issue;
+using StateKind = ReviewMonitor::StateKind;
+
+namespace {
+
+const QString boardId = QStringLiteral("7");
+
+Issue card(int number)
+{
+    return {QStringLiteral("AB-%1").arg(number), QStringLiteral("Card %1").arg(number), std::nullopt,
+            QStringLiteral("2024-03-05T10:%1:00.000+0000").arg(number, 2, 10, QLatin1Char('0'))};
+}
+
+} // namespace
+
+class ServerFaultsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakeJiraServer> m_jira;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<RecordingNotificationCenter> m_center;
+    std::unique_ptr<NotificationManager> m_notifier;
+    std::unique_ptr<ReviewMonitor> m_monitor;
+
+    QString issuesPath() const { return FakeJiraDocuments::issuesPath(boardId); }
+
+    void serve(FakeResponse response) { m_jira->setResponse(issuesPath(), std::move(response)); }
+    void serveCards(const QList<Issue> &cards)
+    {
+        serve(FakeResponse::json(FakeJiraDocuments::issues(cards)));
+    }
+
+    // Starts or refreshes, then waits until that poll has published its outcome.
+    void pollAndWait(bool start = false)
+    {
+        QSignalSpy done(m_monitor.get(), &ReviewMonitor::stateChanged);
+        start ? m_monitor->start() : m_monitor->refreshNow();
+        QTRY_VERIFY_WITH_TIMEOUT(!done.isEmpty() && m_monitor->state().kind != StateKind::loading, 15000);
+    }
+
+    QStringList announced() const
+    {
+        QStringList subtitles;
+        for (const NotificationRequest &request : m_center->added)
+            subtitles.append(request.subtitle);
+        return subtitles;
+    }
+
+    // A good column of two cards, learned by a first poll.
+    void runWithTwoCards()
+    {
+        serveCards({card(1), card(2)});
+        pollAndWait(true);
+        QCOMPARE(m_monitor->state().kind, StateKind::ok);
+        QCOMPARE(m_monitor->issues().size(), 2);
+    }
+
+    // After the fault: the list of before is still shown, and the next good answer announces the
+    // card that arrived meanwhile, and nothing else.
+    void recoverWithThirdCard()
+    {
+        QCOMPARE(m_monitor->issues().size(), 2);
+        QVERIFY(m_monitor->lastUpdated().has_value());
+        serveCards({card(1), card(2), card(3)});
+        pollAndWait();
+        QCOMPARE(m_monitor->state().kind, StateKind::ok);
+        QCOMPARE(m_monitor->issues().size(), 3);
+        QCOMPARE(m_center->added.size(), 1);
+        QVERIFY2(announced().first().contains(QStringLiteral("AB-3")), qPrintable(announced().first()));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_jira = std::make_unique<FakeJiraServer>();
+        QVERIFY2(m_jira->start(), qPrintable(m_jira->errorString()));
+        m_settings = std::make_unique<AppSettings>(m_dir.filePath(QStringLiteral("Norrid.conf")));
+        m_settings->setSiteURL(m_jira->siteURL());
+        m_settings->setEmail(QStringLiteral("me@example.com"));
+        m_settings->setToken(QStringLiteral("secret-token"));
+        m_settings->setBoardId(boardId);
+        m_settings->setStatusName(QStringLiteral("In Review"));
+        QVERIFY2(m_settings->isConfigured(), qPrintable(m_settings->tokenProblem()));
+        m_center = std::make_unique<RecordingNotificationCenter>();
+        m_notifier = std::make_unique<NotificationManager>(*m_settings, *m_center);
+        m_notifier->attachmentPath.clear();
+        m_monitor = std::make_unique<ReviewMonitor>(*m_settings, *m_notifier);
+    }
+
+    void cleanup()
+    {
+        TestCertificateAuthority::shared().trustInThisProcess();
+        m_monitor.reset();
+        m_notifier.reset();
+        m_center.reset();
+        m_settings.reset();
+        m_jira.reset();
+        Network::shared().clearConnectionCache();
+    }
+
+    void rateLimitIsExplained_data()
+    {
+        QTest::addColumn<QByteArray>("retryAfter"); // empty: no header
+        QTest::addColumn<QString>("wait");
+        const QString rateLimited =
+            QStringLiteral("Jira returned HTTP 429. Too many requests: Jira is rate "
+                           "limiting this account %1. Norrid tries again at the next poll.");
+        QTest::newRow("seconds") << QByteArray("30")
+                                 << rateLimited.arg(QStringLiteral("and asks to wait 30 seconds"));
+        QTest::newRow("one second") << QByteArray("1")
+                                    << rateLimited.arg(QStringLiteral("and asks to wait 1 second"));
+        QTest::newRow("long wait in minutes")
+            << QByteArray("601") << rateLimited.arg(QStringLiteral("and asks to wait 11 minutes"));
+        // An HTTP date ten minutes ahead; the seconds that pass before it is read round up.
+        const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(600);
+        QTest::newRow("HTTP date")
+            << later.toString(QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'")).toLatin1()
+            << rateLimited.arg(QStringLiteral("and asks to wait 10 minutes"));
+        QTest::newRow("no header") << QByteArray() << rateLimited.arg(QStringLiteral("for now"));
+        QTest::newRow("unreadable header")
+            << QByteArray("soon") << rateLimited.arg(QStringLiteral("for now"));
+        QTest::newRow("date in the past")
+            << QByteArray("Wed, 21 Oct 2015 07:28:00 GMT") << rateLimited.arg(QStringLiteral("for now"));
+    }
+
+    void rateLimitIsExplained()
+    {
+        QFETCH(QByteArray, retryAfter);
+        QFETCH(QString, wait);
+        runWithTwoCards();
+        FakeResponse limited = FakeResponse::json(R"({"errorMessages":["Rate limit exceeded."]})", 429);
+        if (!retryAfter.isEmpty())
+            limited.withHeader("Retry-After", retryAfter);
+        serve(limited);
+        pollAndWait();
+        QCOMPARE(m_monitor->state().kind, StateKind::error);
+        QCOMPARE(m_monitor->state().message, wait);
+        recoverWithThirdCard();
+    }
+
+    void untrustedCertificateIsNamed()
+    {
+        runWithTwoCards();
+        // The same site now presents a certificate this system does not trust, as behind an
+        // intercepting proxy: no request may reach it, and the message says why.
+        TestCertificateAuthority::shared().distrustInThisProcess();
+        Network::shared().clearConnectionCache();
+        const qsizetype requestsBefore = m_jira->requests().size();
+        pollAndWait();
+        QCOMPARE(m_monitor->state().kind, StateKind::error);
+        const QString message = m_monitor->state().message;
+        QVERIFY2(message.startsWith(QStringLiteral("The certificate of the Jira site is not trusted (")),
+                 qPrintable(message));
+        QVERIFY2(!message.contains(QStringLiteral("secret-token")), qPrintable(message));
+        QCOMPARE(m_jira->requests().size(), requestsBefore);
+
+        // Trusted again (the user installed the company's authority): back to normal.
+        TestCertificateAuthority::shared().trustInThisProcess();
+        recoverWithThirdCard();
+    }
+
+    // A server whose certificate was never trusted, on the first poll of the process.
+    void untrustedCertificateOnFirstPoll()
+    {
+        TestCertificateAuthority::shared().distrustInThisProcess();
+        Network::shared().clearConnectionCache();
+        serveCards({card(1)});
+        pollAndWait(true);
+        QCOMPARE(m_monitor->state().kind, StateKind::error);
+        QVERIFY2(m_monitor->state().message.startsWith(
+                     QStringLiteral("The certificate of the Jira site is not trusted")),
+                 qPrintable(m_monitor->state().message));
+        QVERIFY(m_monitor->issues().isEmpty());
+        QVERIFY(!m_monitor->lastUpdated().has_value());
+        QVERIFY(m_jira->requests().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ServerFaultsTest)
+#include "tst_serverfaults.moc"
