@@ -170,8 +170,8 @@ Rectangle {
             symbolColor: root.style.orange
             text: "Notifications are off for Norrid"
             actionText: "Enable…"
-            actionTooltip: "Open System Settings → Notifications → Norrid"
-            accessibleName: "Notifications are off for Norrid. Enable them in System Settings to get pinged about new cards."
+            actionTooltip: "Open the desktop's notification settings"
+            accessibleName: "Notifications are off for Norrid. Enable them in your desktop's settings to get pinged about new cards."
             onActionTriggered: root.content.enableNotifications()
         }
         Divider {}

@@ -1,0 +1,191 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// The "Software Update" window: a check on its way, the newest version already running, a new
+// version with its release notes and what to do about it, or what went wrong. Texts come from the
+// controller, actions go to the session; every action but the release-notes link ends the session.
+// Return takes the highlighted button, Escape closes the window, Ctrl+Q quits.
+FocusScope {
+    id: root
+    required property QtObject controller
+    required property QtObject session
+    property Style style: Style {}
+    readonly property string stateName: controller.stateName
+    readonly property bool offering: stateName === "updateAvailable"
+    width: 460
+    height: 300
+    focus: true
+
+    function acceptDefault() {
+        if (offering)
+            session.download()
+        else if (stateName === "upToDate" || stateName === "error")
+            session.close()
+    }
+
+    Keys.onReturnPressed: acceptDefault()
+    Keys.onEnterPressed: acceptDefault()
+    Keys.onEscapePressed: session.close()
+
+    Shortcut {
+        sequences: ["Ctrl+Q"]
+        context: Qt.WindowShortcut
+        onActivated: Qt.quit()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: root.style.palette.window
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 20
+        spacing: 14
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 16
+
+            Item {
+                Layout.preferredWidth: 48
+                Layout.preferredHeight: 48
+                Layout.alignment: Qt.AlignTop
+
+                BusyIndicator {
+                    objectName: "busyIndicator"
+                    anchors.fill: parent
+                    padding: 4
+                    visible: root.stateName === "checking"
+                    running: visible
+                }
+                Image {
+                    objectName: "stateSymbol"
+                    anchors.fill: parent
+                    visible: !!source.toString()
+                    sourceSize: Qt.size(48, 48)
+                    source: {
+                        switch (root.stateName) {
+                        case "upToDate":
+                            return root.style.symbol("checkmark.circle.fill", root.style.green)
+                        case "updateAvailable":
+                            return root.style.symbol("arrow.down.circle.fill", root.style.teal)
+                        case "error":
+                            return root.style.symbol("exclamationmark.triangle", root.style.red)
+                        default:
+                            return ""
+                        }
+                    }
+                }
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                spacing: 8
+
+                Text {
+                    objectName: "title"
+                    Layout.fillWidth: true
+                    text: root.controller.title
+                    font.pixelSize: root.style.headline + 2
+                    font.bold: true
+                    color: root.style.primary
+                    wrapMode: Text.Wrap
+                }
+                Text {
+                    objectName: "message"
+                    Layout.fillWidth: true
+                    visible: text.length > 0
+                    text: root.controller.message
+                    textFormat: Text.PlainText
+                    font.pixelSize: root.style.body
+                    color: root.style.primary
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 6
+                    elide: Text.ElideRight
+                }
+                UpdateReleaseNotes {
+                    id: notesBox
+                    objectName: "releaseNotes"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    visible: root.offering && notes.length > 0
+                    notes: root.offering ? root.controller.releaseNotes : ""
+                    style: root.style
+                    onLinkActivated: link => root.controller.openLink(link)
+                }
+                Text {
+                    objectName: "releaseNotesLink"
+                    visible: root.offering && root.controller.hasReleaseNotesLink
+                    text: "Release notes ↗"
+                    font.pixelSize: root.style.body
+                    font.underline: notesLinkMouse.containsMouse
+                    color: root.style.teal
+                    Accessible.role: Accessible.Link
+                    Accessible.name: text
+                    MouseArea {
+                        id: notesLinkMouse
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: root.controller.openReleaseNotes()
+                    }
+                }
+                // Keeps the texts at the top when there are no notes to fill the space.
+                Item {
+                    Layout.fillHeight: true
+                    visible: !notesBox.visible
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            SettingsButton {
+                objectName: "skipButton"
+                text: "Skip This Version"
+                visible: root.offering && !root.session.critical
+                style: root.style
+                onClicked: root.session.skipThisVersion()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            SettingsButton {
+                objectName: "remindButton"
+                text: "Remind Me Later"
+                visible: root.offering
+                style: root.style
+                onClicked: root.session.remindMeLater()
+            }
+            SettingsButton {
+                objectName: "downloadButton"
+                text: root.session.informational ? "Learn More…" : "Download"
+                visible: root.offering
+                highlighted: true
+                style: root.style
+                onClicked: root.session.download()
+            }
+            SettingsButton {
+                objectName: "cancelButton"
+                text: "Cancel"
+                visible: root.stateName === "checking"
+                style: root.style
+                onClicked: root.session.close()
+            }
+            SettingsButton {
+                objectName: "okButton"
+                text: "OK"
+                visible: root.stateName === "upToDate" || root.stateName === "error"
+                highlighted: true
+                style: root.style
+                onClicked: root.session.close()
+            }
+        }
+    }
+}
