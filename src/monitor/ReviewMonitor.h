@@ -26,7 +26,13 @@ class ReviewMonitor : public QObject
     Q_PROPERTY(QDateTime lastUpdated READ lastUpdatedValue NOTIFY lastUpdatedChanged)
 
 public:
-    enum class StateKind { error, needsSetup, loading, ok };
+    enum class StateKind
+    {
+        error,
+        needsSetup,
+        loading,
+        ok
+    };
     Q_ENUM(StateKind)
 
     struct State

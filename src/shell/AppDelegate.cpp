@@ -111,8 +111,8 @@ void AppDelegate::setupStatusItem()
     actions.quit = weakly(&AppDelegate::quit);
     m_tray = std::make_unique<TrayIcon>(std::move(actions));
     connect(m_tray.get(), &TrayIcon::clicked, this, &AppDelegate::togglePopover);
-    m_tray->setLook(StatusPresentation::look({StatusPresentation::StateKind::loading, {}, false,
-                                              m_settings.statusName()}));
+    m_tray->setLook(StatusPresentation::look(
+        {StatusPresentation::StateKind::loading, {}, false, m_settings.statusName()}));
     m_tray->show();
 }
 
@@ -140,7 +140,8 @@ void AppDelegate::setupPopover()
     m_popover = std::make_unique<PopoverWindow>(*m_popoverContent);
     // Each opening asks again whether notifications are allowed, so the banner follows a change
     // made in the desktop's settings meanwhile.
-    connect(m_popover.get(), &PopoverWindow::aboutToShow, this, [this] { m_notifier.refreshAuthorizationStatus(); });
+    connect(m_popover.get(), &PopoverWindow::aboutToShow, this,
+            [this] { m_notifier.refreshAuthorizationStatus(); });
     updatePopoverSize();
 }
 
@@ -239,7 +240,10 @@ void AppDelegate::showUpdatesComeFromPackageManager()
     box->activateWindow();
 }
 
-void AppDelegate::quit() { QCoreApplication::quit(); }
+void AppDelegate::quit()
+{
+    QCoreApplication::quit();
+}
 
 void AppDelegate::open(const QUrl &url)
 {

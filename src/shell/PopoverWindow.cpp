@@ -16,11 +16,19 @@ namespace {
 constexpr qint64 reopenGuardMilliseconds = 400;
 } // namespace
 
-PopoverWindow::PopoverWindow(PopoverContent &content, QObject *parent) : QObject(parent), m_content(content) {}
+PopoverWindow::PopoverWindow(PopoverContent &content, QObject *parent) : QObject(parent), m_content(content)
+{
+}
 
-PopoverWindow::~PopoverWindow() { delete m_view; }
+PopoverWindow::~PopoverWindow()
+{
+    delete m_view;
+}
 
-bool PopoverWindow::isShown() const { return m_view && m_view->isVisible(); }
+bool PopoverWindow::isShown() const
+{
+    return m_view && m_view->isVisible();
+}
 
 void PopoverWindow::toggle(const QRect &anchor)
 {

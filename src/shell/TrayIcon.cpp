@@ -10,7 +10,8 @@ namespace {
 QColor panelForeground()
 {
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-    for (const auto name : {QLatin1StringView("GNOME"), QLatin1StringView("Unity"), QLatin1StringView("Pantheon")}) {
+    for (const auto name :
+         {QLatin1StringView("GNOME"), QLatin1StringView("Unity"), QLatin1StringView("Pantheon")}) {
         if (desktop.contains(name, Qt::CaseInsensitive))
             return QColor(0xF2, 0xF2, 0xF2);
     }
@@ -52,9 +53,15 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
     applyIcon();
 }
 
-TrayIcon::~TrayIcon() { delete m_menu; }
+TrayIcon::~TrayIcon()
+{
+    delete m_menu;
+}
 
-void TrayIcon::show() { m_tray.show(); }
+void TrayIcon::show()
+{
+    m_tray.show();
+}
 
 void TrayIcon::setLook(const StatusPresentation::Look &look)
 {
