@@ -2,10 +2,14 @@
 
 #include "settings/SecretServiceProbe.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
 #include <QEventLoop>
 #include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
+#include <dlfcn.h>
 #include <qt6keychain/keychain.h>
 
 namespace {
@@ -21,6 +25,30 @@ QPointer<QKeychain::Job> &stalledJob()
 {
     static QPointer<QKeychain::Job> job;
     return job;
+}
+
+// libsecret, which QtKeychain loads, opens one session with the Secret Service and keeps it for the
+// life of the process. When the keyring daemon restarts, that session is gone and every later call
+// fails with "The session wrapping the secret does not exist", so once the service has a new owner
+// libsecret is told to let go of the old one; its next call opens a fresh session.
+void forgetSessionWithEarlierKeyring()
+{
+    static QString knownOwner;
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    if (!bus)
+        return;
+    const QDBusReply<QString> owner = bus->serviceOwner(QStringLiteral("org.freedesktop.secrets"));
+    if (!owner.isValid())
+        return; // no keyring right now; compare with the one that comes next
+    if (!knownOwner.isEmpty() && owner.value() != knownOwner) {
+        if (void *libsecret = dlopen("libsecret-1.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
+            using Disconnect = void (*)();
+            if (auto disconnect = reinterpret_cast<Disconnect>(dlsym(libsecret, "secret_service_disconnect")))
+                disconnect();
+            dlclose(libsecret);
+        }
+    }
+    knownOwner = owner.value();
 }
 
 struct JobResult
@@ -55,6 +83,7 @@ JobResult runBounded(QKeychain::Job *job)
         return result;
     }
 
+    forgetSessionWithEarlierKeyring();
     QEventLoop loop;
     bool finished = false;
     QObject::connect(job, &QKeychain::Job::finished, &loop, [&](QKeychain::Job *done) {

@@ -9,6 +9,7 @@
 #include "shell/SettingsWindowController.h"
 #include "shell/StatusPresentation.h"
 #include "shell/TrayIcon.h"
+#include "shell/UpdateWindowController.h"
 #include "updates/GentleUpdateReminder.h"
 #include "updates/Updater.h"
 #include "updates/UpdaterFactory.h"
@@ -66,8 +67,10 @@ void AppDelegate::applicationDidFinishLaunching()
         m_updateState, [this](const QString &version) { m_notifier.notifyUpdateAvailable(version); },
         [this] { m_notifier.removeUpdateNotification(); });
     m_updater = makeUpdater(m_settings.fileName());
-    if (m_updater)
+    if (m_updater) {
         m_updater->setDelegate(m_updateReminder.get());
+        m_updateWindow = std::make_unique<UpdateWindowController>(*m_updater);
+    }
 
     m_notifier.requestAuthorization();
     QPointer<AppDelegate> self(this);

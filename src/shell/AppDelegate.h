@@ -16,6 +16,7 @@ class PopoverWindow;
 class ReviewMonitor;
 class SettingsWindowController;
 class TrayIcon;
+class UpdateWindowController;
 class Updater;
 class WakeWatcher;
 
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<ReviewMonitor> m_monitor;
     std::unique_ptr<GentleUpdateReminder> m_updateReminder;
     std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<UpdateWindowController> m_updateWindow; // after the updater: it holds its session
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<PopoverContent> m_popoverContent;
     std::unique_ptr<PopoverWindow> m_popover;

@@ -5,6 +5,7 @@
 #include "updates/Updater.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QQmlEngine>
@@ -25,23 +26,22 @@ bool isHttps(const QUrl &url)
 QString styledTagName(const QString &tag)
 {
     static const QHash<QString, QString> names{
-        {QStringLiteral("b"), QStringLiteral("b")},     {QStringLiteral("strong"), QStringLiteral("b")},
-        {QStringLiteral("i"), QStringLiteral("i")},     {QStringLiteral("em"), QStringLiteral("i")},
-        {QStringLiteral("u"), QStringLiteral("u")},     {QStringLiteral("p"), QStringLiteral("p")},
-        {QStringLiteral("div"), QStringLiteral("p")},   {QStringLiteral("br"), QStringLiteral("br")},
-        {QStringLiteral("ul"), QStringLiteral("ul")},   {QStringLiteral("ol"), QStringLiteral("ol")},
-        {QStringLiteral("li"), QStringLiteral("li")},   {QStringLiteral("pre"), QStringLiteral("pre")},
-        {QStringLiteral("h1"), QStringLiteral("h3")},   {QStringLiteral("h2"), QStringLiteral("h4")},
-        {QStringLiteral("h3"), QStringLiteral("h5")},   {QStringLiteral("h4"), QStringLiteral("h5")},
-        {QStringLiteral("h5"), QStringLiteral("h6")},   {QStringLiteral("h6"), QStringLiteral("h6")},
+        {QStringLiteral("b"), QStringLiteral("b")},   {QStringLiteral("strong"), QStringLiteral("b")},
+        {QStringLiteral("i"), QStringLiteral("i")},   {QStringLiteral("em"), QStringLiteral("i")},
+        {QStringLiteral("u"), QStringLiteral("u")},   {QStringLiteral("p"), QStringLiteral("p")},
+        {QStringLiteral("div"), QStringLiteral("p")}, {QStringLiteral("br"), QStringLiteral("br")},
+        {QStringLiteral("ul"), QStringLiteral("ul")}, {QStringLiteral("ol"), QStringLiteral("ol")},
+        {QStringLiteral("li"), QStringLiteral("li")}, {QStringLiteral("pre"), QStringLiteral("pre")},
+        {QStringLiteral("h1"), QStringLiteral("h3")}, {QStringLiteral("h2"), QStringLiteral("h4")},
+        {QStringLiteral("h3"), QStringLiteral("h5")}, {QStringLiteral("h4"), QStringLiteral("h5")},
+        {QStringLiteral("h5"), QStringLiteral("h6")}, {QStringLiteral("h6"), QStringLiteral("h6")},
         {QStringLiteral("a"), QStringLiteral("a")},
     };
     return names.value(tag.toLower());
 }
 
-// Text between tags, with its character references resolved by Qt's HTML reader (StyledText knows
-// only a handful of them) and escaped again.
-QString styledText(const QString &html)
+// Resolves character references with Qt's HTML reader; StyledText knows only a handful of them.
+QString withoutReferences(const QString &html)
 {
     static const QRegularExpression reference(
         QStringLiteral("&(?:#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[A-Za-z][A-Za-z0-9]{1,31});"));
@@ -53,22 +53,28 @@ QString styledText(const QString &html)
         at = match.capturedEnd();
     }
     plain += html.mid(at);
-    return plain.toHtmlEscaped();
+    return plain;
+}
+
+// Text between tags, escaped again for StyledText.
+QString styledText(const QString &html)
+{
+    return withoutReferences(html).toHtmlEscaped();
 }
 
 // The https address of an <a> tag's attributes, or nothing.
 QUrl linkTarget(const QString &attributes)
 {
-    static const QRegularExpression href(QStringLiteral(R"(\bhref\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression href(
+        QStringLiteral(R"re(\bhref\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))re"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = href.match(attributes);
     if (!match.hasMatch())
         return {};
     QString value;
     for (int group = 1; group <= 3 && value.isEmpty(); ++group)
         value = match.captured(group);
-    const QUrl url(QTextDocumentFragment::fromHtml(value.toHtmlEscaped()).toPlainText().trimmed(),
-                   QUrl::StrictMode);
+    const QUrl url(withoutReferences(value).trimmed(), QUrl::StrictMode);
     return isHttps(url) ? url : QUrl();
 }
 
@@ -142,8 +148,9 @@ QString UpdateWindowController::message() const
         return (m_session.informational()
                     ? QStringLiteral("Norrid %1 is now available — you have %2. Would you like to learn more "
                                      "about this update on the web?")
-                    : QStringLiteral("Norrid %1 is now available — you have %2. Would you like to download it "
-                                     "now?"))
+                    : QStringLiteral(
+                          "Norrid %1 is now available — you have %2. Would you like to download it "
+                          "now?"))
             .arg(m_session.displayVersion(), m_session.runningDisplayVersion());
     case UpdateSession::State::error:
         return m_session.errorText();
@@ -184,11 +191,12 @@ QString UpdateWindowController::styledReleaseNotes(const QString &description)
     // One token at a time: a comment, an element whose content is never text, a tag (attributes may
     // quote a ">"), or a declaration. Anything unclosed runs to the end and is dropped.
     static const QRegularExpression token(
-        QStringLiteral(R"(<!--.*?(?:-->|$))"
-                       R"(|<(script|style|head|title|iframe|object|embed|svg|math|template|noscript|textarea)\b)"
-                       R"(.*?(?:</\1\s*>|$))"
-                       R"(|<(/?)([A-Za-z][A-Za-z0-9]*)((?:[^>"']|"[^"]*"|'[^']*')*)(?:>|$))"
-                       R"(|<[!?][^>]*(?:>|$))"),
+        QStringLiteral(
+            R"re(<!--.*?(?:-->|$))re"
+            R"re(|<(script|style|head|title|iframe|object|embed|svg|math|template|noscript|textarea)\b)re"
+            R"re(.*?(?:</\1\s*>|$))re"
+            R"re(|<(/?)([A-Za-z][A-Za-z0-9]*)((?:[^>"']|"[^"]*"|'[^']*')*)(?:>|$))re"
+            R"re(|<[!?][^>]*(?:>|$))re"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 
     QString styled;
@@ -211,8 +219,9 @@ QString UpdateWindowController::styledReleaseNotes(const QString &description)
             } else if (!closing && !linkOpen) {
                 const QUrl target = linkTarget(match.captured(4));
                 if (target.isValid()) {
-                    styled += QStringLiteral("<a href=\"%1\">")
-                                  .arg(QString::fromLatin1(target.toEncoded()).toHtmlEscaped());
+                    // StyledText takes the address as written, without resolving references; an
+                    // encoded URL holds no quote that could end it.
+                    styled += QStringLiteral("<a href=\"%1\">").arg(QString::fromLatin1(target.toEncoded()));
                     linkOpen = true;
                 }
             }
@@ -241,6 +250,13 @@ void UpdateWindowController::follow()
     m_view->requestActivate();
 }
 
+bool UpdateWindowController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::Close)
+        m_session.close();
+    return QObject::eventFilter(watched, event);
+}
+
 void UpdateWindowController::build()
 {
     m_view = new QQuickView;
@@ -256,7 +272,7 @@ void UpdateWindowController::build()
     m_view->setSource(QUrl(QStringLiteral("qrc:/qml/UpdateWindow.qml")));
 
     // The window's close button dismisses the update, like Escape and the buttons that end it.
-    connect(m_view, &QQuickWindow::closing, this, [this] { m_session.close(); });
+    m_view->installEventFilter(this);
     // Ctrl+Q quits from any of Norrid's windows.
     connect(m_view->engine(), &QQmlEngine::quit, QCoreApplication::instance(), &QCoreApplication::quit,
             Qt::QueuedConnection);

@@ -56,6 +56,9 @@ public:
 Q_SIGNALS:
     void changed();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void follow();
     void build();

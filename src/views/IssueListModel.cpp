@@ -9,6 +9,12 @@ IssueListModel::IssueListModel(const ReviewMonitor &monitor, const AppSettings &
     : QAbstractListModel(parent), m_monitor(monitor), m_settings(settings)
 {
     connect(&monitor, &ReviewMonitor::issuesChanged, this, &IssueListModel::reload);
+    // The links follow the site as soon as it changes, not only after the next successful poll:
+    // a poll at a new site that fails must not leave rows pointing at the old one.
+    connect(&settings, &AppSettings::siteURLChanged, this, [this] {
+        if (!m_issues.isEmpty())
+            Q_EMIT dataChanged(index(0), index(int(m_issues.size()) - 1), {UrlRole, HasLinkRole});
+    });
     reload();
 }
 

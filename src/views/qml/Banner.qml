@@ -35,6 +35,7 @@ Item {
             Layout.fillWidth: true
         }
         ToolButton {
+            id: action
             objectName: "bannerAction"
             text: banner.actionText
             font.pixelSize: banner.style.caption + 1
@@ -43,6 +44,12 @@ Item {
             ToolTip.text: banner.actionTooltip
             ToolTip.delay: 600
             onClicked: banner.actionTriggered()
+            // Borderless: only a faint wash while hovered or pressed.
+            background: Rectangle {
+                radius: 5
+                color: action.down ? banner.style.divider
+                                   : (action.hovered || action.visualFocus ? Qt.rgba(0.5, 0.5, 0.5, 0.12) : "transparent")
+            }
         }
     }
 }

@@ -17,6 +17,16 @@ Rectangle {
         color: root.style.divider
     }
 
+    // Borderless: only a faint wash while hovered or pressed.
+    component TextButton: ToolButton {
+        id: button
+        background: Rectangle {
+            radius: 5
+            color: button.down ? root.style.divider
+                               : (button.hovered || button.visualFocus ? Qt.rgba(0.5, 0.5, 0.5, 0.12) : "transparent")
+        }
+    }
+
     Shortcut {
         sequences: ["Ctrl+Q"]
         context: Qt.WindowShortcut
@@ -206,12 +216,12 @@ Rectangle {
                 }
             }
             Item { Layout.fillWidth: true; visible: !root.content.showsFooterError }
-            ToolButton {
+            TextButton {
                 objectName: "settingsButton"
                 text: "Settings…"
                 onClicked: root.content.openSettings()
             }
-            ToolButton {
+            TextButton {
                 objectName: "quitButton"
                 text: "Quit"
                 ToolTip.visible: hovered

@@ -1,0 +1,400 @@
+#include "X11Desktop.h"
+#include "settings/Keychain.h"
+#include "shell/StatusIconImage.h"
+#include "support/FakeJiraDocuments.h"
+#include "support/FakeJiraServer.h"
+#include "support/FakeNotificationService.h"
+#include "support/TestCertificateAuthority.h"
+#include "views/PopoverMetrics.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Issue = FakeJiraDocuments::Issue;
+using X11Desktop::Window;
+
+namespace {
+
+const QString boardId = QStringLiteral("42");
+const QColor teal(0x1E, 0x9F, 0xB5);
+constexpr int startTimeoutMs = 30000;
+
+Issue card(int number, int minutesAgo)
+{
+    const QString updated = QDateTime::currentDateTimeUtc()
+                                .addSecs(-60 * minutesAgo)
+                                .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"));
+    return {QStringLiteral("NOR-%1").arg(number), QStringLiteral("End-to-end card %1").arg(number),
+            QStringLiteral("Reviewer %1").arg(number), updated};
+}
+
+bool near(QRgb pixel, const QColor &colour, int tolerance)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+// The colour most pixels have: the panel behind the icon.
+QRgb commonestColour(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y) | 0xFF000000u];
+    }
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    }
+    return best;
+}
+
+qint64 distance(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum;
+}
+
+} // namespace
+
+// Norrid as a user meets it on an X11 desktop: the real application (norrid_testapp) started as a
+// process on a private Xvfb display with a real XEmbed tray (trayer), a real keyring holding its
+// token, a notification server on the session bus and the fake Jira over TLS. Everything is looked
+// at from outside: the window tree, the pixels on the screen and the D-Bus calls. The pictures are
+// kept under NORRID_TRAY_E2E_SHOTS_DIR.
+class TestTrayEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    FakeJiraServer m_jira;
+    FakeNotificationService m_notifications;
+    QTemporaryDir m_configHome;
+    QProcess m_trayer;
+    QProcess m_app;
+    QList<Issue> m_cards;
+
+    void serve(const QList<Issue> &cards)
+    {
+        m_cards = cards;
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(boardId),
+                           FakeResponse::json(FakeJiraDocuments::issues(cards)));
+    }
+
+    qsizetype fetches() const { return m_jira.requests(FakeJiraDocuments::issuesPath(boardId)).size(); }
+
+    static void stop(QProcess &process)
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    static QString describe(const QList<Window> &windows)
+    {
+        QStringList lines;
+        for (const Window &window : windows) {
+            lines.append(QStringLiteral("%1%2 \"%3\" (%4) %5x%6+%7+%8")
+                             .arg(QString(window.depth * 2, u' '))
+                             .arg(window.id, 0, 16)
+                             .arg(window.name, window.resClass)
+                             .arg(window.geometry.width())
+                             .arg(window.geometry.height())
+                             .arg(window.geometry.x())
+                             .arg(window.geometry.y()));
+        }
+        return lines.join(u'\n');
+    }
+
+    static bool isTrayer(const Window &window)
+    {
+        return window.resClass.compare(QLatin1String("trayer"), Qt::CaseInsensitive) == 0;
+    }
+
+    // trayer's panel, once it is up.
+    static std::optional<Window> trayWindow(const QList<Window> &windows)
+    {
+        for (const Window &window : windows) {
+            if (window.depth == 1 && isTrayer(window) && window.name == QLatin1String("panel"))
+                return window;
+        }
+        return std::nullopt;
+    }
+
+    // Norrid's icon window, once the tray has embedded it.
+    static std::optional<Window> iconWindow(const QList<Window> &windows)
+    {
+        const auto tray = trayWindow(windows);
+        if (!tray)
+            return std::nullopt;
+        for (const Window &window : windows) {
+            if (window.resClass == QLatin1String("Norrid") &&
+                X11Desktop::isInside(windows, window, tray->id) && !window.geometry.isEmpty() &&
+                window.geometry.width() <= 64)
+                return window;
+        }
+        return std::nullopt;
+    }
+
+    void waitForIcon(Window &icon)
+    {
+        std::optional<Window> found;
+        QList<Window> windows;
+        QTRY_VERIFY_WITH_TIMEOUT((found = iconWindow(windows = X11Desktop::windows())).has_value(),
+                                 startTimeoutMs);
+        if (!found)
+            qWarning("window tree:\n%s", qPrintable(describe(windows)));
+        QVERIFY(found);
+        icon = *found;
+    }
+
+    static QImage grab(quint32 window)
+    {
+        return QGuiApplication::primaryScreen()->grabWindow(window).toImage().convertToFormat(
+            QImage::Format_RGB32);
+    }
+
+    // What the tray icon looks like with `count` cards, drawn the way the tray host paints it
+    // onto the panel's colour.
+    static QImage expectedIcon(int count, QSize size, QRgb panel)
+    {
+        StatusIconImage images;
+        const QIcon icon =
+            images.icon({QStringLiteral("checklist"), count, false, StatusIconImage::paletteForeground()});
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(panel);
+        QPainter painter(&image);
+        icon.paint(&painter, QRect(QPoint(0, 0), size));
+        return image;
+    }
+
+    // Which count, from 0 to 9, the icon on the screen shows: the one whose drawing is nearest.
+    int countOnScreen(const Window &icon, const QString &shotName = {})
+    {
+        const QImage shot = grab(icon.id);
+        if (shot.isNull() || shot.size() != icon.geometry.size())
+            return -1;
+        if (!shotName.isEmpty())
+            save(shot, shotName);
+        const QRgb panel = commonestColour(shot);
+        int best = -1;
+        qint64 bestDistance = std::numeric_limits<qint64>::max();
+        for (int count = 0; count <= 9; ++count) {
+            const qint64 d = distance(shot, expectedIcon(count, shot.size(), panel));
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = count;
+            }
+        }
+        return best;
+    }
+
+    static void save(const QImage &image, const QString &name)
+    {
+        const QString dir = QStringLiteral(NORRID_TRAY_E2E_SHOTS_DIR);
+        QDir().mkpath(dir);
+        image.save(dir + u'/' + name + QStringLiteral(".png"));
+    }
+
+    // The popover's window while it is shown: titled "Norrid", 360 wide.
+    static std::optional<Window> popoverWindow()
+    {
+        const QList<quint32> ids = X11Desktop::visibleWindowsNamed(QStringLiteral("^Norrid$"));
+        const QList<Window> windows = X11Desktop::windows();
+        for (const Window &window : windows) {
+            if (ids.contains(window.id) && window.geometry.width() == int(PopoverMetrics::width))
+                return window;
+        }
+        return std::nullopt;
+    }
+
+    // The rows of the list whose band holds teal text (a card key): one per card shown.
+    static int rowsWithKeys(const QImage &popover, int listTop, int listBottom)
+    {
+        int rows = 0;
+        for (int top = listTop; top + int(PopoverMetrics::rowHeight) <= listBottom;
+             top += int(PopoverMetrics::rowHeight)) {
+            int tealPixels = 0;
+            for (int y = top; y < top + int(PopoverMetrics::rowHeight); ++y) {
+                for (int x = 0; x < popover.width(); ++x)
+                    tealPixels += near(popover.pixel(x, y), teal, 40) ? 1 : 0;
+            }
+            rows += tealPixels >= 10 ? 1 : 0;
+        }
+        return rows;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X display (run it under xvfb-run)");
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
+                 "the test itself must be an X client");
+        for (const char *tool : {"trayer", "xdotool", "xwininfo"})
+            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+                     qPrintable(QStringLiteral("%1 is not installed").arg(QString::fromLatin1(tool))));
+        QVERIFY(QFile::exists(QStringLiteral(NORRID_TESTAPP)));
+
+        QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
+        serve({card(1, 90), card(2, 60), card(3, 30)});
+        QVERIFY2(m_notifications.start(), "the fake notification server could not take its bus name");
+
+        // The token goes where Norrid looks for it: the session's keyring, never a file or argv.
+        const Keychain::Outcome saved =
+            Keychain::save(QStringLiteral("e2e-secret-token"), QStringLiteral("jira-token"));
+        QVERIFY2(saved.succeeded(), qPrintable(saved.problem));
+
+        QVERIFY(m_configHome.isValid());
+        {
+            QSettings settings(m_configHome.filePath(QStringLiteral("norrid/Norrid.conf")),
+                               QSettings::IniFormat);
+            settings.setValue(QStringLiteral("siteURL"), m_jira.siteURL());
+            settings.setValue(QStringLiteral("email"), QStringLiteral("e2e@example.com"));
+            settings.setValue(QStringLiteral("boardId"), boardId);
+            settings.setValue(QStringLiteral("statusName"), QStringLiteral("To review"));
+            settings.setValue(QStringLiteral("extraJQL"), QString());
+            // Only the first poll and "Refresh Now" fetch during the test.
+            settings.setValue(QStringLiteral("pollInterval"), 3600);
+            settings.setValue(QStringLiteral("notificationSound"), QStringLiteral("None"));
+            settings.sync();
+            QCOMPARE(settings.status(), QSettings::NoError);
+        }
+
+        // A panel across the top of the screen, its tray at the right end.
+        m_trayer.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_trayer.start(QStringLiteral("trayer"),
+                       {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+                        QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("request"),
+                        QStringLiteral("--height"), QStringLiteral("32"), QStringLiteral("--SetDockType"),
+                        QStringLiteral("true"), QStringLiteral("--transparent"), QStringLiteral("false")});
+        QVERIFY2(m_trayer.waitForStarted(), qPrintable(m_trayer.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(trayWindow(X11Desktop::windows()).has_value(), startTimeoutMs);
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configHome.path());
+        env.insert(QStringLiteral("NORRID_TEST_CA_FILE"),
+                   TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+        m_app.setProcessEnvironment(env);
+        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_app.start(QStringLiteral(NORRID_TESTAPP), {});
+        QVERIFY2(m_app.waitForStarted(), qPrintable(m_app.errorString()));
+    }
+
+    void cleanupTestCase()
+    {
+        stop(m_app);
+        stop(m_trayer);
+        Keychain::remove(QStringLiteral("jira-token"));
+    }
+
+    void trayShowsTheIconWithTheCount()
+    {
+        Window icon;
+        waitForIcon(icon);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY_WITH_TIMEOUT(fetches() >= 1, startTimeoutMs);
+        // The request reached the fake Jira authenticated with the keyring's token.
+        const QByteArray authorization = m_jira.requests().constFirst().header("authorization");
+        QCOMPARE(authorization, "Basic " + QByteArray("e2e@example.com:e2e-secret-token").toBase64());
+        QTRY_COMPARE_WITH_TIMEOUT(countOnScreen(icon), 3, startTimeoutMs);
+        countOnScreen(icon, QStringLiteral("tray-icon-3"));
+        const auto tray = trayWindow(X11Desktop::windows());
+        QVERIFY(tray);
+        save(grab(tray->id), QStringLiteral("tray-3"));
+        QVERIFY(m_app.state() == QProcess::Running);
+    }
+
+    void leftClickTogglesThePopoverListingTheCards()
+    {
+        Window icon;
+        waitForIcon(icon);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(!popoverWindow());
+        QVERIFY(X11Desktop::click(icon.geometry.center(), 1));
+        std::optional<Window> popover;
+        QTRY_VERIFY_WITH_TIMEOUT((popover = popoverWindow()).has_value(), startTimeoutMs);
+
+        const int height = int(PopoverMetrics::height(3, false, false));
+        QCOMPARE(popover->geometry.size(), QSize(360, height));
+        // Placed under the icon of the top panel, inside the screen.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(screen.contains(popover->geometry));
+        QVERIFY(popover->geometry.top() >= icon.geometry.bottom());
+
+        // The list's three rows each show a card key in teal; nothing below them does.
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grab(popover->id)).size() == popover->geometry.size() &&
+                                     rowsWithKeys(shot, int(PopoverMetrics::headerHeight) + 1, height - 42) ==
+                                         3,
+                                 startTimeoutMs);
+        save(shot, QStringLiteral("popover-3-cards"));
+        QCOMPARE(rowsWithKeys(shot,
+                              int(PopoverMetrics::headerHeight) + 1 + 3 * int(PopoverMetrics::rowHeight),
+                              height),
+                 0);
+
+        // A second click closes it.
+        QVERIFY(X11Desktop::click(icon.geometry.center(), 1));
+        QTRY_VERIFY_WITH_TIMEOUT(!popoverWindow().has_value(), startTimeoutMs);
+    }
+
+    void refreshNowFromTheMenuAnnouncesANewCard()
+    {
+        Window icon;
+        waitForIcon(icon);
+        if (QTest::currentTestFailed())
+            return;
+        serve({card(1, 90), card(2, 60), card(3, 30), card(4, 1)});
+        const qsizetype before = fetches();
+        QVERIFY(m_notifications.notifyCalls.isEmpty());
+
+        // The context menu: "Show Cards", separator, "Refresh Now", ...
+        QVERIFY(X11Desktop::click(icon.geometry.center(), 3));
+        QTest::qWait(500); // let the menu take the keyboard
+        QVERIFY(X11Desktop::key(QStringLiteral("Down")));
+        QVERIFY(X11Desktop::key(QStringLiteral("Down")));
+        QVERIFY(X11Desktop::key(QStringLiteral("Return")));
+        QTRY_VERIFY_WITH_TIMEOUT(fetches() > before, startTimeoutMs);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!m_notifications.notifyCalls.isEmpty(), startTimeoutMs);
+        QCOMPARE(m_notifications.notifyCalls.size(), 1);
+        const FakeNotificationService::NotifyCall &call = m_notifications.notifyCalls.constFirst();
+        QCOMPARE(call.summary, QStringLiteral("Ready for review"));
+        QVERIFY2(call.body.contains(QStringLiteral("NOR-4")), qPrintable(call.body));
+        QVERIFY2(call.body.contains(QStringLiteral("End-to-end card 4")), qPrintable(call.body));
+        QVERIFY(call.actions.contains(QStringLiteral("default")));
+
+        QTRY_COMPARE_WITH_TIMEOUT(countOnScreen(icon), 4, startTimeoutMs);
+        countOnScreen(icon, QStringLiteral("tray-icon-4"));
+    }
+};
+
+QTEST_MAIN(TestTrayEndToEnd)
+#include "tst_traye2e.moc"

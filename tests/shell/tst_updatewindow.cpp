@@ -1,0 +1,439 @@
+#include "shell/UpdateWindowController.h"
+#include "support/FakeJiraServer.h"
+#include "updates/FeedUpdater.h"
+#include "updates/GentleUpdateReminder.h"
+#include "updates/UpdateSession.h"
+#include "updates/UpdateState.h"
+
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+
+using namespace std::chrono_literals;
+using State = UpdateSession::State;
+
+namespace {
+
+const QString feedPath = QStringLiteral("/appcast.xml");
+
+// Notes as publishers write them: formatting, a tracking picture, a script, an inline style, links
+// that may and may not be opened, and character references.
+const QByteArray notesHTML = R"html(<h2>What&rsquo;s new</h2>
+<p style="color:red">Faster <b>board</b> refresh &amp; <em>quieter</em> notifications.</p>
+<img src="https://tracker.example/pixel.gif" width="1" height="1">
+<script>document.location = "https://evil.example/";</script>
+<ul><li>Fixed &lt;crash&gt; on wake</li><li><a href="https://norrid.example/issues/12">Issue 12</a></li>
+<li><a href="javascript:alert(1)">Not a link</a></li></ul>)html";
+
+struct Release
+{
+    QByteArray version = "101";
+    QByteArray display = "1.1";
+    QByteArray download = "https://dl.example/norrid-1.1.tar.gz";
+    QByteArray extra; // more elements of the item
+};
+
+FakeResponse feed(const QList<Release> &releases)
+{
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<rss version=\"2.0\" "
+                     "xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>";
+    for (const Release &release : releases) {
+        xml += "<item><title>Norrid " + release.display + "</title><sparkle:version>" + release.version +
+               "</sparkle:version><sparkle:shortVersionString>" + release.display +
+               "</sparkle:shortVersionString><enclosure url=\"" + release.download + "\" length=\"10\"/>" +
+               release.extra + "</item>";
+    }
+    FakeResponse response = FakeResponse::json(xml + "</channel></rss>");
+    response.contentType = "application/rss+xml";
+    return response;
+}
+
+Release withNotes()
+{
+    Release release;
+    release.extra =
+        "<sparkle:releaseNotesLink>https://norrid.example/notes/1.1.html</sparkle:releaseNotesLink>"
+        "<description><![CDATA[" +
+        notesHTML + "]]></description>";
+    return release;
+}
+
+} // namespace
+
+// The "Software Update" window as the user meets it: the real QML on the offscreen platform over a
+// feed updater (running build 100, "1.0") that reads a feed from a fake HTTPS server, with the
+// application's gentle reminder keeping the update state. Links the window opens are recorded
+// instead of reaching a browser. Each state is also saved as a picture under NORRID_UPDATE_SHOTS_DIR.
+class TestUpdateWindow : public QObject
+{
+    Q_OBJECT
+
+    FakeJiraServer m_server;
+    QNetworkAccessManager m_network;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UpdateState> m_state;
+    std::unique_ptr<GentleUpdateReminder> m_reminder;
+    std::unique_ptr<FeedUpdater> m_updater;
+    std::unique_ptr<UpdateWindowController> m_controller;
+    QList<QUrl> m_opened;
+
+    UpdateSession &session() { return *m_updater->session(); }
+    QQuickView *view() { return m_controller->window(); }
+
+    QQuickItem *item(const char *name)
+    {
+        auto *found = view()->rootObject()->findChild<QQuickItem *>(QString::fromLatin1(name));
+        if (!found)
+            qWarning("no item named %s", name);
+        return found;
+    }
+
+    QString text(const char *name) { return item(name)->property("text").toString(); }
+
+    // The texts of the buttons on show, left to right.
+    QStringList buttons()
+    {
+        auto all =
+            view()->rootObject()->findChildren<QQuickItem *>(QRegularExpression(QStringLiteral("Button$")));
+        all.removeIf([](QQuickItem *button) { return !button->isVisible(); });
+        std::sort(all.begin(), all.end(), [](QQuickItem *a, QQuickItem *b) {
+            return a->mapToScene(QPointF()).x() < b->mapToScene(QPointF()).x();
+        });
+        QStringList texts;
+        for (QQuickItem *button : all)
+            texts.append(button->property("text").toString());
+        return texts;
+    }
+
+    void click(const char *name)
+    {
+        QQuickItem *target = item(name);
+        QVERIFY(target && target->isVisible());
+        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    }
+
+    void shoot(const QString &name)
+    {
+        const QString dir = QStringLiteral(NORRID_UPDATE_SHOTS_DIR);
+        QDir().mkpath(dir);
+        QVERIFY(view()->grabWindow().save(dir + u'/' + name + QStringLiteral(".png")));
+    }
+
+    // The user's check, up to the window on screen in the state the feed leads to.
+    void checkAndWaitFor(State state)
+    {
+        m_updater->checkForUpdates();
+        QTRY_COMPARE(session().state(), state);
+        QVERIFY(view());
+        QVERIFY(QTest::qWaitForWindowExposed(view()));
+        QVERIFY(view()->errors().isEmpty());
+    }
+
+    QString skippedVersion() const
+    {
+        return QSettings(m_dir->filePath(QStringLiteral("norrid.ini")), QSettings::IniFormat)
+            .value(QStringLiteral("updates/skippedVersion"))
+            .toString();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_server.start(), qPrintable(m_server.errorString())); }
+
+    void init()
+    {
+        // Any complaint of the QML engine about the window's files is a failure.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/qml/")));
+        m_server.reset();
+        m_opened.clear();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_state = std::make_unique<UpdateState>();
+        m_reminder = std::make_unique<GentleUpdateReminder>(
+            *m_state, [](const QString &) {}, [] {});
+        FeedUpdater::Options options;
+        options.feedURL = m_server.url(feedPath);
+        options.runningVersion = QStringLiteral("100");
+        options.runningDisplayVersion = QStringLiteral("1.0");
+        options.launchDelay = 1h;
+        m_updater = std::make_unique<FeedUpdater>(
+            options, m_network,
+            std::make_unique<QSettings>(m_dir->filePath(QStringLiteral("norrid.ini")), QSettings::IniFormat));
+        m_updater->setDelegate(m_reminder.get());
+        session().openURL = [this](const QUrl &url) {
+            m_opened.append(url);
+            return true;
+        };
+        m_controller = std::make_unique<UpdateWindowController>(*m_updater);
+    }
+
+    void cleanup()
+    {
+        m_controller.reset();
+        m_updater.reset();
+        m_reminder.reset();
+        m_state.reset();
+        m_dir.reset();
+    }
+
+    // The window is built when a session is first presented, not before: an update found in the
+    // background waits for the user without a window, then comes up when the user turns to it.
+    void windowComesUpOnlyWhenTheSessionIsPresented()
+    {
+        m_server.setResponse(feedPath, feed({withNotes()}));
+        QVERIFY(!view());
+        m_updater->checkForUpdatesInBackground();
+        QTRY_COMPARE(m_state->availableVersionText(), QStringLiteral("1.1"));
+        QCOMPARE(session().state(), State::updateAvailable);
+        QVERIFY(!view());
+        QVERIFY(!m_controller->isShown());
+
+        checkAndWaitFor(State::updateAvailable);
+        QVERIFY(m_controller->isShown());
+        QCOMPARE(view()->title(), QStringLiteral("Software Update"));
+        QCOMPARE(view()->size(), QSize(460, 300));
+        QCOMPARE(view()->minimumSize(), QSize(460, 300));
+        QCOMPARE(view()->maximumSize(), QSize(460, 300));
+        QCOMPARE(text("title"), QStringLiteral("A new version of Norrid is available!"));
+        QCOMPARE(m_server.requests().size(), 1);
+
+        // The same window again for the next session.
+        QQuickView *first = view();
+        session().remindMeLater();
+        QVERIFY(!m_controller->isShown());
+        checkAndWaitFor(State::updateAvailable);
+        QCOMPARE(view(), first);
+    }
+
+    void checkingShowsProgressAndCancelEndsIt()
+    {
+        m_server.setResponse(feedPath, feed({withNotes()}).withDelay(700ms));
+        checkAndWaitFor(State::checking);
+        QCOMPARE(text("title"), QStringLiteral("Checking for updates…"));
+        QVERIFY(!item("message")->isVisible());
+        QVERIFY(item("busyIndicator")->isVisible());
+        QVERIFY(item("busyIndicator")->property("running").toBool());
+        QVERIFY(!item("releaseNotes")->isVisible());
+        QCOMPARE(buttons(), QStringList{QStringLiteral("Cancel")});
+        shoot(QStringLiteral("checking"));
+
+        click("cancelButton");
+        QCOMPARE(session().state(), State::idle);
+        QVERIFY(!m_controller->isShown());
+        // The feed's late answer must not bring the window back.
+        QTest::qWait(1500);
+        QCOMPARE(session().state(), State::idle);
+        QVERIFY(!m_controller->isShown());
+    }
+
+    void upToDateSaysSoAndOKCloses()
+    {
+        m_server.setResponse(feedPath,
+                             feed({Release{"100", "1.0", "https://dl.example/norrid-1.0.tar.gz", {}}}));
+        checkAndWaitFor(State::upToDate);
+        QCOMPARE(text("title"), QStringLiteral("You're up to date!"));
+        QCOMPARE(text("message"), QStringLiteral("Norrid 1.0 is currently the newest version available."));
+        QVERIFY(!item("busyIndicator")->isVisible());
+        QVERIFY(!item("releaseNotes")->isVisible());
+        QVERIFY(!item("releaseNotesLink")->isVisible());
+        QCOMPARE(buttons(), QStringList{QStringLiteral("OK")});
+        shoot(QStringLiteral("up-to-date"));
+
+        click("okButton");
+        QCOMPARE(session().state(), State::idle);
+        QVERIFY(!m_controller->isShown());
+    }
+
+    void updateShowsItsNotesWithNothingThatLoads()
+    {
+        m_server.setResponse(feedPath, feed({withNotes()}));
+        checkAndWaitFor(State::updateAvailable);
+        QCOMPARE(text("title"), QStringLiteral("A new version of Norrid is available!"));
+        QCOMPARE(text("message"),
+                 QStringLiteral("Norrid 1.1 is now available — you have 1.0. Would you like to "
+                                "download it now?"));
+        QCOMPARE(buttons(), QStringList({QStringLiteral("Skip This Version"),
+                                         QStringLiteral("Remind Me Later"), QStringLiteral("Download")}));
+        QVERIFY(item("downloadButton")->property("highlighted").toBool());
+        QVERIFY(item("releaseNotes")->isVisible());
+        QVERIFY(item("releaseNotesLink")->isVisible());
+
+        QQuickItem *notes = item("releaseNotesText");
+        // Text.StyledText (4): rich text or Markdown would fetch pictures from anywhere.
+        QCOMPARE(notes->property("textFormat").toInt(), 4);
+        const QString shown = notes->property("text").toString();
+        for (const char *loadsOrRuns :
+             {"img", "pixel.gif", "script", "document.location", "style", "javascript"})
+            QVERIFY2(!shown.contains(QLatin1String(loadsOrRuns), Qt::CaseInsensitive), loadsOrRuns);
+        for (const char *kept :
+             {"What’s new", "<b>board</b>", "&amp;", "<i>quieter</i>", "&lt;crash&gt;", "<li>",
+              "<a href=\"https://norrid.example/issues/12\">Issue 12</a>", "Not a link"})
+            QVERIFY2(shown.contains(QString::fromUtf8(kept)), kept);
+        shoot(QStringLiteral("update-available"));
+
+        // The link under the notes and https links inside them open in the browser; the session goes
+        // on. Any other link stays shut.
+        click("releaseNotesLink");
+        m_controller->openLink(QStringLiteral("https://norrid.example/issues/12"));
+        m_controller->openLink(QStringLiteral("javascript:alert(1)"));
+        m_controller->openLink(QStringLiteral("http://norrid.example/issues/12"));
+        m_controller->openLink(QStringLiteral("file:///etc/passwd"));
+        QCOMPARE(m_opened, QList<QUrl>({QUrl(QStringLiteral("https://norrid.example/notes/1.1.html")),
+                                        QUrl(QStringLiteral("https://norrid.example/issues/12"))}));
+        QCOMPARE(session().state(), State::updateAvailable);
+        QVERIFY(m_controller->isShown());
+    }
+
+    // Whatever the user answers, the session ends, the window goes, and the dot and banner of an
+    // update found in the background go with them.
+    void everyAnswerEndsTheSession_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("skipped");
+        QTest::addColumn<QList<QUrl>>("opened");
+        const QList<QUrl> download{QUrl(QStringLiteral("https://dl.example/norrid-1.1.tar.gz"))};
+        QTest::newRow("download") << QStringLiteral("downloadButton") << QString() << download;
+        QTest::newRow("return") << QStringLiteral("return") << QString() << download;
+        QTest::newRow("skip") << QStringLiteral("skipButton") << QStringLiteral("101") << QList<QUrl>();
+        QTest::newRow("remind") << QStringLiteral("remindButton") << QString() << QList<QUrl>();
+        QTest::newRow("escape") << QStringLiteral("escape") << QString() << QList<QUrl>();
+        QTest::newRow("close button") << QStringLiteral("close") << QString() << QList<QUrl>();
+    }
+
+    void everyAnswerEndsTheSession()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, skipped);
+        QFETCH(QList<QUrl>, opened);
+        m_server.setResponse(feedPath, feed({withNotes()}));
+        m_updater->checkForUpdatesInBackground();
+        QTRY_COMPARE(m_state->availableVersionText(), QStringLiteral("1.1"));
+        checkAndWaitFor(State::updateAvailable);
+
+        if (answer == u"return")
+            QTest::keyClick(view(), Qt::Key_Return);
+        else if (answer == u"escape")
+            QTest::keyClick(view(), Qt::Key_Escape);
+        else if (answer == u"close")
+            QVERIFY(view()->close());
+        else
+            click(answer.toLatin1().constData());
+
+        QCOMPARE(session().state(), State::idle);
+        QVERIFY(!m_controller->isShown());
+        QVERIFY(!m_state->availableVersion());
+        QCOMPARE(skippedVersion(), skipped);
+        QCOMPARE(m_opened, opened);
+    }
+
+    void criticalAndInformationalUpdates()
+    {
+        Release critical = withNotes();
+        critical.extra += "<sparkle:criticalUpdate/>";
+        m_server.setResponse(feedPath, feed({critical}));
+        checkAndWaitFor(State::updateAvailable);
+        QVERIFY(session().critical());
+        QCOMPARE(buttons(), QStringList({QStringLiteral("Remind Me Later"), QStringLiteral("Download")}));
+        shoot(QStringLiteral("critical"));
+        session().close();
+        QVERIFY(!m_controller->isShown());
+
+        // Nothing to install, only a page to read: no notes here, only the link to them.
+        Release informational;
+        informational.extra = "<link>https://norrid.example/news/1.1</link><sparkle:informationalUpdate/>"
+                              "<sparkle:releaseNotesLink>https://norrid.example/notes/1.1.html"
+                              "</sparkle:releaseNotesLink>";
+        m_server.setResponse(feedPath, feed({informational}));
+        checkAndWaitFor(State::updateAvailable);
+        QCOMPARE(text("message"),
+                 QStringLiteral("Norrid 1.1 is now available — you have 1.0. Would you like to "
+                                "learn more about this update on the web?"));
+        QCOMPARE(buttons(), QStringList({QStringLiteral("Skip This Version"),
+                                         QStringLiteral("Remind Me Later"), QStringLiteral("Learn More…")}));
+        QVERIFY(!item("releaseNotes")->isVisible());
+        QVERIFY(item("releaseNotesLink")->isVisible());
+        shoot(QStringLiteral("informational"));
+        click("downloadButton");
+        QCOMPARE(m_opened, QList<QUrl>{QUrl(QStringLiteral("https://norrid.example/news/1.1"))});
+        QVERIFY(!m_controller->isShown());
+    }
+
+    void errorsShowTheirTextAndOKCloses()
+    {
+        m_server.setResponse(feedPath, FakeResponse::noBody(404));
+        checkAndWaitFor(State::error);
+        QCOMPARE(text("title"), QStringLiteral("Update Error!"));
+        QVERIFY2(text("message").startsWith(QStringLiteral("The update feed answered with HTTP 404")),
+                 qPrintable(text("message")));
+        QCOMPARE(buttons(), QStringList{QStringLiteral("OK")});
+        shoot(QStringLiteral("error"));
+        click("okButton");
+        QCOMPARE(session().state(), State::idle);
+        QVERIFY(!m_controller->isShown());
+
+        // A download that cannot be opened turns the same window into an error the user can read.
+        Release insecure;
+        insecure.download = "http://dl.example/norrid-1.1.tar.gz";
+        m_server.setResponse(feedPath, feed({insecure}));
+        checkAndWaitFor(State::updateAvailable);
+        click("downloadButton");
+        QCOMPARE(session().state(), State::error);
+        QVERIFY(m_controller->isShown());
+        QCOMPARE(text("title"), QStringLiteral("Update Error!"));
+        QVERIFY2(text("message").contains(QStringLiteral("not a secure https link")),
+                 qPrintable(text("message")));
+        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(buttons(), QStringList{QStringLiteral("OK")});
+    }
+
+    void ctrlQAsksToQuit()
+    {
+        m_server.setResponse(feedPath, feed({withNotes()}));
+        checkAndWaitFor(State::updateAvailable);
+        // Not acted on here, so that the test keeps running.
+        QObject::disconnect(view()->engine(), &QQmlEngine::quit, nullptr, nullptr);
+        QSignalSpy quit(view()->engine(), &QQmlEngine::quit);
+        QTest::keyClick(view(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.size(), 1);
+    }
+
+    // Feed descriptions that are not HTML, or are broken HTML, still read as text.
+    void releaseNotesAsStyledText_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("styled");
+        QTest::newRow("plain text keeps its lines")
+            << QStringLiteral("Faster refresh.\nFewer <3 bugs & more.")
+            << QStringLiteral("Faster refresh.<br>Fewer &lt;3 bugs &amp; more.");
+        QTest::newRow("unclosed picture")
+            << QStringLiteral("<p>Hi</p><img src=\"https://t.example/x.gif\"") << QStringLiteral("<p>Hi</p>");
+        QTest::newRow("unclosed script")
+            << QStringLiteral("<b>Hi</b><script>alert(1)") << QStringLiteral("<b>Hi</b>");
+        QTest::newRow("comment") << QStringLiteral("A<!-- <img src=https://t.example/x.gif> -->B")
+                                 << QStringLiteral("AB");
+        QTest::newRow("quoted >") << QStringLiteral(
+                                         "<a title=\"a>b\" href='https://n.example/?a=1&amp;b=2'>x</a>")
+                                  << QStringLiteral("<a href=\"https://n.example/?a=1&b=2\">x</a>");
+        QTest::newRow("uppercase tags")
+            << QStringLiteral("<P>One<BR/>Two</P><IMG SRC=\"https://t.example/x\">")
+            << QStringLiteral("<p>One<br>Two</p>");
+        QTest::newRow("link without https")
+            << QStringLiteral("<a href=\"http://n.example/\">x</a>") << QStringLiteral("x");
+    }
+
+    void releaseNotesAsStyledText()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, styled);
+        QCOMPARE(UpdateWindowController::styledReleaseNotes(description), styled);
+    }
+};
+
+QTEST_MAIN(TestUpdateWindow)
+#include "tst_updatewindow.moc"
