@@ -14,6 +14,7 @@ Run through bench/footprint.sh. Figures only; nothing is judged. Environment:
   NORRID_FOOTPRINT_IDLE_SECONDS  length of the idle stretch per backend (default 600)
   NORRID_FOOTPRINT_BACKENDS      "software opengl" (default) or one of them
   NORRID_FOOTPRINT_ENV           extra VAR=value words for Norrid, e.g. "MALLOC_ARENA_MAX=2"
+  NORRID_FOOTPRINT_POLL_SECONDS  the poll interval in Norrid's settings (default 60, at least 15)
 """
 
 import os
@@ -25,7 +26,8 @@ import sys
 import tempfile
 import time
 
-POLL_SECONDS = 60  # the default poll interval of the settings
+# The poll interval written into the settings: the default, unless a run wants more polls.
+POLL_SECONDS = max(15, int(os.environ.get("NORRID_FOOTPRINT_POLL_SECONDS", "60")))
 
 
 def log(text=""):
@@ -208,24 +210,38 @@ def largest_mappings(pid, count=8):
                     current["rss"] += int(value.split()[0])
                 elif key in ("Private_Clean", "Private_Dirty"):
                     current["private"] += int(value.split()[0])
-    ranked = sorted(groups.items(), key=lambda item: item[1]["private"], reverse=True)[:count]
-    return ", ".join(f"{name} {mib(v['private'])} private/{mib(v['rss'])} rss" for name, v in ranked)
+    def top(key):
+        ranked = sorted(groups.items(), key=lambda item: item[1][key], reverse=True)[:count]
+        return ", ".join(f"{name} {mib(v[key])}" for name, v in ranked)
+
+    anonymous = sum(v["rss"] for name, v in groups.items() if not name.startswith(("lib", "norrid")) and "." not in name)
+    return (f"by private: {top('private')}\n    by resident: {top('rss')}\n"
+            f"    resident in mapped files {mib(sum(v['rss'] for v in groups.values()) - anonymous)}, "
+            f"in heap and other anonymous memory {mib(anonymous)}")
 
 
-def cpu_and_switches(pid):
-    """CPU nanoseconds and context switches summed over every thread that is alive now."""
-    cpu = switches = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
-        try:
-            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
-                cpu += int(f.read().split()[0])
-            with open(f"/proc/{pid}/task/{task}/status") as f:
-                for line in f:
-                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
-                        switches += int(line.split()[1])
-        except (FileNotFoundError, ProcessLookupError):
-            pass
-    return cpu, switches
+class ThreadCounters:
+    """CPU nanoseconds and context switches of the whole process: every thread's own counters,
+    keeping the last figures of threads that have ended since they were first seen."""
+
+    def __init__(self, pid):
+        self.pid = pid
+        self.last = {}
+
+    def read(self):
+        for task in os.listdir(f"/proc/{self.pid}/task"):
+            try:
+                with open(f"/proc/{self.pid}/task/{task}/schedstat") as f:
+                    cpu = int(f.read().split()[0])
+                switches = 0
+                with open(f"/proc/{self.pid}/task/{task}/status") as f:
+                    for line in f:
+                        if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                            switches += int(line.split()[1])
+                self.last[task] = (cpu, switches)
+            except (FileNotFoundError, ProcessLookupError):
+                pass
+        return sum(v[0] for v in self.last.values()), sum(v[1] for v in self.last.values())
 
 
 def thread_count(pid):
@@ -298,7 +314,7 @@ def measure(build, backend, idle_seconds, extra_env):
         time.sleep(10)  # settle: the first poll is decoded, the icon drawn, the caches warm
         before = memory(app.pid)
         describe("settled, popover never opened", before)
-        log(f"    largest: {largest_mappings(app.pid)}")
+        log(f"    {largest_mappings(app.pid)}")
         log(f"    threads: {thread_count(app.pid)}")
 
         geometry = session.run(["xdotool", "getwindowgeometry", "--shell", icon]).stdout
@@ -315,23 +331,25 @@ def measure(build, backend, idle_seconds, extra_env):
         time.sleep(3)
         with_popover = memory(app.pid)
         describe("popover open" if opened else "popover did NOT open", with_popover)
-        log(f"    largest: {largest_mappings(app.pid)}")
+        log(f"    {largest_mappings(app.pid)}")
         session.run(["xdotool", "key", "Escape"])
         time.sleep(3)
         describe("popover closed again", memory(app.pid))
 
         # The idle stretch: nothing happens but the timer's polls.
         wire_start = jira.stats()
-        cpu_start, switches_start = cpu_and_switches(app.pid)
+        counters = ThreadCounters(app.pid)
+        cpu_start, switches_start = counters.read()
         quiet_switches = quiet_seconds = 0
         poll_cpu = []
         previous_requests = wire_start["requests"]
         stretch_start = time.time()
         last_cpu, last_switches = cpu_start, switches_start
         busy_until = 0.0
+        next_report = stretch_start + 120
         while time.time() - stretch_start < idle_seconds:
             time.sleep(1)
-            cpu, switches = cpu_and_switches(app.pid)
+            cpu, switches = counters.read()
             requests = jira.stats()["requests"]
             now = time.time()
             if requests != previous_requests:
@@ -345,9 +363,12 @@ def measure(build, backend, idle_seconds, extra_env):
                 quiet_switches += switches - last_switches
                 quiet_seconds += 1
             last_cpu, last_switches = cpu, switches
+            if now >= next_report:
+                describe(f"after {now - stretch_start:.0f} s of the idle stretch", memory(app.pid))
+                next_report += 120
         elapsed = time.time() - stretch_start
         wire_end = jira.stats()
-        cpu_end, switches_end = cpu_and_switches(app.pid)
+        cpu_end, switches_end = counters.read()
         polls = wire_end["requests"] - wire_start["requests"]
         minutes = elapsed / 60
         log(f"  idle stretch of {elapsed:.0f} s with {polls} polls (interval {POLL_SECONDS} s):")

@@ -7,24 +7,13 @@
 
 namespace {
 
-QString trimmedOfWhitespaceAndNewlines(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).isSpace())
-        ++begin;
-    while (end > begin && text.at(end - 1).isSpace())
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 // status = "<name>" with only the double quotes escaped, then the extra filter in parentheses.
 QString reviewJQL(const JiraConfig &config)
 {
     QString name = config.statusName;
     name.replace(u'"', QStringLiteral("\\\""));
     QString jql = QStringLiteral("status = \"") + name + u'"';
-    const QString extra = trimmedOfWhitespaceAndNewlines(config.extraJQL);
+    const QString extra = config.extraJQL.trimmed();
     if (!extra.isEmpty())
         jql += QStringLiteral(" AND (") + extra + u')';
     return jql;

@@ -1,6 +1,7 @@
 #include "monitor/ReviewMonitor.h"
 
 #include "jira/JiraClient.h"
+#include "jira/JiraRequest.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
@@ -10,23 +11,6 @@
 namespace {
 
 constexpr qsizetype largestGroupAnnouncedOneByOne = 3;
-
-// The space separators and the tab; line breaks are deliberately left alone.
-bool isHorizontalWhitespace(QChar c)
-{
-    return c == QLatin1Char('\t') || c.category() == QChar::Separator_Space;
-}
-
-QString trimmedHorizontally(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isHorizontalWhitespace(text.at(begin)))
-        ++begin;
-    while (end > begin && isHorizontalWhitespace(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // Newest first; cards without a time count as the most distant past. Stable, so equal times
 // (and all cards without one) keep the board's order.
@@ -141,7 +125,7 @@ void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &
 
 std::optional<QUrl> ReviewMonitor::cardURL(const QString &siteURL, const QString &key)
 {
-    const QUrl url(trimmedHorizontally(siteURL) + QStringLiteral("/browse/") + key, QUrl::StrictMode);
+    const QUrl url(JiraRequest::trimmedSiteURL(siteURL) + QStringLiteral("/browse/") + key, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty())
         return std::nullopt;
     return url;

@@ -46,14 +46,8 @@ SettingsForm::SettingsForm(AppSettings &settings, NotificationManager &notifier,
 
 QString SettingsForm::trimmed(const QString &text)
 {
-    // QChar::isSpace covers the Unicode spaces, tabs and every kind of line break.
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).isSpace())
-        ++begin;
-    while (end > begin && text.at(end - 1).isSpace())
-        --end;
-    return text.mid(begin, end - begin);
+    // QString::trimmed goes by QChar::isSpace: the Unicode spaces, tabs and every kind of line break.
+    return text.trimmed();
 }
 
 // --- Draft fields ---------------------------------------------------------------------------------

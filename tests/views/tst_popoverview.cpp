@@ -98,9 +98,13 @@ class TestPopoverView : public QObject
     void pollAndWait()
     {
         const qsizetype before = fetches();
+        QList<StateKind> published;
+        const auto connection = connect(m_monitor.get(), &ReviewMonitor::stateChanged, this,
+                                        [&] { published.append(m_monitor->state().kind); });
         m_monitor->refreshNow();
         QTRY_VERIFY(fetches() > before);
-        QTRY_VERIFY(m_monitor->state().kind == StateKind::ok || m_monitor->state().kind == StateKind::error);
+        QTRY_VERIFY(published.contains(StateKind::ok) || published.contains(StateKind::error));
+        disconnect(connection);
     }
 
     void configure()

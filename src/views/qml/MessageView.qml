@@ -45,9 +45,18 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             visible: view.showsButton
             text: "Open Settings"
-            highlighted: true
             font.pixelSize: view.style.caption + 1
             onClicked: view.buttonClicked()
+            // The prominent look: the accent colour with white text.
+            palette.buttonText: "white"
+            background: Rectangle {
+                implicitWidth: 100
+                implicitHeight: 26
+                radius: 5
+                color: parent.down ? Qt.darker(view.style.teal, 1.2) : view.style.teal
+                border.width: parent.visualFocus ? 2 : 0
+                border.color: Qt.darker(view.style.teal, 1.5)
+            }
         }
     }
 }
