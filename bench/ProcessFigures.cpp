@@ -38,7 +38,7 @@ ProcessFigures::Memory ProcessFigures::memory()
     Memory memory;
     memory.rssKiB = kibibytes(status, "VmRSS");
     memory.pssKiB = kibibytes(rollup, "Pss");
-    memory.privateKiB = kibibytes(rollup, "Private_Clean") + kibibytes(rollup, "Private_Dirty");
+    memory.privateKiB = kibibytes(rollup, "Private_Dirty");
     memory.heapInUseKiB = qint64(mallinfo2().uordblks / 1024);
     return memory;
 }

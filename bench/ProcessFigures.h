@@ -10,7 +10,7 @@ struct Memory
 {
     qint64 rssKiB = 0;       // VmRSS of /proc/self/status
     qint64 pssKiB = 0;       // Pss of /proc/self/smaps_rollup
-    qint64 privateKiB = 0;   // Private_Clean + Private_Dirty of /proc/self/smaps_rollup
+    qint64 privateKiB = 0;   // Private_Dirty of /proc/self/smaps_rollup: memory this process wrote
     qint64 heapInUseKiB = 0; // bytes handed out by malloc and not freed (mallinfo2)
 };
 

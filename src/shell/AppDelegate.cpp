@@ -5,6 +5,7 @@
 #include "monitor/WakeWatcher.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
+#include "settings/SystemLog.h"
 #include "shell/PopoverWindow.h"
 #include "shell/SettingsWindowController.h"
 #include "shell/StatusPresentation.h"
@@ -20,6 +21,8 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -117,6 +120,23 @@ void AppDelegate::setupStatusItem()
     m_tray->setLook(StatusPresentation::look(
         {StatusPresentation::StateKind::loading, {}, false, m_settings.statusName()}));
     m_tray->show();
+    // Without a tray Norrid would run unseen. Tray hosts can start after Norrid at login, so
+    // give them a moment before telling the user.
+    QTimer::singleShot(std::chrono::seconds(10), this, [this] {
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            showNoTrayMessage();
+    });
+}
+
+void AppDelegate::showNoTrayMessage()
+{
+    const QString text = QStringLiteral(
+        "Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator "
+        "extension; elsewhere, add a system tray or status notifier area to your panel.");
+    SystemLog::write(QStringLiteral("tray icon unavailable"), text);
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Norrid"), text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 void AppDelegate::setupPopover()

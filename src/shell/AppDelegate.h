@@ -60,6 +60,7 @@ private:
     void updatePopoverSize();
     void showIssueCount();
     void showUpdatesComeFromPackageManager();
+    void showNoTrayMessage();
     void open(const QUrl &url);
 
     AppSettings &m_settings;

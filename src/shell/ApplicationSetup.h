@@ -4,5 +4,8 @@ class QApplication;
 
 // What every Norrid process sets on its application object before the delegate launches.
 namespace ApplicationSetup {
+// Call first in main(), before any thread exists: one malloc arena for the whole process. Norrid's
+// few threads allocate little, and each extra arena holds on to its own freed memory.
+void limitMemoryArenas();
 void configure(QApplication &app);
-}
+} // namespace ApplicationSetup

@@ -7,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    ApplicationSetup::limitMemoryArenas();
     QApplication app(argc, argv);
     ApplicationSetup::configure(app);
     AppDelegate delegate(AppSettings::shared(), NotificationManager::shared());

@@ -5,6 +5,8 @@
 #include "settings/AppSettings.h"
 #include "views/RelativeTime.h"
 
+#include <algorithm>
+
 IssueListModel::IssueListModel(const ReviewMonitor &monitor, const AppSettings &settings, QObject *parent)
     : QAbstractListModel(parent), m_monitor(monitor), m_settings(settings)
 {
@@ -80,8 +82,22 @@ void IssueListModel::refreshAges()
 
 void IssueListModel::reload()
 {
+    const QList<ReviewIssue> &fresh = m_monitor.issues();
+    // Most polls find the column as it was: then the views keep their rows untouched. Only a
+    // change of cards or of their order rebuilds the rows.
+    if (fresh.size() == m_issues.size() &&
+        std::equal(fresh.begin(), fresh.end(), m_issues.begin(),
+                   [](const ReviewIssue &a, const ReviewIssue &b) { return a.key == b.key; })) {
+        for (qsizetype row = 0; row < fresh.size(); ++row) {
+            if (fresh.at(row) == m_issues.at(row))
+                continue;
+            m_issues[row] = fresh.at(row);
+            Q_EMIT dataChanged(index(int(row)), index(int(row)));
+        }
+        return;
+    }
     beginResetModel();
-    m_issues = m_monitor.issues();
+    m_issues = fresh;
     m_now = QDateTime::currentDateTime();
     endResetModel();
 }

@@ -11,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    ApplicationSetup::limitMemoryArenas();
     QApplication app(argc, argv);
     ApplicationSetup::configure(app);
     const QString caFile = qEnvironmentVariable("NORRID_TEST_CA_FILE");
