@@ -5,21 +5,25 @@
 
 namespace X11Desktop {
 
-QString run(const QString &program, const QStringList &arguments, bool *ok, QString *errors, int timeoutMs)
+namespace {
+
+// Runs a program to its end (10 s at most) and returns its standard output; `ok` tells whether it
+// exited with 0.
+QString run(const QString &program, const QStringList &arguments, bool *ok = nullptr)
 {
     QProcess process;
     process.start(program, arguments);
-    const bool finished = process.waitForStarted(timeoutMs) && process.waitForFinished(timeoutMs);
+    const bool finished = process.waitForStarted(10000) && process.waitForFinished(10000);
     if (!finished) {
         process.kill();
         process.waitForFinished(1000);
     }
     if (ok)
         *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    if (errors)
-        *errors = QString::fromLocal8Bit(process.readAllStandardError());
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
+
+} // namespace
 
 QList<Window> windows()
 {
@@ -39,24 +43,19 @@ QList<Window> windows()
         const qsizetype indent = match.capturedLength(1);
         while (!ancestors.isEmpty() && ancestors.last().first >= indent)
             ancestors.removeLast();
-        Window window;
-        window.id = match.captured(2).toUInt(nullptr, 16);
-        window.name = match.captured(3);
-        window.resClass = match.captured(4);
-        window.geometry = QRect(match.captured(7).toInt(), match.captured(8).toInt(),
-                                match.captured(5).toInt(), match.captured(6).toInt());
-        window.depth = int(ancestors.size()) + 1;
-        window.parent = ancestors.isEmpty() ? 0 : ancestors.last().second;
-        ancestors.append({indent, window.id});
-        result.append(window);
+        const quint32 id = match.captured(2).toUInt(nullptr, 16);
+        result.append({id, match.captured(3), match.captured(4),
+                       QRect(match.captured(7).toInt(), match.captured(8).toInt(), match.captured(5).toInt(),
+                             match.captured(6).toInt()),
+                       int(ancestors.size()) + 1, ancestors.isEmpty() ? 0 : ancestors.last().second});
+        ancestors.append({indent, id});
     }
     return result;
 }
 
 bool isInside(const QList<Window> &list, const Window &window, quint32 ancestor)
 {
-    quint32 parent = window.parent;
-    while (parent != 0) {
+    for (quint32 parent = window.parent; parent != 0;) {
         if (parent == ancestor)
             return true;
         const auto it = std::find_if(list.begin(), list.end(),

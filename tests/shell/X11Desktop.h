@@ -3,7 +3,6 @@
 #include <QList>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 // The X display of an end-to-end test, seen from outside the application: its window tree (through
 // xwininfo) and the pointer and keyboard (through xdotool, which sends real input via XTEST).
@@ -19,20 +18,12 @@ struct Window
     quint32 parent = 0;
 };
 
-// Runs a program to its end (at most `timeoutMs`) and returns its standard output; `ok` tells
-// whether it exited with 0. Standard error goes into `errors`.
-QString run(const QString &program, const QStringList &arguments, bool *ok = nullptr,
-            QString *errors = nullptr, int timeoutMs = 10000);
-
 // Every window below the root, in tree order.
 QList<Window> windows();
-
 // Whether `window` lies inside the window `ancestor` (at any depth), as `list` tells.
 bool isInside(const QList<Window> &list, const Window &window, quint32 ancestor);
-
 // The ids of the mapped windows whose title matches the regular expression.
 QList<quint32> visibleWindowsNamed(const QString &pattern);
-
 // Moves the pointer to `at` (root coordinates) and clicks the button there.
 bool click(const QPoint &at, int button);
 // Types one key, like "Down" or "Return", into the window that has the focus.

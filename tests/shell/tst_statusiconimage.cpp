@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -136,39 +135,6 @@ private Q_SLOTS:
         // Tray hosts ask for logical sizes at scale 1 and 2.
         for (const int size : StatusIconImage::logicalSizes)
             QCOMPARE(three.pixmap(QSize(size, size), 2.0).size(), QSize(size, size) * 2);
-    }
-
-    // Not a check: the icons on a dark and a light panel, enlarged six times, for a person to review.
-    void saveSheet()
-    {
-        const QList<Content> rows{content("checklist"),
-                                  content("checklist", 3),
-                                  content("checklist", 12),
-                                  content("checklist", 100),
-                                  content("checklist", 0, true),
-                                  content("checklist", 7, true),
-                                  content("exclamationmark.triangle", 5),
-                                  content("exclamationmark.triangle", 0, true)};
-        const QList<int> sizes{16, 22, 32};
-        const int zoom = 6, cell = 40 * zoom, columns = int(sizes.size());
-        QImage sheet(cell * columns * 2, cell * int(rows.size()), QImage::Format_RGB32);
-        QPainter painter(&sheet);
-        for (int panel = 0; panel < 2; ++panel) {
-            painter.fillRect(panel * cell * columns, 0, cell * columns, sheet.height(),
-                             panel == 0 ? QColor(40, 44, 52) : QColor(236, 236, 236));
-            for (int r = 0; r < rows.size(); ++r) {
-                for (int s = 0; s < columns; ++s) {
-                    Content row = rows.at(r);
-                    row.colour = panel == 0 ? light : dark;
-                    const QImage icon = StatusIconImage::render(row, sizes.at(s));
-                    painter.drawImage(
-                        QRect(QPoint((panel * columns + s) * cell, r * cell), icon.size() * zoom), icon);
-                }
-            }
-        }
-        painter.end();
-        QDir().mkpath(QStringLiteral(NORRID_TRAY_IMAGES_DIR));
-        QVERIFY(sheet.save(QStringLiteral(NORRID_TRAY_IMAGES_DIR "/sheet-16-22-32-x6.png")));
     }
 };
 

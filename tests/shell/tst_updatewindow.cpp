@@ -116,15 +116,15 @@ class TestUpdateWindow : public QObject
     {
         QQuickItem *target = item(name);
         QVERIFY(target && target->isVisible());
-        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        QTest::mouseClick(view(), Qt::LeftButton, {},
+                          target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
     }
 
     void shoot(const QString &name)
     {
-        const QString dir = QStringLiteral(NORRID_UPDATE_SHOTS_DIR);
-        QDir().mkpath(dir);
-        QVERIFY(view()->grabWindow().save(dir + u'/' + name + QStringLiteral(".png")));
+        QDir().mkpath(QStringLiteral(NORRID_UPDATE_SHOTS_DIR));
+        QVERIFY(view()->grabWindow().save(QStringLiteral(NORRID_UPDATE_SHOTS_DIR "/") + name +
+                                          QStringLiteral(".png")));
     }
 
     // The user's check, up to the window on screen in the state the feed leads to.
@@ -183,27 +183,18 @@ private Q_SLOTS:
     }
 
     // The window is built when a session is first presented, not before: an update found in the
-    // background waits for the user without a window, then comes up when the user turns to it.
+    // background waits for the user without a window. The next session reuses the window.
     void windowComesUpOnlyWhenTheSessionIsPresented()
     {
         m_server.setResponse(feedPath, feed({withNotes()}));
-        QVERIFY(!view());
         m_updater->checkForUpdatesInBackground();
         QTRY_COMPARE(m_state->availableVersionText(), QStringLiteral("1.1"));
         QCOMPARE(session().state(), State::updateAvailable);
         QVERIFY(!view());
-        QVERIFY(!m_controller->isShown());
 
         checkAndWaitFor(State::updateAvailable);
         QVERIFY(m_controller->isShown());
-        QCOMPARE(view()->title(), QStringLiteral("Software Update"));
-        QCOMPARE(view()->size(), QSize(460, 300));
-        QCOMPARE(view()->minimumSize(), QSize(460, 300));
-        QCOMPARE(view()->maximumSize(), QSize(460, 300));
-        QCOMPARE(text("title"), QStringLiteral("A new version of Norrid is available!"));
-        QCOMPARE(m_server.requests().size(), 1);
-
-        // The same window again for the next session.
+        QCOMPARE(view()->minimumSize(), view()->maximumSize());
         QQuickView *first = view();
         session().remindMeLater();
         QVERIFY(!m_controller->isShown());
@@ -215,9 +206,6 @@ private Q_SLOTS:
     {
         m_server.setResponse(feedPath, feed({withNotes()}).withDelay(700ms));
         checkAndWaitFor(State::checking);
-        QCOMPARE(text("title"), QStringLiteral("Checking for updates…"));
-        QVERIFY(!item("message")->isVisible());
-        QVERIFY(item("busyIndicator")->isVisible());
         QVERIFY(item("busyIndicator")->property("running").toBool());
         QVERIFY(!item("releaseNotes")->isVisible());
         QCOMPARE(buttons(), QStringList{QStringLiteral("Cancel")});
@@ -237,13 +225,17 @@ private Q_SLOTS:
         m_server.setResponse(feedPath,
                              feed({Release{"100", "1.0", "https://dl.example/norrid-1.0.tar.gz", {}}}));
         checkAndWaitFor(State::upToDate);
-        QCOMPARE(text("title"), QStringLiteral("You're up to date!"));
         QCOMPARE(text("message"), QStringLiteral("Norrid 1.0 is currently the newest version available."));
-        QVERIFY(!item("busyIndicator")->isVisible());
         QVERIFY(!item("releaseNotes")->isVisible());
         QVERIFY(!item("releaseNotesLink")->isVisible());
         QCOMPARE(buttons(), QStringList{QStringLiteral("OK")});
         shoot(QStringLiteral("up-to-date"));
+
+        // Ctrl+Q asks the application to quit (not acted on here, so the test keeps running).
+        QObject::disconnect(view()->engine(), &QQmlEngine::quit, nullptr, nullptr);
+        QSignalSpy quit(view()->engine(), &QQmlEngine::quit);
+        QTest::keyClick(view(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.size(), 1);
 
         click("okButton");
         QCOMPARE(session().state(), State::idle);
@@ -254,36 +246,32 @@ private Q_SLOTS:
     {
         m_server.setResponse(feedPath, feed({withNotes()}));
         checkAndWaitFor(State::updateAvailable);
-        QCOMPARE(text("title"), QStringLiteral("A new version of Norrid is available!"));
         QCOMPARE(text("message"),
                  QStringLiteral("Norrid 1.1 is now available — you have 1.0. Would you like to "
                                 "download it now?"));
         QCOMPARE(buttons(), QStringList({QStringLiteral("Skip This Version"),
                                          QStringLiteral("Remind Me Later"), QStringLiteral("Download")}));
         QVERIFY(item("downloadButton")->property("highlighted").toBool());
-        QVERIFY(item("releaseNotes")->isVisible());
-        QVERIFY(item("releaseNotesLink")->isVisible());
 
         QQuickItem *notes = item("releaseNotesText");
+        QVERIFY(notes->isVisible());
         // Text.StyledText (4): rich text or Markdown would fetch pictures from anywhere.
         QCOMPARE(notes->property("textFormat").toInt(), 4);
         const QString shown = notes->property("text").toString();
         for (const char *loadsOrRuns :
              {"img", "pixel.gif", "script", "document.location", "style", "javascript"})
             QVERIFY2(!shown.contains(QLatin1String(loadsOrRuns), Qt::CaseInsensitive), loadsOrRuns);
-        for (const char *kept :
-             {"What’s new", "<b>board</b>", "&amp;", "<i>quieter</i>", "&lt;crash&gt;", "<li>",
-              "<a href=\"https://norrid.example/issues/12\">Issue 12</a>", "Not a link"})
+        for (const char *kept : {"What’s new", "<b>board</b>", "&amp;", "<i>quieter</i>", "&lt;crash&gt;",
+                                 "<a href=\"https://norrid.example/issues/12\">Issue 12</a>", "Not a link"})
             QVERIFY2(shown.contains(QString::fromUtf8(kept)), kept);
         shoot(QStringLiteral("update-available"));
 
         // The link under the notes and https links inside them open in the browser; the session goes
         // on. Any other link stays shut.
         click("releaseNotesLink");
-        m_controller->openLink(QStringLiteral("https://norrid.example/issues/12"));
-        m_controller->openLink(QStringLiteral("javascript:alert(1)"));
-        m_controller->openLink(QStringLiteral("http://norrid.example/issues/12"));
-        m_controller->openLink(QStringLiteral("file:///etc/passwd"));
+        for (const char *link : {"https://norrid.example/issues/12", "javascript:alert(1)",
+                                 "http://norrid.example/issues/12", "file:///etc/passwd"})
+            m_controller->openLink(QString::fromLatin1(link));
         QCOMPARE(m_opened, QList<QUrl>({QUrl(QStringLiteral("https://norrid.example/notes/1.1.html")),
                                         QUrl(QStringLiteral("https://norrid.example/issues/12"))}));
         QCOMPARE(session().state(), State::updateAvailable);
@@ -338,11 +326,8 @@ private Q_SLOTS:
         critical.extra += "<sparkle:criticalUpdate/>";
         m_server.setResponse(feedPath, feed({critical}));
         checkAndWaitFor(State::updateAvailable);
-        QVERIFY(session().critical());
         QCOMPARE(buttons(), QStringList({QStringLiteral("Remind Me Later"), QStringLiteral("Download")}));
-        shoot(QStringLiteral("critical"));
         session().close();
-        QVERIFY(!m_controller->isShown());
 
         // Nothing to install, only a page to read: no notes here, only the link to them.
         Release informational;
@@ -351,14 +336,10 @@ private Q_SLOTS:
                               "</sparkle:releaseNotesLink>";
         m_server.setResponse(feedPath, feed({informational}));
         checkAndWaitFor(State::updateAvailable);
-        QCOMPARE(text("message"),
-                 QStringLiteral("Norrid 1.1 is now available — you have 1.0. Would you like to "
-                                "learn more about this update on the web?"));
         QCOMPARE(buttons(), QStringList({QStringLiteral("Skip This Version"),
                                          QStringLiteral("Remind Me Later"), QStringLiteral("Learn More…")}));
         QVERIFY(!item("releaseNotes")->isVisible());
         QVERIFY(item("releaseNotesLink")->isVisible());
-        shoot(QStringLiteral("informational"));
         click("downloadButton");
         QCOMPARE(m_opened, QList<QUrl>{QUrl(QStringLiteral("https://norrid.example/news/1.1"))});
         QVERIFY(!m_controller->isShown());
@@ -368,7 +349,6 @@ private Q_SLOTS:
     {
         m_server.setResponse(feedPath, FakeResponse::noBody(404));
         checkAndWaitFor(State::error);
-        QCOMPARE(text("title"), QStringLiteral("Update Error!"));
         QVERIFY2(text("message").startsWith(QStringLiteral("The update feed answered with HTTP 404")),
                  qPrintable(text("message")));
         QCOMPARE(buttons(), QStringList{QStringLiteral("OK")});
@@ -385,22 +365,9 @@ private Q_SLOTS:
         click("downloadButton");
         QCOMPARE(session().state(), State::error);
         QVERIFY(m_controller->isShown());
-        QCOMPARE(text("title"), QStringLiteral("Update Error!"));
         QVERIFY2(text("message").contains(QStringLiteral("not a secure https link")),
                  qPrintable(text("message")));
         QVERIFY(m_opened.isEmpty());
-        QCOMPARE(buttons(), QStringList{QStringLiteral("OK")});
-    }
-
-    void ctrlQAsksToQuit()
-    {
-        m_server.setResponse(feedPath, feed({withNotes()}));
-        checkAndWaitFor(State::updateAvailable);
-        // Not acted on here, so that the test keeps running.
-        QObject::disconnect(view()->engine(), &QQmlEngine::quit, nullptr, nullptr);
-        QSignalSpy quit(view()->engine(), &QQmlEngine::quit);
-        QTest::keyClick(view(), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(quit.size(), 1);
     }
 
     // Feed descriptions that are not HTML, or are broken HTML, still read as text.

@@ -78,7 +78,7 @@ uint FakeNotificationService::Notify(const QString &appName, uint replacesId, co
                                      const QString &summary, const QString &body, const QStringList &actions,
                                      const QVariantMap &hints, int expireTimeout)
 {
-    // As the specification of the interface says: a replacement keeps the id it replaces.
+    // As the freedesktop notifications protocol has it: a replacement keeps the id it replaces.
     const uint id = replacesId != 0 ? replacesId : m_nextId++;
     notifyCalls.append({appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout, id});
     return id;

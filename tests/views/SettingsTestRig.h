@@ -40,7 +40,6 @@ public:
     QStringList previews; // sounds the form played itself
     QList<QUrl> opened;
     int saves = 0;
-    int updateChecks = 0;
 
     // Starts the servers; false with `problem` set when one cannot start.
     bool start(QString &problem)
@@ -71,7 +70,6 @@ public:
     void hook(SettingsForm &form)
     {
         form.onSave = [this] { ++saves; };
-        form.onCheckForUpdates = [this] { ++updateChecks; };
         form.openURL = [this](const QUrl &url) { opened.append(url); };
         form.playSound = [this](const QString &name) { previews.append(name); };
     }

