@@ -43,7 +43,8 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
     m_tray.setContextMenu(m_menu);
 
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
+        // A second click soon after the first arrives as a double click; it is a click all the same.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             Q_EMIT clicked();
     });
 
