@@ -75,39 +75,23 @@ private Q_SLOTS:
         QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"maxResults"_s}));
         QCOMPARE(request.queryValue(u"jql"),
                  u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\z\" AND (project = ABC)"_s);
-        QCOMPARE(request.queryValue(u"fields"), u"summary,assignee,updated"_s);
-        QCOMPARE(request.queryValue(u"maxResults"), u"100"_s);
         QVERIFY2(request.rawQuery.contains("status%20%3D%20"), request.rawQuery.constData());
         QVERIFY(!request.rawQuery.contains('+'));
         QCOMPARE(request.header("Authorization"),
                  "Basic " + QByteArray("ann@example.com:s3cr3t:token").toBase64());
         QCOMPARE(request.header("Accept"), "application/json");
-        QCOMPARE(result.value().size(), 2);
-        QCOMPARE(result.value()[1], (ReviewIssue{u"AB-1"_s, u"First"_s, std::nullopt, std::nullopt}));
 
-        // Blank extra JQL adds nothing, the status name is not trimmed, blank credentials count.
+        // Blank extra JQL adds nothing, the status name is not trimmed, blank credentials count,
+        // a path in the site URL is dropped with the blanks around it, the board id is encoded.
         config.statusName = u" Review "_s;
         config.extraJQL = u" \n\t"_s;
         config.email = config.token = u" "_s;
-        QVERIFY(fetch(config).ok());
-        QCOMPARE(m_jira.requests()[1].queryValue(u"jql"), u"status = \" Review \""_s);
-        QCOMPARE(m_jira.requests()[1].header("Authorization"), "Basic " + QByteArray(" : ").toBase64());
-    }
-
-    void requestPathFromSiteAndBoard()
-    {
-        m_jira.setHandler(u"/rest/agile/1.0/board//issue"_s,
-                          [](const RecordedRequest &) { return FakeResponse::json(R"({"issues":[]})"); });
-        JiraConfig config = configFor(m_jira);
-        // A path in the site URL is dropped for API requests; spaces and tabs around it go.
         config.siteURL = u"\t"_s + m_jira.siteURL() + u"/jira/ "_s;
-        config.boardId.clear();
-        QVERIFY(fetch(config).ok());
         config.boardId = u"1 2"_s;
         QCOMPARE(fetch(config).error(), JiraError::http(404));
-        QCOMPARE(m_jira.requests().size(), 2);
-        QCOMPARE(m_jira.requests()[0].rawPath, "/rest/agile/1.0/board//issue");
         QCOMPARE(m_jira.requests()[1].rawPath, "/rest/agile/1.0/board/1%202/issue");
+        QCOMPARE(m_jira.requests()[1].queryValue(u"jql"), u"status = \" Review \""_s);
+        QCOMPARE(m_jira.requests()[1].header("Authorization"), "Basic " + QByteArray(" : ").toBase64());
     }
 
     void answersBecomeErrors_data()
@@ -125,8 +109,6 @@ private Q_SLOTS:
         row("403 captcha",
             FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED"),
             unauthorized);
-        row("404", FakeResponse::noBody(404), u"Jira returned HTTP 404."_s);
-        row("302 without Location", FakeResponse::noBody(302), u"Jira returned HTTP 302."_s);
         row("500 with huge body", FakeResponse::json(QByteArray(JiraRequest::maximumBodySize + 10, 'x'), 500),
             u"Jira returned HTTP 500."_s);
         row("200 html", FakeResponse::json("<html>Log in</html>"),
@@ -160,7 +142,6 @@ private Q_SLOTS:
         };
         QTest::newRow("no email") << u"email"_s << QString() << notConfigured;
         site("site of blanks", u" \t "_s, notConfigured);
-        site("site with a space", u"https://acme atlassian.net"_s, badURL);
         site("no scheme", u"acme.atlassian.net"_s, badURL);
         // Never send the credentials in the clear, whatever was stored.
         site("plain http", u"http://127.0.0.1:1"_s, badURL);
@@ -178,15 +159,16 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().size(), 0);
     }
 
-    void sameOriginRedirectIsFollowed()
+    void sameOriginRedirectsAreFollowedUpToALimit()
     {
         const QString moved = u"/moved/issue"_s;
         m_jira.setResponse(issuesPath, FakeResponse::redirect(m_jira.url(moved), 301));
         m_jira.setResponse(moved, FakeResponse::json(twoIssues));
-        const auto result = fetch(configFor(m_jira));
-        QVERIFY2(result.ok(), qPrintable(describe(result)));
-        QCOMPARE(m_jira.requests().size(), 2);
+        QCOMPARE(describe(fetch(configFor(m_jira))), u"ok"_s);
         QCOMPARE(m_jira.requests()[1].header("Authorization"), m_jira.requests()[0].header("Authorization"));
+        m_jira.setResponse(moved, FakeResponse::redirect(m_jira.url(moved)));
+        QCOMPARE(describe(fetch(configFor(m_jira))), u"Jira redirected the request too many times."_s);
+        QCOMPARE(m_jira.requests().size(), 2 + JiraRequest::maximumRedirects + 1);
     }
 
     void credentialsNeverLeaveTheOrigin_data()
@@ -213,13 +195,6 @@ private Q_SLOTS:
         m_jira.setResponse(issuesPath, FakeResponse::redirect(elsewhere.url(issuesPath), 307));
         QCOMPARE(describe(fetch(configFor(m_jira))), description.arg(elsewhere.port()));
         QCOMPARE(elsewhere.requests().size(), 0);
-    }
-
-    void redirectLoopEnds()
-    {
-        m_jira.setResponse(issuesPath, FakeResponse::redirect(m_jira.url(issuesPath)));
-        QCOMPARE(describe(fetch(configFor(m_jira))), u"Jira redirected the request too many times."_s);
-        QCOMPARE(m_jira.requests().size(), JiraRequest::maximumRedirects + 1);
     }
 
     // The timeout counts silence, not the whole transfer.

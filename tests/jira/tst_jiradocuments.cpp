@@ -52,22 +52,17 @@ private Q_SLOTS:
         };
         issues("empty body", {}, u"the response is empty"_s);
         issues("html page", "<html><body>Log in</body></html>", u"is not valid JSON"_s);
-        issues("array", "[]", u"is not a JSON object"_s);
         issues("empty object", "{}", u"issues is missing"_s);
-        issues("issues null", R"({"issues":null})", u"issues is null"_s);
         issues("issues object", R"({"issues":{}})", u"issues is an object, expected an array"_s);
         issues("key number", R"({"issues":[{"key":12,"fields":{}}]})",
                u"issues[0].key is a number, expected a string"_s);
         issues("fields missing", R"({"issues":[{"key":"A-1"}]})", u"issues[0].fields is missing"_s);
         fields("summary missing", "{}", u"summary is missing"_s);
-        fields("summary bool", R"({"summary":true})", u"summary is a boolean, expected a string"_s);
         // Optional members of another type still fail.
         fields("updated number", R"({"summary":"s","updated":1})",
                u"updated is a number, expected a string"_s);
         fields("assignee string", R"({"summary":"s","assignee":"Ann"})",
                u"assignee is a string, expected an object"_s);
-        fields("displayName number", R"({"summary":"s","assignee":{"displayName":5}})",
-               u"assignee.displayName is a number, expected a string"_s);
         issues("second issue bad",
                R"({"issues":[{"key":"A-1","fields":{"summary":"ok"}},{"key":"A-2","fields":{}}]})",
                u"issues[1].fields.summary is missing"_s);
@@ -81,8 +76,6 @@ private Q_SLOTS:
                 u"values[0].id is not a 64-bit integer"_s);
         filters("isLast string", R"({"values":[],"isLast":"true"})",
                 u"isLast is a string, expected a boolean"_s);
-        filters("second filter bad", R"({"values":[{"id":1,"name":"n","jql":"j"},{"id":2,"name":"m"}]})",
-                u"values[1].jql is missing"_s);
     }
 
     void rejected()
@@ -110,7 +103,6 @@ private Q_SLOTS:
             QTest::newRow(name) << fields << assignee << updated;
         };
         row("assignee null", R"({"summary":"s","assignee":null})", std::nullopt);
-        row("assignee empty", R"({"summary":"s","assignee":{}})", std::nullopt);
         row("displayName empty", R"({"summary":"s","assignee":{"displayName":""}})", u""_s);
         row("displayName", R"({"summary":"s","assignee":{"displayName":"Åsa Ö"}})", u"Åsa Ö"_s);
         row("updated unparsable", R"({"summary":"s","updated":"2024-03-05"})", std::nullopt);
@@ -146,7 +138,6 @@ private Q_SLOTS:
         row("isLast missing", "3", "", 3, std::nullopt);
         row("isLast false", "3", R"(,"isLast":false)", 3, false);
         row("largest id", "9223372036854775807", "", std::numeric_limits<qint64>::max(), std::nullopt);
-        row("smallest id", "-9223372036854775808", "", std::numeric_limits<qint64>::min(), std::nullopt);
         row("integral exponent", "1e3", "", 1000, std::nullopt);
     }
 
@@ -161,33 +152,15 @@ private Q_SLOTS:
         QCOMPARE(result.value().isLast, isLast);
     }
 
-    // Documents recorded from Jira or published by Atlassian. Three were fetched without asking
-    // for the summary and lack it, which fails them as a whole.
-    void publishedDocuments_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("atlassian-python-api") << u"atlassian-python-api-epic-issues.json"_s << QString();
-        QTest::newRow("openapi example")
-            << u"board-issues-openapi-example.json"_s << u"issues[0].fields.summary is missing"_s;
-        QTest::newRow("go-jira") << u"go-jira-issues_in_sprint.json"_s
-                                 << u"issues[0].fields.summary is missing"_s;
-        QTest::newRow("airbyte") << u"airbyte-source-jira-board_issues.json"_s
-                                 << u"issues[0].fields.summary is missing"_s;
-    }
-
+    // Documents recorded from Jira or published by Atlassian. Some were fetched without asking for
+    // the summary and fail as a whole; with the summary added they decode, except the OpenAPI
+    // example, whose "updated" is a number.
     void publishedDocuments()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, failure);
-        const auto result = JiraDocuments::decodeBoardIssues(fixture(file));
-        QCOMPARE(result.ok() ? QString() : result.error().message(), failure);
-    }
-
-    void publishedDocumentsWithSummary()
-    {
-        // With the summary Jira sends when asked for it, the recorded documents decode; the
-        // OpenAPI example still fails, as its "updated" is a number.
+        QVERIFY(JiraDocuments::decodeBoardIssues(fixture(u"atlassian-python-api-epic-issues.json"_s)).ok());
+        QCOMPARE(
+            JiraDocuments::decodeBoardIssues(fixture(u"go-jira-issues_in_sprint.json"_s)).error().message(),
+            u"issues[0].fields.summary is missing"_s);
         const auto addSummaries = [](const QByteArray &body) {
             return QString::fromUtf8(body)
                 .replace(QRegularExpression(uR"("fields":\s*\{)"_s), uR"("fields":{"summary":"Added",)"_s)

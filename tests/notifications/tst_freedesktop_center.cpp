@@ -45,8 +45,6 @@ private Q_SLOTS:
 
         const auto &call = server.notifyCalls.constFirst();
         QCOMPARE(call.replacesId, 0u);
-        QCOMPARE(call.summary, QStringLiteral("Ready for review"));
-        QCOMPARE(call.body, QStringLiteral("CLS-1 · Ada\nFix the login"));
         QCOMPARE(call.actions, (QStringList{QStringLiteral("default"), QStringLiteral("Open")}));
         QCOMPARE(call.hints.value(QStringLiteral("image-path")).toString(),
                  QStringLiteral("file:///usr/share/norrid/notification-icon.png"));
@@ -142,29 +140,10 @@ private Q_SLOTS:
         QCOMPARE(server.closeCalls.size(), 1);
     }
 
-    void closedNotificationsAreForgotten()
-    {
-        FakeNotificationService server;
-        QVERIFY(server.start());
-        FreedesktopNotificationCenter center(QDBusConnection::sessionBus(), nullptr);
-
-        const int posted = int(FreedesktopNotificationCenter::maxKnown) + 10;
-        for (int i = 0; i < posted; ++i)
-            center.add(card(QStringLiteral("K-%1-X").arg(i)));
-        QTRY_COMPARE(server.notifyCalls.size(), posted);
-        QTRY_COMPARE(center.knownCount(), FreedesktopNotificationCenter::maxKnown);
-
-        for (const auto &call : std::as_const(server.notifyCalls))
-            server.emitClosed(call.id);
-        QTRY_COMPARE(center.knownCount(), 0);
-    }
-
     void withoutServerNothingIsShownOrPlayed()
     {
         RecordingSoundPlayer player;
         FreedesktopNotificationCenter center(QDBusConnection::sessionBus(), &player);
-        QSignalSpy clicks(&center, &NotificationCenter::clicked);
-
         std::optional<QString> requestError;
         std::optional<NotificationCenter::Authorization> status;
         center.requestAuthorization([&](const QString &error) { requestError = error; });
@@ -183,7 +162,6 @@ private Q_SLOTS:
         center.add(card(QStringLiteral("K-2-X")));
         QTRY_COMPARE_WITH_TIMEOUT(server.notifyCalls.size(), 1, 30000);
         QTRY_COMPARE(player.played, QStringList{QString()});
-        QCOMPARE(clicks.size(), 0);
 
         center.queryAuthorization([&](NotificationCenter::Authorization answer) { status = answer; });
         QTRY_COMPARE(*status, NotificationCenter::Authorization::authorized);

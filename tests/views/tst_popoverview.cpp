@@ -8,7 +8,6 @@
 #include "updates/UpdateState.h"
 #include "views/PopoverContent.h"
 #include "views/PopoverMetrics.h"
-#include "views/RelativeTime.h"
 
 #include <QDir>
 #include <QQmlEngine>
@@ -41,19 +40,15 @@ public:
     bool denied = false;
 };
 
-// Jira's own text form of a time, `seconds` before now.
-QString jiraTimeAgo(qint64 seconds)
-{
-    return QDateTime::currentDateTimeUtc().addSecs(-seconds).toString(
-        QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"));
-}
-
+// Cards NOR-1 to NOR-count, newest first, updated an hour ago and before.
 QList<Issue> numberedCards(int count)
 {
     QList<Issue> cards;
     for (int i = 1; i <= count; ++i)
         cards.append({QStringLiteral("NOR-%1").arg(i), QStringLiteral("Card number %1").arg(i), std::nullopt,
-                      jiraTimeAgo(3600 + i * 60)});
+                      QDateTime::currentDateTimeUtc()
+                          .addSecs(-3600 - i * 60)
+                          .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"))});
     return cards;
 }
 
@@ -87,73 +82,67 @@ class TestPopoverView : public QObject
 
     QTemporaryDir m_dir;
     std::unique_ptr<Rig> m_rig;
-    FakeJiraServer *m_jira = nullptr;
-    AppSettings *m_settings = nullptr;
-    ReviewMonitor *m_monitor = nullptr;
-    QQuickView *m_view = nullptr;
     QList<QUrl> m_opened;
     QStringList m_actions;
 
     void serve(const FakeResponse &response)
     {
-        m_jira->setResponse(FakeJiraDocuments::issuesPath(boardId), response);
+        m_rig->jira.setResponse(FakeJiraDocuments::issuesPath(boardId), response);
     }
 
-    qsizetype fetches() const { return m_jira->requests(FakeJiraDocuments::issuesPath(boardId)).size(); }
+    qsizetype fetches() const { return m_rig->jira.requests(FakeJiraDocuments::issuesPath(boardId)).size(); }
 
     // Polls now and waits for the poll's published result.
     void pollAndWait()
     {
         const qsizetype before = fetches();
         bool done = false;
-        const auto connection = connect(m_monitor, &ReviewMonitor::stateChanged, this, [&] {
-            done = done || m_monitor->state().kind == StateKind::ok ||
-                   m_monitor->state().kind == StateKind::error;
+        const auto connection = connect(&m_rig->monitor, &ReviewMonitor::stateChanged, this, [&] {
+            done = done || m_rig->monitor.state().kind == StateKind::ok ||
+                   m_rig->monitor.state().kind == StateKind::error;
         });
-        m_monitor->refreshNow();
+        m_rig->monitor.refreshNow();
         QTRY_VERIFY(fetches() > before && done);
         disconnect(connection);
     }
 
     void configure()
     {
-        m_settings->setSiteURL(m_jira->siteURL());
-        m_settings->setEmail(QStringLiteral("me@example.com"));
-        m_settings->setToken(QStringLiteral("popover-token"));
-        m_settings->setBoardId(boardId);
-        m_settings->setStatusName(QStringLiteral("To review"));
+        m_rig->settings.setSiteURL(m_rig->jira.siteURL());
+        m_rig->settings.setEmail(QStringLiteral("me@example.com"));
+        m_rig->settings.setToken(QStringLiteral("popover-token"));
+        m_rig->settings.setBoardId(boardId);
+        m_rig->settings.setStatusName(QStringLiteral("To review"));
     }
 
     // Builds the view the way the popover host does, sized by the content's height rule, and starts
     // the monitor.
     void showAndStart()
     {
-        m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-        m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-        m_view->setInitialProperties({{QStringLiteral("content"), QVariant::fromValue(&m_rig->content)}});
-        m_view->setSource(QUrl(QStringLiteral("qrc:/qml/PopoverView.qml")));
-        QVERIFY2(m_view->errors().isEmpty(), qPrintable(m_view->errors().value(0).toString()));
-        auto resize = [this] { m_view->resize(int(PopoverMetrics::width), int(m_rig->content.height())); };
-        connect(&m_rig->content, &PopoverContent::changed, m_view, resize);
+        m_rig->view.setResizeMode(QQuickView::SizeRootObjectToView);
+        m_rig->view.engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+        m_rig->view.setInitialProperties({{QStringLiteral("content"), QVariant::fromValue(&m_rig->content)}});
+        m_rig->view.setSource(QUrl(QStringLiteral("qrc:/qml/PopoverView.qml")));
+        QVERIFY2(m_rig->view.errors().isEmpty(), qPrintable(m_rig->view.errors().value(0).toString()));
+        auto resize = [this] {
+            m_rig->view.resize(int(PopoverMetrics::width), int(m_rig->content.height()));
+        };
+        connect(&m_rig->content, &PopoverContent::changed, &m_rig->view, resize);
         resize();
-        m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view));
-        m_monitor->start();
+        m_rig->view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_rig->view));
+        m_rig->monitor.start();
     }
 
     QQuickItem *item(const char *name, QQuickItem *in = nullptr) const
     {
-        auto *found = (in ? in : m_view->rootObject())->findChild<QQuickItem *>(QString::fromLatin1(name));
+        auto *found =
+            (in ? in : m_rig->view.rootObject())->findChild<QQuickItem *>(QString::fromLatin1(name));
         if (!found)
             qWarning("no item named %s", name);
         return found;
     }
 
-    QString text(const char *name, QQuickItem *in = nullptr) const
-    {
-        QQuickItem *found = item(name, in);
-        return found && found->isVisible() ? found->property("text").toString() : QString();
-    }
     bool visible(const char *name) const { return item(name)->isVisible(); }
     static QRectF sceneRect(QQuickItem *it)
     {
@@ -185,14 +174,14 @@ class TestPopoverView : public QObject
     void shoot(const QString &name)
     {
         QDir().mkpath(QStringLiteral(NORRID_POPOVER_SHOTS_DIR));
-        QVERIFY(m_view->grabWindow().save(QStringLiteral(NORRID_POPOVER_SHOTS_DIR "/") + name +
-                                          QStringLiteral(".png")));
+        QVERIFY(m_rig->view.grabWindow().save(QStringLiteral(NORRID_POPOVER_SHOTS_DIR "/") + name +
+                                              QStringLiteral(".png")));
     }
 
     void click(QQuickItem *target)
     {
         QVERIFY(target && target->isVisible());
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, sceneRect(target).center().toPoint());
+        QTest::mouseClick(&m_rig->view, Qt::LeftButton, {}, sceneRect(target).center().toPoint());
     }
 
 private Q_SLOTS:
@@ -208,11 +197,7 @@ private Q_SLOTS:
         QFile::remove(m_dir.filePath(QStringLiteral("Norrid.conf")));
         m_rig = std::make_unique<Rig>(m_dir.filePath(QStringLiteral("Norrid.conf")));
         QVERIFY2(m_rig->jira.start(), qPrintable(m_rig->jira.errorString()));
-        m_jira = &m_rig->jira;
-        m_settings = &m_rig->settings;
-        m_monitor = &m_rig->monitor;
-        m_view = &m_rig->view;
-        m_settings->setToken({});
+        m_rig->settings.setToken({});
         m_rig->notifier.attachmentPath.clear();
         m_opened.clear();
         m_actions.clear();
@@ -236,20 +221,15 @@ private Q_SLOTS:
         QTest::addColumn<FakeResponse>("response");
         QTest::addColumn<StateKind>("state");
         QTest::addColumn<QString>("area");
-        QTest::addColumn<QString>("subtitle");
-        QTest::addColumn<QString>("message"); // the message text, when it comes from the state
         QTest::addColumn<bool>("settingsButton");
         const FakeResponse empty = cardsResponse({});
         QTest::newRow("setup") << false << empty << StateKind::needsSetup << QStringLiteral("setupView")
-                               << QStringLiteral("Not connected") << QString() << true;
+                               << true;
         QTest::newRow("loading") << true << cardsResponse({}).withDelay(1500ms) << StateKind::loading
-                                 << QStringLiteral("loadingView") << QStringLiteral("Loading…") << QString()
-                                 << false;
-        QTest::newRow("empty") << true << empty << StateKind::ok << QStringLiteral("emptyView")
-                               << QStringLiteral("Updated just now") << QString() << false;
+                                 << QStringLiteral("loadingView") << false;
+        QTest::newRow("empty") << true << empty << StateKind::ok << QStringLiteral("emptyView") << false;
         QTest::newRow("error") << true << FakeResponse::noBody(500) << StateKind::error
-                               << QStringLiteral("errorView") << QStringLiteral("Connection problem")
-                               << QStringLiteral("Jira returned HTTP 500.") << true;
+                               << QStringLiteral("errorView") << true;
     }
 
     void mainAreaWithoutCards()
@@ -258,130 +238,80 @@ private Q_SLOTS:
         QFETCH(FakeResponse, response);
         QFETCH(StateKind, state);
         QFETCH(QString, area);
-        QFETCH(QString, subtitle);
-        QFETCH(QString, message);
         QFETCH(bool, settingsButton);
         if (configured)
             configure();
         serve(response);
         showAndStart();
-        QTRY_COMPARE(m_monitor->state().kind, state);
+        QTRY_COMPARE(m_rig->monitor.state().kind, state);
         QCOMPARE(shownMainArea(), area);
-        QCOMPARE(text("subtitle"), subtitle);
         QVERIFY(!visible("countBadge"));
         QVERIFY(!visible("footerError"));
-        QCOMPARE(m_view->size(), QSize(360, 300));
+        QCOMPARE(m_rig->view.size(), QSize(360, 300));
         QCOMPARE(mainAreaHeight(), 200.0);
-        QQuickItem *view = item(area.toLatin1().constData());
-        if (!message.isEmpty())
-            QCOMPARE(text("messageText", view), message);
         shoot(QString::fromLatin1(QTest::currentDataTag()));
-        if (state != StateKind::loading) {
-            QCOMPARE(item("openSettingsButton", view)->isVisible(), settingsButton);
-            if (settingsButton) {
-                click(item("openSettingsButton", view));
-                QCOMPARE(m_actions, QStringList{QStringLiteral("settings")});
-            }
+        auto *button =
+            item(area.toLatin1().constData())->findChild<QQuickItem *>(QStringLiteral("openSettingsButton"));
+        QCOMPARE(button && button->isVisible(), settingsButton);
+        if (settingsButton) {
+            click(button);
+            QCOMPARE(m_actions, QStringList{QStringLiteral("settings")});
         }
     }
 
-    // Cards stay in the list through failed polls, with the message in the footer, and the setup
-    // view replaces them when the token goes, keeping the count and the height made for them.
-    void cardsThroughErrorsAndLostToken()
+    // Long summaries are cut after two lines and half a row peeks out from the sixth card. Cards stay
+    // in the list through failed polls, with the message in the footer, and lose their links when the
+    // site forms no URL; the setup view replaces them when the token goes, keeping the height.
+    void cardListThroughErrorsAndLostToken()
     {
         configure();
-        serve(cardsResponse(numberedCards(3)));
-        showAndStart();
-        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
-
-        serve(FakeResponse::noBody(401));
-        pollAndWait();
-        QCOMPARE(m_monitor->state().kind, StateKind::error);
-        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
-        QCOMPARE(text("subtitle"), QStringLiteral("Connection problem"));
-        QCOMPARE(text("countBadge"), QStringLiteral("3"));
-        QCOMPARE(text("footerErrorText"), m_monitor->state().message);
-        QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
-        QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
-        QCOMPARE(m_view->height(), int(PopoverMetrics::height(3, false, false)));
-        QCOMPARE(mainAreaHeight(), 3 * 68.0);
-        shoot(QStringLiteral("error-with-cards"));
-
-        // A site that forms no URL: the next poll cannot even be sent, and the rows lose their links.
-        m_settings->setSiteURL(QStringLiteral("https://exa mple.org"));
-        m_monitor->refreshNow();
-        QTRY_COMPARE(m_monitor->state().kind, StateKind::error);
-        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
-        QTRY_VERIFY(row(2));
-        QVERIFY(!row(0)->isEnabled() && !row(2)->isEnabled());
-        click(row(0));
-        QVERIFY(m_opened.isEmpty());
-
-        // Spaces and tabs around a good site still give working links; a good poll clears the footer.
-        serve(cardsResponse(numberedCards(3)));
-        m_settings->setSiteURL(QStringLiteral(" \t") + m_jira->siteURL() + QStringLiteral("\t "));
-        pollAndWait();
-        QVERIFY(!visible("footerError"));
-        QTRY_VERIFY(row(0) && row(0)->isEnabled());
-        click(row(0));
-        QCOMPARE(m_opened, QList<QUrl>{QUrl(m_jira->siteURL() + QStringLiteral("/browse/NOR-1"))});
-
-        m_settings->setToken({});
-        m_monitor->refreshNow();
-        QCOMPARE(m_monitor->state().kind, StateKind::needsSetup);
-        QCOMPARE(shownMainArea(), QStringLiteral("setupView"));
-        QCOMPARE(text("countBadge"), QStringLiteral("3"));
-        QCOMPARE(m_view->height(), int(PopoverMetrics::height(3, false, false)));
-    }
-
-    void rowsNewestFirstAndScrollFromTheSixth()
-    {
-        configure();
-        const QString longSummary = QStringLiteral(
+        QList<Issue> cards = numberedCards(3);
+        cards[0].summary = QStringLiteral(
             "Rework the retry logic of the export queue so that a failed upload is tried again "
             "with backoff, keeps its place in the queue, reports progress to the owner and "
             "never sends the same attachment twice when the connection drops half way");
-        serve(cardsResponse({{QStringLiteral("NOR-7"), QStringLiteral("Fix the login redirect"),
-                              QStringLiteral("Ada Lovelace"), jiraTimeAgo(5 * 60 + 10)},
-                             {QStringLiteral("NOR-12"), longSummary, std::nullopt, jiraTimeAgo(20)},
-                             {QStringLiteral("NOR-3"), QStringLiteral("Card without a time"),
-                              QStringLiteral("Grace Hopper"), std::nullopt}}));
+        serve(cardsResponse(cards));
         showAndStart();
-        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
+        QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
         QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
-        QCOMPARE(text("countBadge"), QStringLiteral("3"));
         QCOMPARE(mainAreaHeight(), 3 * 68.0);
         QTRY_VERIFY(row(2));
-
-        // Newest first: NOR-12 (20 s), NOR-7 (5 min), then NOR-3 without a time.
-        const QList<QStringList> expected{
-            {QStringLiteral("NOR-12"), QString(), QStringLiteral("just now")},
-            {QStringLiteral("NOR-7"), QStringLiteral("Ada Lovelace"),
-             RelativeTime::string(m_monitor->issues().at(1).updated.value())},
-            {QStringLiteral("NOR-3"), QStringLiteral("Grace Hopper"), QString()}};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(QStringList(
-                         {text("issueKey", row(i)), text("issueAssignee", row(i)), text("issueAge", row(i))}),
-                     expected.at(i));
-        }
-
-        // The long summary is cut after two lines, inside its row.
         QQuickItem *summary = item("issueSummary", row(0));
         QCOMPARE(summary->property("lineCount").toInt(), 2);
         QVERIFY(summary->property("truncated").toBool());
         QVERIFY(sceneRect(summary).bottom() <= sceneRect(row(0)).bottom());
         shoot(QStringLiteral("list"));
-
         click(row(1));
-        QCOMPARE(m_opened, QList<QUrl>{QUrl(m_jira->siteURL() + QStringLiteral("/browse/NOR-7"))});
+        QCOMPARE(m_opened, QList<QUrl>{QUrl(m_rig->jira.siteURL() + QStringLiteral("/browse/NOR-2"))});
 
-        // From the sixth card on, half a row peeks out below five.
         serve(cardsResponse(numberedCards(12)));
         pollAndWait();
-        QCOMPARE(text("countBadge"), QStringLiteral("12"));
-        QCOMPARE(m_view->size(), QSize(360, 474));
+        QCOMPARE(m_rig->view.size(), QSize(360, 474));
         QCOMPARE(mainAreaHeight(), 5 * 68 + 34.0);
         QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 12 * 68.0);
+
+        serve(FakeResponse::noBody(401));
+        pollAndWait();
+        QCOMPARE(m_rig->monitor.state().kind, StateKind::error);
+        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
+        QCOMPARE(item("footerErrorText")->property("text").toString(), m_rig->monitor.state().message);
+        QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
+        QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
+        QCOMPARE(m_rig->view.size(), QSize(360, 474));
+        shoot(QStringLiteral("error-with-cards"));
+
+        m_rig->settings.setSiteURL(QStringLiteral("https://exa mple.org"));
+        m_rig->monitor.refreshNow();
+        QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::error);
+        QTRY_VERIFY(row(0) && !row(0)->isEnabled() && !row(2)->isEnabled());
+        click(row(0));
+        QCOMPARE(m_opened.size(), 1);
+
+        m_rig->settings.setToken({});
+        m_rig->monitor.refreshNow();
+        QCOMPARE(m_rig->monitor.state().kind, StateKind::needsSetup);
+        QCOMPARE(shownMainArea(), QStringLiteral("setupView"));
+        QCOMPARE(m_rig->view.size(), QSize(360, 474));
     }
 
     // The update banner sits above the notification warning, each after a divider, the footer below.
@@ -390,38 +320,26 @@ private Q_SLOTS:
         configure();
         serve(cardsResponse(numberedCards(2)));
         showAndStart();
-        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
+        QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
         const double bannerTop = 59 + 2 * 68 + 1;
-        auto setDenied = [this](bool denied) {
-            m_rig->center.denied = denied;
-            m_rig->notifier.refreshAuthorizationStatus();
-            QTRY_COMPARE(m_rig->notifier.authorizationDenied(), denied);
-        };
 
         m_rig->updateState.setAvailableVersion(QStringLiteral("2.1.0"));
         QVERIFY(!visible("warningBanner"));
-        QCOMPARE(m_view->height(), int(PopoverMetrics::height(2, false, true)));
+        QCOMPARE(m_rig->view.height(), int(PopoverMetrics::height(2, false, true)));
         QTRY_COMPARE(sceneRect(item("updateBanner")), QRectF(0, bannerTop, 360, 34));
-        QCOMPARE(text("updateBanner"), QStringLiteral("Version 2.1.0 is available"));
         click(item("bannerAction", item("updateBanner")));
         QCOMPARE(m_actions, QStringList{QStringLiteral("install")});
 
-        setDenied(true);
-        QCOMPARE(m_view->height(), int(PopoverMetrics::height(2, true, true)));
+        m_rig->center.denied = true;
+        m_rig->notifier.refreshAuthorizationStatus();
+        QTRY_VERIFY(m_rig->notifier.authorizationDenied());
+        QCOMPARE(m_rig->view.height(), int(PopoverMetrics::height(2, true, true)));
         QTRY_COMPARE(sceneRect(item("warningBanner")), QRectF(0, bannerTop + 35, 360, 34));
         QCOMPARE(sceneRect(item("updateBanner")), QRectF(0, bannerTop, 360, 34));
         QCOMPARE(mainAreaHeight(), 2 * 68.0);
-        QCOMPARE(m_view->height() - 40 - 1, int(sceneRect(item("warningBanner")).bottom()));
+        QCOMPARE(m_rig->view.height() - 40 - 1, int(sceneRect(item("warningBanner")).bottom()));
         shoot(QStringLiteral("banners"));
 
-        m_rig->updateState.setAvailableVersion(std::nullopt);
-        QVERIFY(!visible("updateBanner"));
-        QTRY_COMPARE(sceneRect(item("warningBanner")), QRectF(0, bannerTop, 360, 34));
-        setDenied(false);
-        QVERIFY(!visible("warningBanner"));
-        QCOMPARE(m_view->height(), int(PopoverMetrics::height(2, false, false)));
-
-        // The header and footer buttons.
         for (const char *name : {"boardButton", "settingsButton", "quitButton"})
             click(item(name));
         QCOMPARE(m_actions, QStringList({QStringLiteral("install"), QStringLiteral("board"),
