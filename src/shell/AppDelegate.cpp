@@ -76,15 +76,8 @@ void AppDelegate::applicationDidFinishLaunching()
     }
 
     m_notifier.requestAuthorization();
-    QPointer<AppDelegate> self(this);
-    m_notifier.onUpdateNotificationClick = [self] {
-        if (self)
-            self->checkForUpdates();
-    };
-    m_notifier.openURL = [self](const QUrl &url) {
-        if (self)
-            self->open(url);
-    };
+    m_notifier.onUpdateNotificationClick = weakly(&AppDelegate::checkForUpdates);
+    m_notifier.openURL = weakly(&AppDelegate::open);
 
     setupStatusItem();
     setupPopover();
@@ -98,19 +91,9 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::setupStatusItem()
 {
-    QPointer<AppDelegate> self(this);
-    auto weakly = [self](void (AppDelegate::*action)()) {
-        return [self, action] {
-            if (self)
-                (self.data()->*action)();
-        };
-    };
     TrayIcon::Actions actions;
     actions.showCards = weakly(&AppDelegate::togglePopover);
-    actions.refreshNow = [self] {
-        if (self)
-            self->monitor().refreshNow();
-    };
+    actions.refreshNow = weakly([](AppDelegate &delegate) { delegate.monitor().refreshNow(); });
     actions.openBoard = weakly(&AppDelegate::openBoard);
     actions.openSettings = weakly(&AppDelegate::openSettings);
     actions.checkForUpdates = weakly(&AppDelegate::checkForUpdates);
@@ -142,24 +125,11 @@ void AppDelegate::showNoTrayMessage()
 void AppDelegate::setupPopover()
 {
     m_popoverContent = std::make_unique<PopoverContent>(monitor(), m_notifier, m_updateState, m_settings);
-    QPointer<AppDelegate> self(this);
-    m_popoverContent->onInstallUpdate = [self] {
-        if (self)
-            self->checkForUpdates();
-    };
-    m_popoverContent->onOpenBoard = [self] {
-        if (self)
-            self->openBoard();
-    };
-    m_popoverContent->onOpenSettings = [self] {
-        if (self)
-            self->openSettings();
-    };
+    m_popoverContent->onInstallUpdate = weakly(&AppDelegate::checkForUpdates);
+    m_popoverContent->onOpenBoard = weakly(&AppDelegate::openBoard);
+    m_popoverContent->onOpenSettings = weakly(&AppDelegate::openSettings);
     m_popoverContent->onQuit = [] { QCoreApplication::quit(); };
-    m_popoverContent->openURL = [self](const QUrl &url) {
-        if (self)
-            self->open(url);
-    };
+    m_popoverContent->openURL = weakly(&AppDelegate::open);
     m_popover = std::make_unique<PopoverWindow>(*m_popoverContent);
     // Each opening asks again whether notifications are allowed, so the banner follows a change
     // made in the desktop's settings meanwhile.
@@ -226,17 +196,9 @@ void AppDelegate::openSettings()
     if (m_popover)
         m_popover->close();
     if (!m_settingsWindow) {
-        QPointer<AppDelegate> self(this);
         m_settingsWindow = std::make_unique<SettingsWindowController>(
-            m_settings, m_notifier, m_updater.get(),
-            [self] {
-                if (self)
-                    self->checkForUpdates();
-            },
-            [self] {
-                if (self)
-                    self->monitor().start();
-            });
+            m_settings, m_notifier, m_updater.get(), weakly(&AppDelegate::checkForUpdates),
+            weakly([](AppDelegate &delegate) { delegate.monitor().start(); }));
     }
     m_settingsWindow->show();
 }

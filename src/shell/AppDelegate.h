@@ -3,10 +3,12 @@
 #include "updates/UpdateState.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class AppSettings;
 class GentleUpdateReminder;
@@ -53,6 +55,16 @@ public:
     Updater *updater() const { return m_updater.get(); }
 
 private:
+    // A callback for another object that holds the delegate weakly: it does nothing once the
+    // delegate is gone. action is a member function or anything callable with the delegate first.
+    template<typename Action> auto weakly(Action action)
+    {
+        return [self = QPointer<AppDelegate>(this), action](auto &&...arguments) {
+            if (self)
+                std::invoke(action, *self, std::forward<decltype(arguments)>(arguments)...);
+        };
+    }
+
     void setupStatusItem();
     void setupPopover();
     void bindState();
