@@ -4,8 +4,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QQuickStyle>
-#include <QQuickWindow>
+#include <QTimer>
 #include <malloc.h>
 
 void ApplicationSetup::limitMemoryArenas()
@@ -24,10 +23,10 @@ void ApplicationSetup::configure(QApplication &app)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/list-check.svg")));
     // Norrid lives in the tray: closing its last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The Basic style and the software scene graph keep an always-running tray app small; the
-    // views are simple enough to look the same without the GPU.
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
-    if (qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND") && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     Q_UNUSED(app);
+}
+
+void ApplicationSetup::returnFreedMemory()
+{
+    QTimer::singleShot(std::chrono::seconds(1), QCoreApplication::instance(), [] { malloc_trim(0); });
 }

@@ -8,4 +8,7 @@ namespace ApplicationSetup {
 // few threads allocate little, and each extra arena holds on to its own freed memory.
 void limitMemoryArenas();
 void configure(QApplication &app);
+// Hands the heap that a closed window freed back to the system, once the event loop has run the
+// window's deferred deletions.
+void returnFreedMemory();
 } // namespace ApplicationSetup

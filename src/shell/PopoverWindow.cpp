@@ -1,14 +1,14 @@
 #include "shell/PopoverWindow.h"
 
-#include "shell/SymbolImageProvider.h"
+#include "shell/ApplicationSetup.h"
+#include "shell/QuickScene.h"
 #include "views/PopoverContent.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QQmlEngine>
-#include <QQuickView>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 // A click on the tray icon first takes the focus from the open popover, which closes it, and then
@@ -18,6 +18,10 @@ constexpr qint64 reopenGuardMilliseconds = 400;
 
 PopoverWindow::PopoverWindow(PopoverContent &content, QObject *parent) : QObject(parent), m_content(content)
 {
+    m_releaseScene.setSingleShot(true);
+    m_releaseScene.setTimerType(Qt::VeryCoarseTimer);
+    m_releaseScene.setInterval(sceneKeptFor);
+    connect(&m_releaseScene, &QTimer::timeout, this, &PopoverWindow::releaseScene);
 }
 
 PopoverWindow::~PopoverWindow()
@@ -45,6 +49,9 @@ void PopoverWindow::show(const QRect &anchor)
 {
     if (!m_view)
         build();
+    if (!m_view)
+        return;
+    m_releaseScene.stop();
     Q_EMIT aboutToShow();
     m_content.refreshTimes();
     m_view->resize(width, m_height);
@@ -69,13 +76,12 @@ void PopoverWindow::setHeight(int height)
 
 void PopoverWindow::build()
 {
-    m_view = new QQuickView;
+    m_view = QuickScene::create(QStringLiteral("PopoverView.qml"),
+                                {{QStringLiteral("content"), QVariant::fromValue(&m_content)}});
+    if (!m_view)
+        return;
     m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_view->setTitle(QStringLiteral("Norrid"));
-    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-    m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-    m_view->setInitialProperties({{QStringLiteral("content"), QVariant::fromValue(&m_content)}});
-    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/PopoverView.qml")));
     m_view->resize(width, m_height);
 
     connect(m_view, &QWindow::activeChanged, this, [this] {
@@ -84,7 +90,20 @@ void PopoverWindow::build()
             m_view->hide();
         }
     });
+    connect(m_view, &QWindow::visibleChanged, this, [this](bool visible) {
+        if (!visible)
+            m_releaseScene.start();
+    });
     m_view->installEventFilter(this);
+}
+
+void PopoverWindow::releaseScene()
+{
+    if (!m_view || m_view->isVisible())
+        return;
+    delete m_view;
+    m_view = nullptr;
+    ApplicationSetup::returnFreedMemory();
 }
 
 bool PopoverWindow::eventFilter(QObject *watched, QEvent *event)

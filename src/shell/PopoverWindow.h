@@ -3,18 +3,22 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
+#include <QTimer>
+#include <chrono>
 
 class PopoverContent;
-class QQuickView;
+class QWindow;
 
 // Hosts the popover: a frameless window under the tray icon that closes when it loses focus or on
-// Escape. The QML scene is built the first time the popover is shown, not at launch.
+// Escape. The QML scene is built when the popover is shown, not at launch, and let go once the
+// popover has stayed closed for a minute: Norrid spends most of the day with it closed.
 class PopoverWindow : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int width = 360;
+    static constexpr std::chrono::milliseconds sceneKeptFor{60'000};
 
     explicit PopoverWindow(PopoverContent &content, QObject *parent = nullptr);
     ~PopoverWindow() override;
@@ -27,8 +31,9 @@ public:
     void close();
     void setHeight(int height);
 
-    // The window, once built; for tests and screenshots.
-    QQuickView *view() const { return m_view; }
+    // The window (a QQuickView) while its scene is built; for tests and screenshots.
+    QWindow *view() const { return m_view; }
+    void setSceneKeptForTesting(std::chrono::milliseconds time) { m_releaseScene.setInterval(time); }
 
 Q_SIGNALS:
     void aboutToShow();
@@ -39,9 +44,11 @@ protected:
 private:
     void build();
     void place(const QRect &anchor);
+    void releaseScene();
 
     PopoverContent &m_content;
-    QQuickView *m_view = nullptr;
+    QWindow *m_view = nullptr;
     int m_height = 300;
     QElapsedTimer m_sinceAutoClose;
+    QTimer m_releaseScene;
 };

@@ -1,13 +1,11 @@
 #include "shell/SettingsWindowController.h"
 
-#include "shell/SymbolImageProvider.h"
+#include "shell/QuickScene.h"
 #include "views/SettingsForm.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QQmlEngine>
-#include <QQuickView>
 #include <QScreen>
+#include <QWindow>
 #include <utility>
 
 SettingsWindowController::SettingsWindowController(AppSettings &settings, NotificationManager &notifier,
@@ -35,6 +33,8 @@ void SettingsWindowController::show()
     const bool appearing = !isShown();
     if (!m_view)
         build();
+    if (!m_view)
+        return;
     if (appearing)
         m_form->appear();
     m_view->show();
@@ -50,21 +50,16 @@ void SettingsWindowController::hide()
 
 void SettingsWindowController::build()
 {
-    m_view = new QQuickView;
+    m_view = QuickScene::create(QStringLiteral("SettingsView.qml"),
+                                {{QStringLiteral("form"), QVariant::fromValue(m_form)}});
+    if (!m_view)
+        return;
     m_view->setTitle(QStringLiteral("Norrid Settings"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                      Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
-    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
     m_view->setMinimumSize(size);
     m_view->setMaximumSize(size);
     m_view->resize(size);
-    m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-    m_view->setInitialProperties({{QStringLiteral("form"), QVariant::fromValue(m_form)}});
-    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/SettingsView.qml")));
-
-    // Ctrl+Q quits from any of Norrid's windows.
-    connect(m_view->engine(), &QQmlEngine::quit, QCoreApplication::instance(), &QCoreApplication::quit,
-            Qt::QueuedConnection);
 
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -6,9 +6,9 @@
 
 class AppSettings;
 class NotificationManager;
-class QQuickView;
 class SettingsForm;
 class Updater;
+class QWindow;
 
 // Owns the settings window, "Norrid Settings": built the first time it is shown, then kept for the
 // life of the process. Closing it only hides it; the next show() brings back the same window.
@@ -30,12 +30,12 @@ public:
     bool isShown() const;
 
     SettingsForm &form() const { return *m_form; }
-    // The window, once built; for tests and screenshots.
-    QQuickView *window() const { return m_view; }
+    // The window (a QQuickView), once built; for tests and screenshots.
+    QWindow *window() const { return m_view; }
 
 private:
     void build();
 
     SettingsForm *m_form;
-    QQuickView *m_view = nullptr;
+    QWindow *m_view = nullptr;
 };

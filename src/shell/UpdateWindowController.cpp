@@ -1,6 +1,6 @@
 #include "shell/UpdateWindowController.h"
 
-#include "shell/SymbolImageProvider.h"
+#include "shell/QuickScene.h"
 #include "updates/UpdateSession.h"
 #include "updates/Updater.h"
 
@@ -8,11 +8,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
-#include <QQmlEngine>
-#include <QQuickView>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTextDocumentFragment>
+#include <QWindow>
 
 namespace {
 
@@ -245,6 +244,8 @@ void UpdateWindowController::follow()
     }
     if (!m_view)
         build();
+    if (!m_view)
+        return;
     m_view->show();
     m_view->raise();
     m_view->requestActivate();
@@ -259,23 +260,19 @@ bool UpdateWindowController::eventFilter(QObject *watched, QEvent *event)
 
 void UpdateWindowController::build()
 {
-    m_view = new QQuickView;
+    m_view = QuickScene::create(QStringLiteral("UpdateWindow.qml"),
+                                {{QStringLiteral("controller"), QVariant::fromValue(this)},
+                                 {QStringLiteral("session"), QVariant::fromValue(&m_session)}});
+    if (!m_view)
+        return;
     m_view->setTitle(QStringLiteral("Software Update"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
     m_view->setMinimumSize(size);
     m_view->setMaximumSize(size);
     m_view->resize(size);
-    m_view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
-    m_view->setInitialProperties({{QStringLiteral("controller"), QVariant::fromValue(this)},
-                                  {QStringLiteral("session"), QVariant::fromValue(&m_session)}});
-    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/UpdateWindow.qml")));
 
     // The window's close button dismisses the update, like Escape and the buttons that end it.
     m_view->installEventFilter(this);
-    // Ctrl+Q quits from any of Norrid's windows.
-    connect(m_view->engine(), &QQmlEngine::quit, QCoreApplication::instance(), &QCoreApplication::quit,
-            Qt::QueuedConnection);
 
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-class QQuickView;
+class QWindow;
 class UpdateSession;
 class Updater;
 
@@ -43,8 +43,8 @@ public:
     // A link clicked inside the release notes; only https links open.
     Q_INVOKABLE void openLink(const QString &link);
 
-    // The window, once built; for tests and screenshots.
-    QQuickView *window() const { return m_view; }
+    // The window (a QQuickView), once built; for tests and screenshots.
+    QWindow *window() const { return m_view; }
     bool isShown() const;
 
     // Feed descriptions are HTML written by whoever publishes releases. Text.StyledText would fetch
@@ -64,5 +64,5 @@ private:
     void build();
 
     UpdateSession &m_session;
-    QQuickView *m_view = nullptr;
+    QWindow *m_view = nullptr;
 };

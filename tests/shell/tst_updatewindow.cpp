@@ -65,7 +65,7 @@ class TestUpdateWindow : public QObject
     QList<QUrl> m_opened;
 
     UpdateSession &session() { return *m_updater->session(); }
-    QQuickView *view() { return m_controller->window(); }
+    QQuickView *view() { return qobject_cast<QQuickView *>(m_controller->window()); }
 
     QQuickItem *item(const char *name)
     {

@@ -2,6 +2,7 @@
 #include "notifications/NotificationCenter.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
+#include "shell/PopoverWindow.h"
 #include "shell/SymbolImageProvider.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
@@ -10,6 +11,7 @@
 #include "views/PopoverMetrics.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -347,6 +349,30 @@ private Q_SLOTS:
         const qsizetype before = fetches();
         click(item("refreshButton"));
         QTRY_VERIFY(fetches() > before);
+    }
+
+    // The host lets the scene go a while after the popover closed and builds it anew on the next
+    // show, over the same content; shown again in time, it keeps the scene it has.
+    void hostLetsTheSceneGoAfterClosingAndBuildsItAgain()
+    {
+        PopoverWindow popover(m_rig->content);
+        popover.setSceneKeptForTesting(300ms);
+        popover.show({});
+        QPointer<QWindow> first = popover.view();
+        QVERIFY(first && QTest::qWaitForWindowExposed(first));
+        popover.close();
+        popover.show({});
+        QCOMPARE(popover.view(), first.data());
+        popover.close();
+        QTRY_VERIFY(!first);
+        QCOMPARE(popover.view(), nullptr);
+
+        popover.toggle({});
+        auto *again = qobject_cast<QQuickView *>(popover.view());
+        QVERIFY(again && QTest::qWaitForWindowExposed(again));
+        QVERIFY(again->errors().isEmpty());
+        QCOMPARE(again->rootObject()->property("content").value<PopoverContent *>(), &m_rig->content);
+        QVERIFY(again->rootObject()->findChild<QQuickItem *>(QStringLiteral("setupView"))->isVisible());
     }
 };
 

@@ -21,7 +21,7 @@ class TestSettingsView : public QObject
 
     SettingsTestRig &rig() { return *m_rig; }
     SettingsForm &form() { return m_controller->form(); }
-    QQuickView *view() { return m_controller->window(); }
+    QQuickView *view() { return qobject_cast<QQuickView *>(m_controller->window()); }
 
     QQuickItem *item(const char *name)
     {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QVariantMap>
+
+class QString;
+class QWindow;
+
+// Norrid's windows are QML scenes, and their whole QML side (Qt Quick, the QML files, the symbol
+// images) is a module of its own that is loaded the first time a window is shown. While only the
+// tray icon is on screen, Qt Quick is not in memory at all.
+namespace QuickScene {
+
+// A new, hidden window showing qrc:/qml/<file> with the given initial properties of its root; the
+// caller owns it. Null when the module cannot be loaded; the user has been told why.
+QWindow *create(const QString &file, const QVariantMap &properties);
+
+} // namespace QuickScene
