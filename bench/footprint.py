@@ -13,6 +13,9 @@ holding the token) against bench_fakejira serving a 100-card column, and prints:
   - over an idle stretch: CPU time and wake-ups (context switches of all threads) per minute,
     CPU time per poll, and bytes on the wire per poll.
 
+  - the floor: a bare Qt tray icon with a menu (bench_bare_tray), without and with Qt's TLS backend,
+    in the same session, for what any Qt tray program holds.
+
 Run through bench/footprint.sh. Figures only; nothing is judged. Environment:
   NORRID_FOOTPRINT_IDLE_SECONDS  length of the idle stretch per backend (default 600)
   NORRID_FOOTPRINT_BACKENDS      "software opengl" (default) or one of them
@@ -425,12 +428,36 @@ def measure(build, backend, idle_seconds, extra_env):
         session.close()
 
 
+def measure_floor(build):
+    """Memory of bench_bare_tray, settled in the same kind of session as Norrid."""
+    for label, args in (("bare Qt tray icon", []), ("bare Qt tray icon with TLS loaded", ["--tls"])):
+        session = Session(build)
+        try:
+            session.start_display()
+            session.start_bus()
+            session.start_tray()
+            app = session.spawn([os.path.join(build, "bench", "bench_bare_tray")] + args,
+                                env=dict(session.env, QT_QPA_PLATFORM="xcb"),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(3000):
+                if tray_icon_window(session, app.pid):
+                    break
+                time.sleep(0.01)
+            time.sleep(5)
+            describe(label, memory(app.pid))
+        finally:
+            session.close()
+
+
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
     idle_seconds = int(os.environ.get("NORRID_FOOTPRINT_IDLE_SECONDS", "600"))
     backends = os.environ.get("NORRID_FOOTPRINT_BACKENDS", "software opengl").split()
     extra_env = dict(word.split("=", 1) for word in os.environ.get("NORRID_FOOTPRINT_ENV", "").split())
     log(f"footprint of norrid_testapp, 100-card column, idle stretch {idle_seconds} s per backend")
+    log("floor, for comparison:")
+    os.sync()
+    measure_floor(build)
     for backend in backends:
         measure(build, backend, idle_seconds, extra_env)
 

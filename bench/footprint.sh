@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 for tool in Xvfb trayer xdotool xwininfo dbus-daemon gnome-keyring-daemon python3; do
   command -v "$tool" >/dev/null || { echo "footprint.sh: $tool is missing (scripts/install-deps.sh test)" >&2; exit 1; }
 done
-for target in tests/support/norrid_testapp bench/bench_fakejira bench/bench_store_token; do
+for target in tests/support/norrid_testapp bench/bench_fakejira bench/bench_store_token bench/bench_bare_tray; do
   [ -x "$build/$target" ] || { echo "footprint.sh: $build/$target is not built" >&2; exit 1; }
 done
 exec python3 "$here/footprint.py" "$build"

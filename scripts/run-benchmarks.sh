@@ -9,7 +9,7 @@ build=${1:?build directory}
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 
-cmake --build "$build" --target bench_jiradecode bench_fakejira bench_monitor_soak bench_store_token \
+cmake --build "$build" --target bench_jiradecode bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray \
   norrid_testapp -j "${JOBS:-$(nproc)}"
 
 echo "== decoding of a 100-card board document"
