@@ -22,6 +22,9 @@ PopoverWindow::PopoverWindow(PopoverContent &content, QObject *parent) : QObject
     m_releaseScene.setTimerType(Qt::VeryCoarseTimer);
     m_releaseScene.setInterval(sceneKeptFor);
     connect(&m_releaseScene, &QTimer::timeout, this, &PopoverWindow::releaseScene);
+    m_refreshTimes.setTimerType(Qt::VeryCoarseTimer);
+    m_refreshTimes.setInterval(std::chrono::minutes(1));
+    connect(&m_refreshTimes, &QTimer::timeout, &m_content, &PopoverContent::refreshTimes);
 }
 
 PopoverWindow::~PopoverWindow()
@@ -54,6 +57,7 @@ void PopoverWindow::show(const QRect &anchor)
     m_releaseScene.stop();
     Q_EMIT aboutToShow();
     m_content.refreshTimes();
+    m_refreshTimes.start();
     m_view->resize(width, m_height);
     place(anchor);
     m_view->show();
@@ -91,8 +95,10 @@ void PopoverWindow::build()
         }
     });
     connect(m_view, &QWindow::visibleChanged, this, [this](bool visible) {
-        if (!visible)
+        if (!visible) {
+            m_refreshTimes.stop();
             m_releaseScene.start();
+        }
     });
     m_view->installEventFilter(this);
 }

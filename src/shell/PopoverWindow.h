@@ -11,7 +11,8 @@ class QWindow;
 
 // Hosts the popover: a frameless window under the tray icon that closes when it loses focus or on
 // Escape. The QML scene is built when the popover is shown, not at launch, and let go once the
-// popover has stayed closed for a minute: Norrid spends most of the day with it closed.
+// popover has stayed closed for a minute: Norrid spends most of the day with it closed. While it is
+// open, the cards' ages ("5m ago") move on every minute.
 class PopoverWindow : public QObject
 {
     Q_OBJECT
@@ -51,4 +52,5 @@ private:
     int m_height = 300;
     QElapsedTimer m_sinceAutoClose;
     QTimer m_releaseScene;
+    QTimer m_refreshTimes;
 };
