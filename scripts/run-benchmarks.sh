@@ -9,7 +9,7 @@ build=${1:?build directory}
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 
-cmake --build "$build" --target bench_jiradecode bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray \
+cmake --build "$build" --target bench_jiradecode bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray bench_tray_churn \
   norrid_testapp -j "${JOBS:-$(nproc)}"
 
 echo "== decoding of a 100-card board document"
@@ -17,6 +17,10 @@ echo "== decoding of a 100-card board document"
 echo
 echo "== monitor soak (${NORRID_SOAK_POLLS:-10000} polls)"
 dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_monitor_soak"
+echo
+echo "== tray icon soak (${NORRID_TRAY_UPDATES:-10000} updates, Xvfb with trayer)"
+xvfb-run -a -s "-screen 0 1280x800x24" sh -c 'trayer --edge top --align right --widthtype request --height 24 \
+  >/dev/null 2>&1 & sleep 1; "$0"' "$build/bench/bench_tray_churn"
 echo
 echo "== footprint of the running application (${NORRID_FOOTPRINT_IDLE_SECONDS:-600} s idle per backend)"
 "$here/bench/footprint.sh" "$build"

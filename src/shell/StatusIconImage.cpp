@@ -1,5 +1,6 @@
 #include "shell/StatusIconImage.h"
 
+#include "shell/StatusIconEngine.h"
 #include "shell/StatusPresentation.h"
 #include "shell/SymbolNames.h"
 
@@ -102,7 +103,7 @@ QIcon StatusIconImage::icon(const Content &content)
     }
 
     ++m_renderCount;
-    QIcon icon;
+    QList<QPixmap> pixmaps;
     QHash<int, QImage> images; // 16@2x and 32@1x share their pixels
     for (const int size : logicalSizes) {
         for (const int scale : {1, 2}) {
@@ -111,9 +112,10 @@ QIcon StatusIconImage::icon(const Content &content)
                 images.insert(pixels, render(content, pixels));
             QPixmap pixmap = QPixmap::fromImage(images.value(pixels));
             pixmap.setDevicePixelRatio(scale);
-            icon.addPixmap(pixmap);
+            pixmaps.append(pixmap);
         }
     }
+    const QIcon icon(new StatusIconEngine(pixmaps));
     m_entries.prepend({content, icon});
     if (m_entries.size() > m_capacity)
         m_entries.removeLast();
