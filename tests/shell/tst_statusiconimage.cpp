@@ -1,24 +1,21 @@
 #include "shell/StatusIconImage.h"
+#include "shell/StatusPresentation.h"
 #include "shell/SymbolNames.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSvgRenderer>
 #include <QTest>
+#include <malloc.h>
 
 namespace {
 
 using Content = StatusIconImage::Content;
+using Kind = StatusPresentation::StateKind;
 const QColor light(240, 240, 240), dark(32, 32, 32);
 
 Content content(const char *symbol, int count = 0, bool badged = false, QColor colour = light)
 {
     return {QString::fromLatin1(symbol), count, badged, colour};
-}
-
-int alphaAt(const QImage &image, QPointF point)
-{
-    return qAlpha(image.pixel(point.toPoint()));
 }
 
 // The bounds of the digits cut into the pill: transparent pixels between opaque ones on their row.
@@ -44,55 +41,66 @@ QRect digitHoles(const QImage &image)
 
 } // namespace
 
+// The tray icon's look for each monitor state and its rendered image. The images of each state are
+// saved under NORRID_TRAY_IMAGES_DIR for a human to look at.
 class TestStatusIconImage : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every name resolves to a bundled SVG, and nothing unused is bundled.
+    // Every symbol name resolves to a bundled SVG.
     void symbolTable()
     {
-        QStringList used;
-        for (const QString &name : SymbolNames::symbolNames()) {
-            const QString path = SymbolNames::resourcePath(name);
-            QVERIFY2(QSvgRenderer(path).isValid(), qPrintable(name));
-            used.append(QFileInfo(path).fileName());
-        }
+        for (const QString &name : SymbolNames::symbolNames())
+            QVERIFY2(QSvgRenderer(SymbolNames::resourcePath(name)).isValid(), qPrintable(name));
         QCOMPARE(SymbolNames::resourcePath(QStringLiteral("no.such.symbol")), QString());
-        used.removeDuplicates();
-        used.sort();
-        QCOMPARE(QDir(QStringLiteral(":/icons")).entryList(QDir::Files, QDir::Name), used);
     }
 
-    // The one colour given, whatever the SVG names, so the icon reads on the panel it is made for.
-    void monochrome()
+    // An error shows the triangle and its message; otherwise the checklist, and without an update to
+    // offer the tooltip names the watched column as stored. The update dot shows in every state. The
+    // icon has the one colour given, whatever the SVG names, so it reads on the panel it is made for.
+    void lookOfEachState()
     {
-        for (const QColor &colour : {light, dark}) {
-            const QImage image =
-                StatusIconImage::render(content("exclamationmark.triangle", 12, true, colour), 32);
-            int opaque = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    if (qAlpha(image.pixel(x, y)) == 255 && ++opaque)
-                        QCOMPARE(QColor(image.pixel(x, y)), colour);
+        QDir().mkpath(QStringLiteral(NORRID_TRAY_IMAGES_DIR));
+        const QString message = QStringLiteral("Jira rejected the email/token (401).");
+        const std::pair<Kind, const char *> kinds[] = {{Kind::error, "error"},
+                                                       {Kind::needsSetup, "setup"},
+                                                       {Kind::loading, "loading"},
+                                                       {Kind::ok, "ok"}};
+        for (const bool update : {false, true}) {
+            for (const auto &[kind, name] : kinds) {
+                const auto look =
+                    StatusPresentation::look({kind, message, update, QStringLiteral(" In Review ")});
+                const bool error = kind == Kind::error, cards = !error && kind != Kind::needsSetup;
+                QCOMPARE(look.symbolName, QLatin1String(error ? "exclamationmark.triangle" : "checklist"));
+                QCOMPARE(look.badged, update);
+                QCOMPARE(look.toolTip.endsWith(message), error);
+                QCOMPARE(look.toolTip.endsWith(QStringLiteral("cards in  In Review ")), cards && !update);
+                const QImage image = StatusIconImage::render({look.symbolName, 3, look.badged, dark}, 44);
+                int opaque = 0;
+                for (int i = 0; i < image.width() * image.height(); ++i) {
+                    const QRgb pixel = image.pixel(i % image.width(), i / image.width());
+                    if (qAlpha(pixel) == 255 && ++opaque)
+                        QCOMPARE(QColor(pixel), dark);
                 }
+                QVERIFY(opaque > 100);
+                QVERIFY(image.save(
+                    QStringLiteral(NORRID_TRAY_IMAGES_DIR "/%1%2.png")
+                        .arg(QLatin1String(name), update ? QStringLiteral("-update") : QString())));
             }
-            QVERIFY(opaque > 100);
         }
     }
 
+    // The update dot fills the top right corner (a dot 6/22 of the icon wide) and nothing else.
     void updateDot()
     {
-        for (const char *symbol : {"checklist", "exclamationmark.triangle"}) {
-            for (const int size : {16, 22, 32, 44}) {
-                const double diameter = size * 6.0 / 22.0;
-                const QPointF centre(size - diameter / 2, diameter / 2), corner(size - 1, size - 1);
-                const QImage plain = StatusIconImage::render(content(symbol), size);
-                const QImage badged = StatusIconImage::render(content(symbol, 0, true), size);
-                QCOMPARE(alphaAt(plain, centre), 0);
-                QCOMPARE(alphaAt(badged, centre), 255);
-                QCOMPARE(alphaAt(badged, corner), alphaAt(plain, corner));
-            }
+        for (const int size : {16, 22, 32, 44}) {
+            const QImage plain = StatusIconImage::render(content("checklist"), size);
+            const QImage badged = StatusIconImage::render(content("checklist", 0, true), size);
+            const QPoint dot(size - size * 3 / 22, size * 3 / 22), corner(size - 1, size - 1);
+            QCOMPARE(qAlpha(plain.pixel(dot)), 0);
+            QCOMPARE(qAlpha(badged.pixel(dot)), 255);
+            QCOMPARE(qAlpha(badged.pixel(corner)), qAlpha(plain.pixel(corner)));
         }
     }
 
@@ -116,25 +124,41 @@ private Q_SLOTS:
         QCOMPARE(StatusIconImage::countText(100), QStringLiteral("99+"));
     }
 
+    // Tray hosts keep every pixmap they are sent: equal content gets the same icon back, any change
+    // (the colour too) a new one, and each icon has the pixmaps of scale 1 and 2.
     void cacheReusesIcons()
     {
         StatusIconImage images(2);
         const QIcon three = images.icon(content("checklist", 3));
         QCOMPARE(images.icon(content("checklist", 3)).cacheKey(), three.cacheKey());
         QCOMPARE(images.renderCount(), 1);
-        QVERIFY(images.icon(content("checklist", 4)).cacheKey() != three.cacheKey());
-        QCOMPARE(images.icon(content("checklist", 3)).cacheKey(), three.cacheKey());
-        QCOMPARE(images.renderCount(), 2);
-        // Every part of the content counts, the colour too; the least recently used entry goes.
-        images.icon(content("checklist", 3, true));
-        images.icon(content("checklist", 3, false, dark));
+        for (const Content &other :
+             {content("checklist", 4), content("checklist", 3, true), content("checklist", 3, false, dark)})
+            QVERIFY(images.icon(other).cacheKey() != three.cacheKey());
         QCOMPARE(images.renderCount(), 4);
-        QVERIFY(images.icon(content("checklist", 3)).cacheKey() != three.cacheKey());
-        QCOMPARE(images.renderCount(), 5);
-
-        // Tray hosts ask for logical sizes at scale 1 and 2.
         for (const int size : StatusIconImage::logicalSizes)
             QCOMPARE(three.pixmap(QSize(size, size), 2.0).size(), QSize(size, size) * 2);
+    }
+
+    // The count changes all day. Tray hosts ask each new icon for its pixmaps, every drawn size of
+    // them for a StatusNotifierItem; once the cache lets an icon go, its pixels must go too rather
+    // than pile up in a process-wide pixmap cache.
+    void droppedIconsTakeTheirPixelsWithThem()
+    {
+        StatusIconImage images;
+        const auto churn = [&images](int from, int to) {
+            for (int count = from; count < to; ++count) {
+                const QIcon icon = images.icon(content("checklist", count));
+                for (const QSize &size : icon.availableSizes())
+                    QVERIFY(!icon.pixmap(size).isNull());
+            }
+        };
+        churn(0, 20); // fonts and the cache itself are in place
+        const size_t before = mallinfo2().uordblks;
+        churn(20, 520);
+        const size_t grown = mallinfo2().uordblks - std::min(before, mallinfo2().uordblks);
+        QVERIFY2(grown < 2 * 1024 * 1024,
+                 qPrintable(QStringLiteral("heap grew by %1 KiB").arg(grown / 1024)));
     }
 };
 

@@ -55,17 +55,38 @@ class TestUpdateWindow : public QObject
 {
     Q_OBJECT
 
-    FakeJiraServer m_server;
-    QNetworkAccessManager m_network;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<UpdateState> m_state;
-    std::unique_ptr<GentleUpdateReminder> m_reminder;
-    std::unique_ptr<FeedUpdater> m_updater;
-    std::unique_ptr<UpdateWindowController> m_controller;
-    QList<QUrl> m_opened;
+    // What a test works with, built fresh for each test and torn down in reverse order.
+    struct Rig
+    {
+        explicit Rig(const QUrl &feedURL)
+            : updater({.feedURL = feedURL,
+                       .runningVersion = QStringLiteral("100"),
+                       .runningDisplayVersion = QStringLiteral("1.0"),
+                       .launchDelay = 1h},
+                      network,
+                      std::make_unique<QSettings>(dir.filePath(QStringLiteral("norrid.ini")),
+                                                  QSettings::IniFormat))
+        {
+            updater.setDelegate(&reminder);
+            updater.session()->openURL = [this](const QUrl &url) {
+                opened.append(url);
+                return true;
+            };
+        }
+        QTemporaryDir dir;
+        QNetworkAccessManager network;
+        UpdateState state;
+        GentleUpdateReminder reminder{state, [](const QString &) {}, [] {}};
+        FeedUpdater updater;
+        UpdateWindowController controller{updater};
+        QList<QUrl> opened;
+    };
 
-    UpdateSession &session() { return *m_updater->session(); }
-    QQuickView *view() { return qobject_cast<QQuickView *>(m_controller->window()); }
+    FakeJiraServer m_server;
+    std::unique_ptr<Rig> m_rig;
+
+    UpdateSession &session() { return *m_rig->updater.session(); }
+    QQuickView *view() { return qobject_cast<QQuickView *>(m_rig->controller.window()); }
 
     QQuickItem *item(const char *name)
     {
@@ -86,18 +107,11 @@ class TestUpdateWindow : public QObject
     // The user's check, up to the window on screen in the state the feed leads to.
     void checkAndWaitFor(State state)
     {
-        m_updater->checkForUpdates();
+        m_rig->updater.checkForUpdates();
         QTRY_COMPARE(session().state(), state);
         QVERIFY(view());
         QVERIFY(QTest::qWaitForWindowExposed(view()));
         QVERIFY(view()->errors().isEmpty());
-    }
-
-    QString skippedVersion() const
-    {
-        return QSettings(m_dir->filePath(QStringLiteral("norrid.ini")), QSettings::IniFormat)
-            .value(QStringLiteral("updates/skippedVersion"))
-            .toString();
     }
 
 private Q_SLOTS:
@@ -108,39 +122,14 @@ private Q_SLOTS:
         // Any complaint of the QML engine about the window's files is a failure.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/qml/")));
         m_server.reset();
-        m_opened.clear();
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_state = std::make_unique<UpdateState>();
-        m_reminder = std::make_unique<GentleUpdateReminder>(
-            *m_state, [](const QString &) {}, [] {});
-        FeedUpdater::Options options;
-        options.feedURL = m_server.url(feedPath);
-        options.runningVersion = QStringLiteral("100");
-        options.runningDisplayVersion = QStringLiteral("1.0");
-        options.launchDelay = 1h;
-        m_updater = std::make_unique<FeedUpdater>(
-            options, m_network,
-            std::make_unique<QSettings>(m_dir->filePath(QStringLiteral("norrid.ini")), QSettings::IniFormat));
-        m_updater->setDelegate(m_reminder.get());
-        session().openURL = [this](const QUrl &url) {
-            m_opened.append(url);
-            return true;
-        };
-        m_controller = std::make_unique<UpdateWindowController>(*m_updater);
+        m_server.setResponse(feedPath, feed());
+        m_rig = std::make_unique<Rig>(m_server.url(feedPath));
     }
 
-    void cleanup()
-    {
-        m_controller.reset();
-        m_updater.reset();
-        m_reminder.reset();
-        m_state.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_rig.reset(); }
 
     void updateShowsItsNotesWithNothingThatLoads()
     {
-        m_server.setResponse(feedPath, feed());
         checkAndWaitFor(State::updateAvailable);
         QQuickItem *notes = item("releaseNotesText");
         QVERIFY(notes->isVisible());
@@ -161,10 +150,10 @@ private Q_SLOTS:
         click("releaseNotesLink");
         for (const char *link : {"https://norrid.example/issues/12", "javascript:alert(1)",
                                  "http://norrid.example/issues/12", "file:///etc/passwd"})
-            m_controller->openLink(QString::fromLatin1(link));
-        QCOMPARE(m_opened, QList<QUrl>({QUrl(QStringLiteral("https://norrid.example/notes/1.1.html")),
-                                        QUrl(QStringLiteral("https://norrid.example/issues/12"))}));
-        QVERIFY(m_controller->isShown());
+            m_rig->controller.openLink(QString::fromLatin1(link));
+        QCOMPARE(m_rig->opened, QList<QUrl>({QUrl(QStringLiteral("https://norrid.example/notes/1.1.html")),
+                                             QUrl(QStringLiteral("https://norrid.example/issues/12"))}));
+        QVERIFY(m_rig->controller.isShown());
     }
 
     // Whatever the user answers, the session ends, the window goes, and the dot and banner of an
@@ -188,9 +177,8 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         QFETCH(QString, skipped);
         QFETCH(QList<QUrl>, opened);
-        m_server.setResponse(feedPath, feed());
-        m_updater->checkForUpdatesInBackground();
-        QTRY_COMPARE(m_state->availableVersionText(), QStringLiteral("1.1"));
+        m_rig->updater.checkForUpdatesInBackground();
+        QTRY_COMPARE(m_rig->state.availableVersionText(), QStringLiteral("1.1"));
         checkAndWaitFor(State::updateAvailable);
 
         if (answer == u"return")
@@ -203,41 +191,29 @@ private Q_SLOTS:
             click(answer.toLatin1().constData());
 
         QCOMPARE(session().state(), State::idle);
-        QVERIFY(!m_controller->isShown());
-        QVERIFY(!m_state->availableVersion());
-        QCOMPARE(skippedVersion(), skipped);
-        QCOMPARE(m_opened, opened);
+        QVERIFY(!m_rig->controller.isShown());
+        QVERIFY(!m_rig->state.availableVersion());
+        QCOMPARE(m_rig->updater.skippedVersion(), skipped);
+        QCOMPARE(m_rig->opened, opened);
     }
 
-    // Feed descriptions that are not HTML, or are broken HTML, still read as text.
-    void releaseNotesAsStyledText_data()
-    {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("styled");
-        QTest::newRow("plain text keeps its lines")
-            << QStringLiteral("Faster refresh.\nFewer <3 bugs & more.")
-            << QStringLiteral("Faster refresh.<br>Fewer &lt;3 bugs &amp; more.");
-        QTest::newRow("unclosed picture")
-            << QStringLiteral("<p>Hi</p><img src=\"https://t.example/x.gif\"") << QStringLiteral("<p>Hi</p>");
-        QTest::newRow("unclosed script")
-            << QStringLiteral("<b>Hi</b><script>alert(1)") << QStringLiteral("<b>Hi</b>");
-        QTest::newRow("comment") << QStringLiteral("A<!-- <img src=https://t.example/x.gif> -->B")
-                                 << QStringLiteral("AB");
-        QTest::newRow("quoted >") << QStringLiteral(
-                                         "<a title=\"a>b\" href='https://n.example/?a=1&amp;b=2'>x</a>")
-                                  << QStringLiteral("<a href=\"https://n.example/?a=1&b=2\">x</a>");
-        QTest::newRow("uppercase tags")
-            << QStringLiteral("<P>One<BR/>Two</P><IMG SRC=\"https://t.example/x\">")
-            << QStringLiteral("<p>One<br>Two</p>");
-        QTest::newRow("link without https")
-            << QStringLiteral("<a href=\"http://n.example/\">x</a>") << QStringLiteral("x");
-    }
-
+    // Feed descriptions that are not HTML, or are broken HTML, still read as text, and nothing in
+    // them loads or runs.
     void releaseNotesAsStyledText()
     {
-        QFETCH(QString, description);
-        QFETCH(QString, styled);
-        QCOMPARE(UpdateWindowController::styledReleaseNotes(description), styled);
+        const std::pair<const char *, const char *> cases[] = {
+            // Plain text keeps its lines.
+            {"Faster refresh.\nFewer <3 bugs & more.", "Faster refresh.<br>Fewer &lt;3 bugs &amp; more."},
+            {"<p>Hi</p><img src=\"https://t.example/x.gif\"", "<p>Hi</p>"},
+            {"<b>Hi</b><script>alert(1)", "<b>Hi</b>"},
+            {"A<!-- <img src=https://t.example/x.gif> -->B", "AB"},
+            {"<a title=\"a>b\" href='https://n.example/?a=1&amp;b=2'>x</a>",
+             "<a href=\"https://n.example/?a=1&b=2\">x</a>"},
+            {"<P>One<BR/>Two</P><IMG SRC=\"https://t.example/x\">", "<p>One<br>Two</p>"},
+            {"<a href=\"http://n.example/\">x</a>", "x"}};
+        for (const auto &[description, styled] : cases)
+            QCOMPARE(UpdateWindowController::styledReleaseNotes(QString::fromUtf8(description)),
+                     QString::fromUtf8(styled));
     }
 };
 

@@ -20,24 +20,17 @@ private Q_SLOTS:
     void elapsed()
     {
         const qint64 minute = 60, hour = 3600, day = 86400;
-        const struct
-        {
-            qint64 seconds;
-            const char *past, *future;
-        } cases[] = {{0, "just now", "just now"},
-                     {59, "just now", "just now"},
-                     {minute, "1 min. ago", "in 1 min."},
-                     {2 * minute - 1, "1 min. ago", "in 1 min."},
-                     {hour - 1, "59 min. ago", "in 59 min."},
-                     {hour, "1 hr. ago", "in 1 hr."},
-                     {day - minute, "23 hr. ago", "in 23 hr."},
-                     {day, "1 day ago", "in 1 day"},
-                     {7 * day - hour, "6 days ago", "in 6 days"},
-                     {7 * day, "1 wk. ago", "in 1 wk."},
-                     {20 * day, "2 wk. ago", "in 2 wk."}};
-        for (const auto &c : cases) {
-            QCOMPARE(RelativeTime::string(now.addSecs(-c.seconds), now), QString::fromUtf8(c.past));
-            QCOMPARE(RelativeTime::string(now.addSecs(c.seconds), now), QString::fromUtf8(c.future));
+        const std::pair<qint64, const char *> cases[] = {
+            {59, "just now"},         {minute, "1 min."}, {hour - 1, "59 min."},      {hour, "1 hr."},
+            {day - minute, "23 hr."}, {day, "1 day"},     {7 * day - hour, "6 days"}, {7 * day, "1 wk."},
+            {20 * day, "2 wk."}};
+        for (const auto &[seconds, text] : cases) {
+            const QString unit = QString::fromLatin1(text);
+            const bool ago = seconds >= minute;
+            QCOMPARE(RelativeTime::string(now.addSecs(-seconds), now),
+                     ago ? unit + QStringLiteral(" ago") : unit);
+            QCOMPARE(RelativeTime::string(now.addSecs(seconds), now),
+                     ago ? QStringLiteral("in ") + unit : unit);
         }
     }
 
@@ -56,7 +49,6 @@ private Q_SLOTS:
                      {at(2023, 3, 15), now, "1 yr. ago"},
                      {at(2021, 9, 15), now, "2 yr. ago"},
                      {at(2024, 4, 15), now, "in 1 mo."},
-                     {at(2026, 3, 15), now, "in 2 yr."},
                      // 31 January plus a month is the last day of February.
                      {at(2023, 1, 31), at(2023, 2, 28), "1 mo. ago"},
                      // Jira times carry their own offset: instants are compared, not wall clocks.
