@@ -1,5 +1,6 @@
 // JiraClient against a fake Jira over real TLS on loopback: the exact request, every error and its
-// text, redirects, the timeout, the body cap and the lifetime of replies.
+// text, redirects, the timeout, the body cap, the lifetime of replies, and the quick filters of a
+// board loaded page by page.
 #include "jira/JiraClient.h"
 #include "jira/JiraRequest.h"
 #include "jira/Network.h"
@@ -14,10 +15,12 @@
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
+using FakeJiraDocuments::Filter;
 
 namespace {
 
 const QString issuesPath = FakeJiraDocuments::issuesPath(u"7"_s);
+const QString filtersPath = FakeJiraDocuments::quickFiltersPath(u"7"_s);
 
 JiraConfig configFor(const FakeJiraServer &server)
 {
@@ -40,6 +43,11 @@ template<typename T> QString describe(const JiraResult<T> &result)
     return result.ok() ? u"ok"_s : result.error().errorDescription();
 }
 
+FakeResponse page(const QList<Filter> &values, std::optional<bool> isLast)
+{
+    return FakeResponse::json(FakeJiraDocuments::quickFilterPage(values, 0, isLast));
+}
+
 const QByteArray twoIssues = FakeJiraDocuments::issues(
     {{u"AB-2"_s, u"Second"_s, u"Bo"_s, u"2024-03-05T14:07:09.123+0100"_s}, {u"AB-1"_s, u"First"_s, {}, {}}});
 
@@ -50,9 +58,16 @@ class TestJiraClient : public QObject
     Q_OBJECT
 
     FakeJiraServer m_jira;
+    FakeJiraServer m_otherSite;
+    FakeJiraServer m_insecureSite{FakeJiraServer::Transport::plain};
+
+    JiraResult<QList<QuickFilter>> fetchFilters()
+    {
+        return awaitTask(JiraClient(configFor(m_jira)).fetchQuickFilters());
+    }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString())); }
+    void initTestCase() { QVERIFY(m_jira.start() && m_otherSite.start() && m_insecureSite.start()); }
     void init() { m_jira.reset(); }
     // Qt closes cached connections from thread-local storage after the application object is
     // gone, and warns; close them while it still exists.
@@ -120,6 +135,13 @@ private Q_SLOTS:
         row("body over the cap", FakeResponse::json(atTheCap + ' '), tooLarge);
         // No length announced: the client has to stop reading on its own.
         row("endless body", FakeResponse::json({}).endless(), tooLarge);
+        // The credentials never leave the site.
+        row("redirect to another site", FakeResponse::redirect(m_otherSite.url(issuesPath), 307),
+            u"Jira redirected the request to another site (%1). If your Jira site has moved, enter its new "
+            u"address."_s.arg(m_otherSite.siteURL()));
+        row("redirect to http", FakeResponse::redirect(m_insecureSite.url(issuesPath), 307),
+            u"Jira redirected the request to an address that is not secure (%1). Norrid sends your "
+            u"credentials over HTTPS only."_s.arg(m_insecureSite.siteURL()));
     }
 
     void answersBecomeErrors()
@@ -128,6 +150,7 @@ private Q_SLOTS:
         QFETCH(QString, description);
         m_jira.setResponse(issuesPath, response);
         QCOMPARE(describe(fetch(configFor(m_jira))), description);
+        QVERIFY(m_otherSite.requests().isEmpty() && m_insecureSite.requests().isEmpty());
     }
 
     void incompleteConfigurationSendsNothing_data()
@@ -137,14 +160,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         const QString notConfigured = u"Not connected yet — add your email and API token."_s;
         const QString badURL = u"The Jira site URL looks invalid."_s;
-        const auto site = [&](const char *name, const QString &url, const QString &description) {
-            QTest::newRow(name) << u"siteURL"_s << url << description;
-        };
         QTest::newRow("no email") << u"email"_s << QString() << notConfigured;
-        site("site of blanks", u" \t "_s, notConfigured);
-        site("no scheme", u"acme.atlassian.net"_s, badURL);
+        QTest::newRow("site of blanks") << u"siteURL"_s << u" \t "_s << notConfigured;
+        QTest::newRow("no scheme") << u"siteURL"_s << u"acme.atlassian.net"_s << badURL;
         // Never send the credentials in the clear, whatever was stored.
-        site("plain http", u"http://127.0.0.1:1"_s, badURL);
+        QTest::newRow("plain http") << u"siteURL"_s << u"http://127.0.0.1:1"_s << badURL;
     }
 
     void incompleteConfigurationSendsNothing()
@@ -171,32 +191,6 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().size(), 2 + JiraRequest::maximumRedirects + 1);
     }
 
-    void credentialsNeverLeaveTheOrigin_data()
-    {
-        QTest::addColumn<FakeJiraServer::Transport>("transport");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("other https origin") << FakeJiraServer::Transport::tls
-                                            << u"Jira redirected the request to another site "
-                                               u"(https://127.0.0.1:%1). If your Jira site has moved, "
-                                               "enter its new address."_s;
-        QTest::newRow("plain http") << FakeJiraServer::Transport::plain
-                                    << u"Jira redirected the request to an address that is not secure "
-                                       u"(http://127.0.0.1:%1). Norrid sends "
-                                       "your credentials over HTTPS only."_s;
-    }
-
-    void credentialsNeverLeaveTheOrigin()
-    {
-        QFETCH(FakeJiraServer::Transport, transport);
-        QFETCH(QString, description);
-        FakeJiraServer elsewhere(transport);
-        QVERIFY(elsewhere.start());
-        elsewhere.setResponse(issuesPath, FakeResponse::json(twoIssues));
-        m_jira.setResponse(issuesPath, FakeResponse::redirect(elsewhere.url(issuesPath), 307));
-        QCOMPARE(describe(fetch(configFor(m_jira))), description.arg(elsewhere.port()));
-        QCOMPARE(elsewhere.requests().size(), 0);
-    }
-
     // The timeout counts silence, not the whole transfer.
     void silenceTimesOut()
     {
@@ -219,6 +213,84 @@ private Q_SLOTS:
             fetch(configFor(m_jira));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(Network::shared().findChildren<QNetworkReply *>().size(), 0);
+    }
+
+    void quickFilterPagesEndAsJiraSays_data()
+    {
+        QTest::addColumn<QList<FakeResponse>>("pages");
+        QTest::addColumn<QStringList>("startIndexes");
+        QTest::addColumn<QList<Filter>>("filters");
+        const QList<Filter> all = FakeJiraDocuments::numberedFilters(70);
+        QTest::newRow("no filters") << QList{page({}, true)} << QStringList{u"0"_s} << QList<Filter>();
+        QTest::newRow("full page, then the rest")
+            << QList{page(all.mid(0, 50), false), page(all.mid(50), true)} << QStringList{u"0"_s, u"50"_s}
+            << all;
+        QTest::newRow("short pages") << QList{page(all.mid(0, 20), false), page(all.mid(20, 20), false),
+                                              page(all.mid(40, 5), true)}
+                                     << QStringList{u"0"_s, u"20"_s, u"40"_s} << all.mid(0, 45);
+        QTest::newRow("not last but empty")
+            << QList{page(all.mid(0, 50), false), page({}, false), page(all.mid(50), true)}
+            << QStringList{u"0"_s, u"50"_s} << all.mid(0, 50);
+    }
+
+    void quickFilterPagesEndAsJiraSays()
+    {
+        QFETCH(QList<FakeResponse>, pages);
+        QFETCH(QStringList, startIndexes);
+        QFETCH(QList<Filter>, filters);
+        m_jira.setResponses(filtersPath, pages);
+        const auto result = fetchFilters();
+        QVERIFY2(result.ok(), qPrintable(describe(result)));
+        QList<QuickFilter> expected;
+        for (const Filter &filter : filters)
+            expected.append({filter.id, filter.name, filter.jql});
+        QCOMPARE(result.value(), expected);
+        QStringList sent;
+        for (const RecordedRequest &request : m_jira.requests()) {
+            QCOMPARE(request.queryNames(), (QStringList{u"startAt"_s, u"maxResults"_s}));
+            QCOMPARE(request.queryValue(u"maxResults"), u"50"_s);
+            sent.append(request.queryValue(u"startAt"));
+        }
+        QCOMPARE(sent, startIndexes);
+    }
+
+    // The largest board the guard allows loads completely; a failing page, a server that ignores
+    // startAt and pages that never end are stopped.
+    void quickFilterPagingGuards_data()
+    {
+        QTest::addColumn<FakeJiraServer::Handler>("handler");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<int>("requests");
+        const int maxPages = JiraClient::maximumQuickFilterPages;
+        const QList<Filter> fifty = FakeJiraDocuments::numberedFilters(50);
+        const QString unreadable = u"Couldn't read Jira's response: "_s;
+        QTest::newRow("largest board")
+            << FakeJiraDocuments::quickFilterPages(FakeJiraDocuments::numberedFilters(maxPages * 50))
+            << u"ok"_s << maxPages;
+        QTest::newRow("failing page") << FakeJiraServer::Handler([fifty](const RecordedRequest &request) {
+            return request.queryValue(u"startAt") == u"0" ? page(fifty, false) : FakeResponse::noBody(500);
+        }) << u"Jira returned HTTP 500."_s
+                                      << 2;
+        QTest::newRow("startAt ignored")
+            << FakeJiraServer::Handler([fifty](const RecordedRequest &) { return page(fifty, false); })
+            << unreadable + u"Jira sent the same page of quick filters twice (at 50)"_s << 2;
+        QTest::newRow("never the last page") << FakeJiraServer::Handler([](const RecordedRequest &request) {
+            return page({{request.queryValue(u"startAt").toLongLong() + 1, u"n"_s, u"j"_s}}, false);
+        }) << unreadable + u"the quick filters did not end after %1 pages"_s.arg(maxPages)
+                                             << maxPages;
+    }
+
+    void quickFilterPagingGuards()
+    {
+        QFETCH(FakeJiraServer::Handler, handler);
+        QFETCH(QString, description);
+        QFETCH(int, requests);
+        m_jira.setHandler(filtersPath, handler);
+        const auto result = fetchFilters();
+        QCOMPARE(describe(result), description);
+        if (result.ok()) // ids 1, 2, 3, …: each once and in order
+            QCOMPARE(result.value().size(), result.value().last().id);
+        QCOMPARE(m_jira.requests().size(), requests);
     }
 };
 

@@ -1,3 +1,5 @@
+// A real monitor against the fake Jira over TLS, and what the real notification manager hands to
+// the desktop.
 #include "RecordingNotificationCenter.h"
 #include "monitor/ReviewMonitor.h"
 #include "notifications/NotificationManager.h"
@@ -17,184 +19,145 @@ using StateKind = ReviewMonitor::StateKind;
 
 namespace {
 
-const QString boardId = QStringLiteral("7");
-
-Issue card(const char *key, const std::optional<QString> &updated = std::nullopt)
+// A card updated at 10:<minute> (later minutes are newer), or without a time.
+Issue card(const char *key, std::optional<int> minute = std::nullopt)
 {
-    return {QString::fromLatin1(key), QStringLiteral("Summary of ") + QString::fromLatin1(key), std::nullopt,
-            updated};
-}
-
-// "2024-03-05T10:00:00.000+0000" plus the given minutes: later minutes are newer cards.
-QString at(int minutes)
-{
-    return QStringLiteral("2024-03-05T%1:%2:00.000+0000")
-        .arg(10 + minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    const QString name = QString::fromLatin1(key);
+    return {name, u"Summary of "_s + name, std::nullopt,
+            minute ? std::optional(u"2024-03-05T10:%1:00.000+0000"_s.arg(*minute, 2, 10, QChar(u'0')))
+                   : std::nullopt};
 }
 
 } // namespace
 
-// Drives a real monitor against the fake Jira over TLS and looks at what the real notification
-// manager hands to the desktop.
 class ReviewMonitorTest : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
-    std::unique_ptr<FakeJiraServer> m_jira;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<RecordingNotificationCenter> m_center;
-    std::unique_ptr<NotificationManager> m_notifier;
+    FakeJiraServer m_jira;
+    AppSettings m_settings{m_dir.filePath(u"norrid.conf"_s)};
+    RecordingNotificationCenter m_center;
+    NotificationManager m_notifier{m_settings, m_center};
     std::unique_ptr<ReviewMonitor> m_monitor;
     QList<StateKind> m_states;
 
     void serve(const QList<Issue> &cards, std::chrono::milliseconds delay = 0ms)
     {
-        m_jira->setResponse(FakeJiraDocuments::issuesPath(boardId),
-                            FakeResponse::json(FakeJiraDocuments::issues(cards)).withDelay(delay));
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"7"_s),
+                           FakeResponse::json(FakeJiraDocuments::issues(cards)).withDelay(delay));
     }
 
-    qsizetype fetches() const { return m_jira->requests(FakeJiraDocuments::issuesPath(boardId)).size(); }
-
-    // Polls now and waits until that poll has published its result.
-    void pollAndWait()
+    // Starts (learning the column afresh) or polls now, and waits until that poll has published.
+    void poll(bool start = false)
     {
-        const qsizetype before = fetches();
+        const qsizetype before = m_jira.requests().size();
         QSignalSpy done(m_monitor.get(), &ReviewMonitor::stateChanged);
-        m_monitor->refreshNow();
-        QTRY_VERIFY(fetches() > before);
+        start ? m_monitor->start() : m_monitor->refreshNow();
+        QTRY_VERIFY(m_jira.requests().size() > before);
         QTRY_VERIFY(!done.isEmpty() && m_monitor->state().kind != StateKind::loading);
     }
 
-    void startAndWait()
+    QStringList notified() const
     {
-        const qsizetype before = fetches();
-        m_monitor->start();
-        QTRY_VERIFY(fetches() > before);
-        QTRY_VERIFY(m_monitor->state().kind == StateKind::ok || m_monitor->state().kind == StateKind::error);
-    }
-
-    QStringList keys() const
-    {
-        QStringList result;
-        for (const ReviewIssue &issue : m_monitor->issues())
-            result.append(issue.key);
-        return result;
-    }
-
-    QStringList notifiedSubtitles() const
-    {
-        QStringList result;
-        for (const NotificationRequest &request : m_center->added)
-            result.append(request.subtitle);
-        return result;
+        QStringList subtitles;
+        for (const NotificationRequest &request : m_center.added)
+            subtitles.append(request.subtitle);
+        return subtitles;
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
+        m_settings.setSiteURL(m_jira.siteURL());
+        m_settings.setEmail(u"me@example.com"_s);
+        m_settings.setToken(u"secret-token"_s);
+        m_settings.setBoardId(u"7"_s);
+        m_settings.setStatusName(u"To review"_s);
+        m_notifier.attachmentPath.clear();
+    }
+
     void init()
     {
-        QVERIFY(m_dir.isValid());
-        m_jira = std::make_unique<FakeJiraServer>();
-        QVERIFY2(m_jira->start(), qPrintable(m_jira->errorString()));
-        m_settings = std::make_unique<AppSettings>(m_dir.filePath(QStringLiteral("norrid.conf")));
-        m_settings->setSiteURL(m_jira->siteURL());
-        m_settings->setEmail(QStringLiteral("me@example.com"));
-        m_settings->setToken(QStringLiteral("secret-token"));
-        m_settings->setBoardId(boardId);
-        m_settings->setStatusName(QStringLiteral("To review"));
-        m_center = std::make_unique<RecordingNotificationCenter>();
-        m_notifier = std::make_unique<NotificationManager>(*m_settings, *m_center);
-        m_notifier->attachmentPath.clear();
-        m_monitor = std::make_unique<ReviewMonitor>(*m_settings, *m_notifier);
+        m_jira.reset();
+        m_center.added.clear();
         m_states.clear();
+        m_monitor = std::make_unique<ReviewMonitor>(m_settings, m_notifier);
         connect(m_monitor.get(), &ReviewMonitor::stateChanged, this,
                 [this] { m_states.append(m_monitor->state().kind); });
     }
 
-    void cleanup()
-    {
-        m_monitor.reset();
-        m_notifier.reset();
-        m_center.reset();
-        m_settings.reset();
-        m_jira.reset();
-    }
+    void cleanup() { m_monitor.reset(); }
 
-    void launchOnlyLearnsTheColumnThenAnnouncesNewCardsOneByOne()
+    void launchLearnsTheColumnThenAnnouncesUpToThreeCardsOneByOne()
     {
         // Newest first; cards without a time last, in board order.
-        serve({card("X-1"), card("A-1", at(1)), card("A-2", at(5)), card("X-2"), card("A-3", at(3))});
-        startAndWait();
+        QList<Issue> column{card("X-1"), card("A-1", 1), card("A-2", 5), card("X-2"), card("A-3", 3)};
+        serve(column);
+        poll(true);
         QCOMPARE(m_states, (QList<StateKind>{StateKind::loading, StateKind::ok}));
-        QCOMPARE(keys(), (QStringList{u"A-2"_s, u"A-3"_s, u"A-1"_s, u"X-1"_s, u"X-2"_s}));
-        QVERIFY(m_center->added.isEmpty());
+        QStringList keys;
+        for (const ReviewIssue &issue : m_monitor->issues())
+            keys.append(issue.key);
+        QCOMPARE(keys, (QStringList{u"A-2"_s, u"A-3"_s, u"A-1"_s, u"X-1"_s, u"X-2"_s}));
+        QVERIFY(m_center.added.isEmpty());
 
         // Two arrive: one notification each, newest first, each with its card link.
-        serve({card("X-1"), card("A-1", at(1)), card("A-2", at(5)), card("X-2"), card("A-3", at(3)),
-               card("B-1", at(10)), card("B-2", at(20))});
-        pollAndWait();
-        QCOMPARE(notifiedSubtitles(), (QStringList{u"B-2"_s, u"B-1"_s}));
-        QCOMPARE(m_center->added.at(0).userInfo.value(QStringLiteral("url")),
-                 m_jira->siteURL() + QStringLiteral("/browse/B-2"));
+        column << card("B-1", 10) << card("B-2", 20);
+        serve(column);
+        poll();
+        QCOMPARE(notified(), (QStringList{u"B-2"_s, u"B-1"_s}));
+        QCOMPARE(m_center.added.at(0).userInfo.value(u"url"_s), m_jira.siteURL() + u"/browse/B-2"_s);
         QCOMPARE(m_monitor->issues().size(), 7);
         QVERIFY(!m_states.mid(2).contains(StateKind::loading)); // loading only before the first success
-    }
 
-    void fourOrMoreNewCardsMakeOneBatchButThreeDoNot()
-    {
-        serve({card("A-1")});
-        startAndWait();
-
-        serve({card("A-1"), card("C-1", at(1)), card("C-2", at(4)), card("C-3", at(2)), card("C-4", at(3))});
-        pollAndWait();
-        QCOMPARE(m_center->added.size(), 1);
-        const NotificationRequest &batch = m_center->added.first();
-        QCOMPARE(batch.title, QStringLiteral("4 cards ready for review"));
-        QCOMPARE(batch.body, QStringLiteral("C-2, C-4, C-3, C-1"));
-        QCOMPARE(batch.userInfo.value(QStringLiteral("url")),
-                 m_jira->siteURL() + QStringLiteral("/secure/RapidBoard.jspa?rapidView=7"));
-
-        m_center->added.clear();
+        // Four or more make one batch, newest first, linking the board; three do not.
+        m_center.added.clear();
+        column << card("C-1", 21) << card("C-2", 24) << card("C-3", 22) << card("C-4", 23);
+        serve(column);
+        poll();
+        QCOMPARE(m_center.added.size(), 1);
+        QCOMPARE(m_center.added[0].title, u"4 cards ready for review"_s);
+        QCOMPARE(m_center.added[0].body, u"C-2, C-4, C-3, C-1"_s);
+        QCOMPARE(m_center.added[0].userInfo.value(u"url"_s),
+                 m_jira.siteURL() + u"/secure/RapidBoard.jspa?rapidView=7"_s);
+        m_center.added.clear();
         serve({card("D-1"), card("D-2"), card("D-3")});
-        pollAndWait();
-        QCOMPARE(notifiedSubtitles(), (QStringList{u"D-1"_s, u"D-2"_s, u"D-3"_s}));
+        poll();
+        QCOMPARE(notified(), (QStringList{u"D-1"_s, u"D-2"_s, u"D-3"_s}));
     }
 
     void aCardThatLeavesAndReturnsIsAnnouncedAgainButNotAfterARestart()
     {
         serve({});
-        startAndWait(); // an empty column seeds with nothing
-        serve({card("R-1")});
-        pollAndWait();
-        QCOMPARE(notifiedSubtitles(), QStringList{u"R-1"_s});
-        serve({});
-        pollAndWait();
-        serve({card("R-1")});
-        pollAndWait();
-        QCOMPARE(notifiedSubtitles(), (QStringList{u"R-1"_s, u"R-1"_s}));
+        poll(true); // an empty column seeds with nothing
+        for (const QList<Issue> &column : QList<QList<Issue>>{{card("R-1")}, {}, {card("R-1")}}) {
+            serve(column);
+            poll();
+        }
+        QCOMPARE(notified(), (QStringList{u"R-1"_s, u"R-1"_s}));
 
         // A restart, as after a save in the settings window, learns the column afresh.
         serve({card("R-1"), card("N-1")});
-        startAndWait();
+        poll(true);
         serve({card("R-1"), card("N-1"), card("N-2")});
-        pollAndWait();
-        QCOMPARE(notifiedSubtitles(), (QStringList{u"R-1"_s, u"R-1"_s, u"N-2"_s}));
+        poll();
+        QCOMPARE(notified(), (QStringList{u"R-1"_s, u"R-1"_s, u"N-2"_s}));
     }
 
     void aFirstPollThatFailsLeavesTheMonitorUnseeded()
     {
-        m_jira->setResponses(FakeJiraDocuments::issuesPath(boardId),
-                             {FakeResponse::noBody(500), FakeResponse::json(FakeJiraDocuments::issues(
-                                                             {card("A-1"), card("A-2"), card("A-3")}))});
-        startAndWait();
-        QCOMPARE(m_monitor->state(), ReviewMonitor::State::error(QStringLiteral("Jira returned HTTP 500.")));
+        m_jira.setResponses(FakeJiraDocuments::issuesPath(u"7"_s),
+                            {FakeResponse::noBody(500), FakeResponse::json(FakeJiraDocuments::issues(
+                                                            {card("A-1"), card("A-2"), card("A-3")}))});
+        poll(true);
+        QCOMPARE(m_monitor->state(), ReviewMonitor::State::error(u"Jira returned HTTP 500."_s));
         QVERIFY(!m_monitor->lastUpdated());
-        pollAndWait();
+        poll();
         QCOMPARE(m_states,
                  (QList<StateKind>{StateKind::loading, StateKind::error, StateKind::loading, StateKind::ok}));
-        QVERIFY(m_center->added.isEmpty());
+        QVERIFY(m_center.added.isEmpty());
         QCOMPARE(m_monitor->issues().size(), 3);
     }
 
@@ -203,8 +166,8 @@ private Q_SLOTS:
         serve({});
         for (const auto &[setting, intervalMs] :
              {std::pair<qint64, int>{5, 15000}, {-30, 15000}, {60, 60000}}) {
-            m_settings->setPollInterval(setting);
-            startAndWait();
+            m_settings.setPollInterval(setting);
+            poll(true);
             QCOMPARE(m_monitor->timer().interval(), intervalMs);
             QCOMPARE(m_monitor->toleranceMilliseconds(), intervalMs / 10);
         }
@@ -214,16 +177,15 @@ private Q_SLOTS:
     void oneFetchAtATimeAndNoneAfterDestruction()
     {
         serve({card("A-1")});
-        startAndWait();
+        poll(true);
         serve({card("A-1"), card("Z-1")}, 300ms);
-        const qsizetype before = fetches();
         m_monitor->refreshNow();
         m_monitor->refreshNow();
-        QTRY_COMPARE(fetches(), before + 1);
+        QTRY_COMPARE(m_jira.requests().size(), 2);
         m_monitor.reset();
         QTest::qWait(500); // the answer arrives for a monitor that is gone
-        QCOMPARE(fetches(), before + 1);
-        QVERIFY(m_center->added.isEmpty());
+        QCOMPARE(m_jira.requests().size(), 2);
+        QVERIFY(m_center.added.isEmpty());
     }
 };
 

@@ -4,12 +4,13 @@
 #include "settings/AppSettings.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
+#include <QDBusInterface>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // A card notification shown by a real notification server, dunst, started by bus activation on a
 // private X display, and clicked there with the mouse.
@@ -19,20 +20,15 @@ class TestDunstNotification : public QObject
 
     static int displayedCount()
     {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        get.setArguments({QStringLiteral("org.dunstproject.cmd0"), QStringLiteral("displayedLength")});
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 2000);
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return -1;
-        return reply.arguments().constFirst().value<QDBusVariant>().variant().toInt();
+        QDBusInterface dunst(u"org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s,
+                             u"org.dunstproject.cmd0"_s);
+        return dunst.property("displayedLength").toInt();
     }
 
-    static QString run(const QStringList &arguments)
+    static QString xdotool(const QString &arguments)
     {
         QProcess process;
-        process.start(QStringLiteral("xdotool"), arguments);
+        process.start(u"xdotool"_s, arguments.split(u' '));
         process.waitForFinished(5000);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
@@ -43,7 +39,7 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             QSKIP("needs an X display (runs under xvfb-run)");
         QTemporaryDir dir;
-        AppSettings settings(dir.filePath(QStringLiteral("norrid.conf")));
+        AppSettings settings(dir.filePath(u"norrid.conf"_s));
         RecordingSoundPlayer player;
         FreedesktopNotificationCenter center(QDBusConnection::sessionBus(), &player);
         NotificationManager manager(settings, center);
@@ -55,23 +51,18 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 1, 15000);
         QCOMPARE(manager.authorizationDenied(), false);
 
-        manager.notify({QStringLiteral("CLS-42"), QStringLiteral("Summary with <b>tags</b> & more"),
-                        QStringLiteral("Grace Hopper"), std::nullopt},
-                       QUrl(QStringLiteral("https://acme.atlassian.net/browse/CLS-42")));
+        manager.notify({u"CLS-42"_s, u"Summary with <b>tags</b> & more"_s, u"Grace Hopper"_s, std::nullopt},
+                       QUrl(u"https://acme.atlassian.net/browse/CLS-42"_s));
         QTRY_COMPARE_WITH_TIMEOUT(displayedCount(), 1, 10000);
         QTRY_COMPARE(player.played, QStringList{QString()});
 
         // dunst's middle click runs the default action.
         QString window;
-        QTRY_VERIFY_WITH_TIMEOUT(!(window = run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                 QStringLiteral("--class"), QStringLiteral("Dunst")}))
-                                      .isEmpty(),
+        QTRY_VERIFY_WITH_TIMEOUT(!(window = xdotool(u"search --onlyvisible --class Dunst"_s)).isEmpty(),
                                  10000);
-        window = window.section(QLatin1Char('\n'), 0, 0);
-        run({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("20"),
-             QStringLiteral("10"), QStringLiteral("click"), QStringLiteral("2")});
-        QTRY_COMPARE_WITH_TIMEOUT(
-            opened, QList<QUrl>{QUrl(QStringLiteral("https://acme.atlassian.net/browse/CLS-42"))}, 10000);
+        xdotool(u"mousemove --window %1 20 10 click 2"_s.arg(window.section(u'\n', 0, 0)));
+        QTRY_COMPARE_WITH_TIMEOUT(opened, QList<QUrl>{QUrl(u"https://acme.atlassian.net/browse/CLS-42"_s)},
+                                  10000);
         QTRY_COMPARE(center.knownCount(), 0); // dunst closed it and said so
     }
 };

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray fileContent(const QString &path)
@@ -25,7 +27,7 @@ QByteArray thisProgramsExecLine()
     return "Exec=" + LaunchAtLogin::execValue(QCoreApplication::applicationFilePath()).toUtf8() + "\n";
 }
 
-const QRegularExpression kFailureLine(QStringLiteral("^Norrid: launch-at-login change failed — .+"));
+const QRegularExpression kFailureLine(u"^Norrid: launch-at-login change failed — .+"_s);
 
 } // namespace
 
@@ -41,51 +43,36 @@ private Q_SLOTS:
         QDir(m_config.path()).removeRecursively();
         QDir().mkpath(m_config.path());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-        QCOMPARE(LaunchAtLogin::entryPath(),
-                 m_config.filePath(QStringLiteral("autostart/app.norrid.Norrid.desktop")));
+        QCOMPARE(LaunchAtLogin::entryPath(), m_config.filePath(u"autostart/app.norrid.Norrid.desktop"_s));
         // Only the failure cases may log.
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
     }
 
-    void enableWritesAnEntryForThisProgram()
-    {
-        QVERIFY(!LaunchAtLogin::isEnabled());
-        QVERIFY(LaunchAtLogin::setEnabled(true));
-        QVERIFY(LaunchAtLogin::isEnabled());
-        const QByteArray entry = fileContent(LaunchAtLogin::entryPath());
-        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
-        QVERIFY(entry.contains("\n" + thisProgramsExecLine()));
-    }
-
-    // An entry the desktop was told to skip, or one for a program that has moved, is rewritten.
-    void staleOrSkippedEntryIsRewritten_data()
+    // Enabling writes an entry for this program; one the desktop was told to skip, or one for a
+    // program that has moved, is rewritten. Disabling removes it.
+    void enableAndDisable_data()
     {
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<bool>("enabledBefore");
-        QTest::newRow("hidden") << QByteArray("[Desktop Entry]\nHidden=true\n" + thisProgramsExecLine())
-                                << false;
+        QTest::newRow("no entry") << QByteArray() << false;
+        QTest::newRow("hidden") << "[Desktop Entry]\nHidden=true\n" + thisProgramsExecLine() << false;
         QTest::newRow("GNOME switch off")
-            << QByteArray("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n" + thisProgramsExecLine())
-            << false;
+            << "[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n" + thisProgramsExecLine() << false;
         QTest::newRow("moved program") << QByteArray("[Desktop Entry]\nExec=/old/place/norrid\n") << true;
     }
 
-    void staleOrSkippedEntryIsRewritten()
+    void enableAndDisable()
     {
         QFETCH(QByteArray, entry);
         QFETCH(bool, enabledBefore);
-        writeFile(LaunchAtLogin::entryPath(), entry);
+        if (!entry.isEmpty())
+            writeFile(LaunchAtLogin::entryPath(), entry);
         QCOMPARE(LaunchAtLogin::isEnabled(), enabledBefore);
         QVERIFY(LaunchAtLogin::setEnabled(true));
         QVERIFY(LaunchAtLogin::isEnabled());
         const QByteArray written = fileContent(LaunchAtLogin::entryPath());
-        QVERIFY(written.contains(thisProgramsExecLine()));
-        QVERIFY(!written.contains("Hidden=true"));
-    }
-
-    void disableRemovesTheEntry()
-    {
-        QVERIFY(LaunchAtLogin::setEnabled(true));
+        QVERIFY(written.startsWith("[Desktop Entry]\nType=Application\n"));
+        QVERIFY(written.contains("\n" + thisProgramsExecLine()) && !written.contains("Hidden=true"));
         QVERIFY(LaunchAtLogin::setEnabled(false));
         QVERIFY(!QFileInfo::exists(LaunchAtLogin::entryPath()));
         QVERIFY(LaunchAtLogin::setEnabled(false));
@@ -95,13 +82,13 @@ private Q_SLOTS:
     void failuresAreLoggedAndReported()
     {
         QTest::failOnWarning(QRegularExpression());
-        writeFile(m_config.filePath(QStringLiteral("autostart")), "not a folder");
+        writeFile(m_config.filePath(u"autostart"_s), "not a folder");
         QTest::ignoreMessage(QtWarningMsg, kFailureLine);
         QVERIFY(!LaunchAtLogin::setEnabled(true));
         QVERIFY(!LaunchAtLogin::isEnabled());
 
-        QVERIFY(QFile::remove(m_config.filePath(QStringLiteral("autostart"))));
-        writeFile(LaunchAtLogin::entryPath() + QStringLiteral("/blocker"), "a folder where the entry goes");
+        QVERIFY(QFile::remove(m_config.filePath(u"autostart"_s)));
+        writeFile(LaunchAtLogin::entryPath() + u"/blocker"_s, "a folder where the entry goes");
         QTest::ignoreMessage(QtWarningMsg, kFailureLine);
         QVERIFY(!LaunchAtLogin::setEnabled(true));
         QTest::ignoreMessage(QtWarningMsg, kFailureLine);
@@ -114,12 +101,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("plain") << QStringLiteral("/usr/bin/norrid") << QStringLiteral("/usr/bin/norrid");
-        QTest::newRow("specials") << QStringLiteral("/o/$x`y`\"z\"'(1)")
-                                  << QStringLiteral("\"/o/\\\\$x\\\\`y\\\\`\\\\\"z\\\\\"'(1)\"");
-        QTest::newRow("backslash") << QStringLiteral("/a\\b") << QStringLiteral("\"/a\\\\\\\\b\"");
-        QTest::newRow("percent") << QStringLiteral("/a/100%/norrid") << QStringLiteral("/a/100%%/norrid");
-        QTest::newRow("newline") << QStringLiteral("/a\nb") << QStringLiteral("\"/a\\nb\"");
+        QTest::newRow("specials") << u"/o/$x`y`\"z\"'(1)"_s << u"\"/o/\\\\$x\\\\`y\\\\`\\\\\"z\\\\\"'(1)\""_s;
+        QTest::newRow("backslash") << u"/a\\b"_s << u"\"/a\\\\\\\\b\""_s;
+        QTest::newRow("percent") << u"/a/100%/norrid"_s << u"/a/100%%/norrid"_s;
+        QTest::newRow("newline") << u"/a\nb"_s << u"\"/a\\nb\""_s;
     }
 
     void execQuoting()

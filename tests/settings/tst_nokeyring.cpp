@@ -8,11 +8,12 @@
 #include <QDirIterator>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using Keychain::Status;
 
 namespace {
 
-const QString kAccount = QStringLiteral("jira-token");
+const QString kAccount = u"jira-token"_s;
 const QByteArray kToken = "plaintext-canary-7c1f2e";
 
 // Takes the Secret Service's name and never answers, like a daemon that hangs.
@@ -49,31 +50,25 @@ private Q_SLOTS:
         QVERIFY(qEnvironmentVariable("HOME").startsWith(QDir::tempPath()));
     }
 
-    void everyOperationReportsUnavailable()
+    // Every operation reports "unavailable"; the store keeps the token for this run only.
+    void theTokenIsKeptInMemoryOnly()
     {
         QCOMPARE(Keychain::readItem(kAccount).status, Status::Unavailable);
-
         const Keychain::Outcome saved = Keychain::save(QString::fromLatin1(kToken), kAccount);
         QCOMPARE(saved.status, Status::Unavailable);
         QVERIFY(!saved.problem.contains(QString::fromLatin1(kToken)));
         QCOMPARE(Keychain::remove(kAccount).status, Status::Unavailable);
-    }
 
-    void settingsKeepTheTokenOutOfFiles()
-    {
-        const QString file = QDir::home().filePath(QStringLiteral(".config/norrid/Norrid.conf"));
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
+        const QString file = QDir::home().filePath(u".config/norrid/Norrid.conf"_s);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed — .+"_s));
         AppSettings settings(file);
         QVERIFY(settings.tokenUnavailable());
-        QVERIFY(settings.tokenProblem().contains(QStringLiteral("cannot reach")));
-
-        settings.setEmail(QStringLiteral("me@example.com"));
+        QVERIFY(settings.tokenProblem().contains(u"cannot reach"_s));
+        settings.setEmail(u"me@example.com"_s);
         settings.setToken(QString::fromLatin1(kToken));
         settings.retryKeyring();
-        // Still usable for this run, but stored nowhere.
         QCOMPARE(settings.token(), QString::fromLatin1(kToken));
-        QVERIFY(settings.tokenProblem().contains(QStringLiteral("not stored yet")));
+        QVERIFY(settings.tokenProblem().contains(u"not stored yet"_s));
         QVERIFY(QFileInfo::exists(file));
         // The home and the runtime folder beside it.
         QCOMPARE(filesContaining(QFileInfo(QDir::homePath()).absolutePath(), kToken), QStringList());
@@ -81,21 +76,20 @@ private Q_SLOTS:
 
     void hungKeyringIsGivenUpOn()
     {
-        QDBusConnection bus =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("silent"));
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"silent"_s);
         SilentSecretService service;
-        QVERIFY(bus.registerVirtualObject(QStringLiteral("/"), &service, QDBusConnection::SubPath));
-        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.secrets")));
+        QVERIFY(bus.registerVirtualObject(u"/"_s, &service, QDBusConnection::SubPath));
+        QVERIFY(bus.registerService(u"org.freedesktop.secrets"_s));
 
         const Keychain::Item item = Keychain::readItem(kAccount);
         QCOMPARE(item.status, Status::Unavailable);
-        QVERIFY(item.problem.contains(QStringLiteral("did not answer")));
+        QVERIFY(item.problem.contains(u"did not answer"_s));
         // The first request is still waiting; later ones are answered at once instead of queueing.
         const Keychain::Outcome saved = Keychain::save(QString::fromLatin1(kToken), kAccount);
         QCOMPARE(saved.status, Status::Unavailable);
-        QVERIFY(saved.problem.contains(QStringLiteral("earlier request")));
+        QVERIFY(saved.problem.contains(u"earlier request"_s));
 
-        bus.unregisterObject(QStringLiteral("/"), QDBusConnection::UnregisterTree);
+        bus.unregisterObject(u"/"_s, QDBusConnection::UnregisterTree);
     }
 };
 

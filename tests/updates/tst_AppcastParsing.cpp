@@ -1,33 +1,33 @@
+// Reading appcast feeds, published ones among them, and the order of versions.
 #include "updates/AppcastParser.h"
 #include "updates/VersionComparator.h"
 
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QUrl feedURL(QStringLiteral("https://example.com/feeds/appcast.xml"));
+const QUrl feedURL(u"https://example.com/feeds/appcast.xml"_s);
 
-AppcastParser::Result parseFixture(const char *name)
+AppcastParser::Result parseFixture(const char *name, const QUrl &feed = feedURL)
 {
     QFile file(QStringLiteral(APPCAST_DATA_DIR "/") + QString::fromLatin1(name));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", name);
-    return AppcastParser::parse(file.readAll(), feedURL);
+    const AppcastParser::Result result = AppcastParser::parse(file.readAll(), feed);
+    if (result.error)
+        qFatal("%s: %s", name, qPrintable(*result.error));
+    return result;
 }
 
-const AppcastItem &itemWithVersion(const AppcastParser::Result &result, const QString &version)
+QStringList versions(const QList<AppcastItem> &items)
 {
-    for (const AppcastItem &item : result.items) {
-        if (item.version == version)
-            return item;
-    }
-    qFatal("no item with version %s", qPrintable(version));
-}
-
-QUrl url(const char *text)
-{
-    return QUrl(QString::fromLatin1(text));
+    QStringList result;
+    for (const AppcastItem &item : items)
+        result.append(item.version);
+    return result;
 }
 
 } // namespace
@@ -69,105 +69,71 @@ private Q_SLOTS:
     void sampleFeed()
     {
         const AppcastParser::Result result = parseFixture("SampleAppcast.xml");
-        QVERIFY(!result.error);
-        QCOMPARE(result.items.size(), 3);
-
+        QCOMPARE(versions(result.items), (QStringList{u"2.0"_s, u"1.5"_s, u"241"_s}));
         const AppcastItem &two = result.items.first();
-        QCOMPARE(two.version, QStringLiteral("2.0"));
-        QCOMPARE(two.releaseNotesURL,
-                 url("https://you.com/app/2.0.html")); // white space around it in the feed
+        QCOMPARE(two.releaseNotesURL, QUrl(u"https://you.com/app/2.0.html"_s)); // white space around it
         QCOMPARE(two.downloadURL.toString(QUrl::FullyEncoded),
-                 QStringLiteral("https://you.com/app/Your%20Great%20App%202.0.zip"));
-        QCOMPARE(two.date, QDateTime(QDate(2006, 1, 9), QTime(19, 20, 11), Qt::UTC));
-
+                 u"https://you.com/app/Your%20Great%20App%202.0.zip"_s);
         // A build number beside a display version: compared by the one, shown with the other.
-        const AppcastItem &build = itemWithVersion(result, QStringLiteral("241"));
-        QCOMPARE(build.displayVersion, QStringLiteral("1.4"));
-
-        // Feed order is not version order; and a bare build number outranks the dotted versions, which
-        // is why a feed should use build numbers throughout.
-        QCOMPARE(AppcastParser::newest(result.items)->version, QStringLiteral("241"));
-        QCOMPARE(AppcastParser::newest(result.items.mid(0, 2))->version, QStringLiteral("2.0"));
+        QCOMPARE(result.items[2].displayVersion, u"1.4"_s);
+        // Feed order is not version order; and a bare build number outranks the dotted versions,
+        // which is why a feed should use build numbers throughout.
+        QCOMPARE(AppcastParser::newest(result.items)->version, u"241"_s);
+        QCOMPARE(AppcastParser::newest(result.items.mid(0, 2))->version, u"2.0"_s);
         QVERIFY(!AppcastParser::newest({}));
     }
 
     void namespaceBoundToAnotherPrefix()
     {
         const AppcastParser::Result result = parseFixture("testnamespaces.xml");
-        QVERIFY(!result.error);
-        QStringList versions;
-        for (const AppcastItem &item : result.items)
-            versions.append(item.version);
-        QCOMPARE(versions, (QStringList{u"3.0"_qs, u"2.0"_qs, u"4.0"_qs, u"5.0"_qs}));
-        QCOMPARE(AppcastParser::newest(result.items)->version, QStringLiteral("5.0"));
-
-        // The version inside informationalUpdate names the builds it applies to, not the item's version.
-        const AppcastItem &informational = result.items[2];
-        QVERIFY(informational.informational);
-        QCOMPARE(informational.informationalVersions, QStringList{u"2.5"_qs});
-        QVERIFY(informational.isInformationalFor(QStringLiteral("2.5")));
-        QVERIFY(!informational.isInformationalFor(QStringLiteral("3.0")));
-
+        QCOMPARE(versions(result.items), (QStringList{u"3.0"_s, u"2.0"_s, u"4.0"_s, u"5.0"_s}));
+        QCOMPARE(AppcastParser::newest(result.items)->version, u"5.0"_s);
+        // The version inside informationalUpdate names the builds it applies to, not the item's.
+        QVERIFY(result.items[2].isInformationalFor(u"2.5"_s) &&
+                !result.items[2].isInformationalFor(u"3.0"_s));
         // The critical mark inside sparkle:tags.
-        QVERIFY(result.items[3].isCriticalFor(QStringLiteral("4.0")));
+        QVERIFY(result.items[3].isCriticalFor(u"4.0"_s));
     }
 
     void dangerousLinksAreDropped()
     {
         const AppcastParser::Result result = parseFixture("test-dangerous-link.xml");
-        QVERIFY(!result.error);
-        QCOMPARE(result.items.size(), 4);
-
-        const AppcastItem &file = itemWithVersion(result, QStringLiteral("1.0"));
+        QCOMPARE(versions(result.items),
+                 (QStringList{u"4.0"_s, u"3.0 (Visit abc.com for updates)"_s, u"2.0"_s, u"1.0"_s}));
+        const AppcastItem &file = result.items[3];
         QVERIFY(file.releaseNotesURL.isEmpty() && file.fullReleaseNotesURL.isEmpty() &&
                 file.infoURL.isEmpty() && file.downloadURL.isEmpty());
-
         // Plain http survives parsing; the session refuses to open it (see the feed tests).
-        const AppcastItem &plain = itemWithVersion(result, QStringLiteral("2.0"));
-        QCOMPARE(plain.downloadURL, url("http://sparkle-project.org/release-2.0.zip"));
-        QCOMPARE(plain.displayVersion, QStringLiteral("2.0 (Visit abc.com for updates)"));
-
-        const AppcastItem &prose = itemWithVersion(result, QStringLiteral("3.0 (Visit abc.com for updates)"));
-        QVERIFY(prose.critical);
-        QVERIFY(prose.criticalBelowVersion.isEmpty());
-
-        const AppcastItem newest = *AppcastParser::newest(result.items);
-        QCOMPARE(newest.version, QStringLiteral("4.0"));
-        QVERIFY(newest.isInformationalFor(QStringLiteral("1.0")));
+        QCOMPARE(result.items[2].downloadURL, QUrl(u"http://sparkle-project.org/release-2.0.zip"_s));
+        QCOMPARE(result.items[2].displayVersion, u"2.0 (Visit abc.com for updates)"_s);
+        QVERIFY(result.items[1].critical && result.items[1].criticalBelowVersion.isEmpty());
+        QCOMPARE(AppcastParser::newest(result.items)->version, u"4.0"_s);
+        QVERIFY(result.items[0].isInformationalFor(u"1.0"_s));
     }
 
     void relativeLinksResolveAgainstTheFeed()
     {
         const AppcastParser::Result result = parseFixture("test-relative-urls.xml");
-        QVERIFY(!result.error);
-        QCOMPARE(result.items.size(), 4);
-        QCOMPARE(result.items[0].downloadURL, url("https://example.com/feeds/release-3.0.zip"));
-
-        const AppcastItem &noEnclosure = result.items[1];
-        QVERIFY(noEnclosure.downloadURL.isEmpty());
-        QCOMPARE(noEnclosure.infoURL, url("https://example.com/info/info-2.0.txt"));
-
-        QCOMPARE(result.items[2].fullReleaseNotesURL, url("https://example.com/feeds/notes/fullnotes.txt"));
-
+        QCOMPARE(result.items[0].downloadURL, QUrl(u"https://example.com/feeds/release-3.0.zip"_s));
+        QCOMPARE(result.items[0].releaseNotesURL, QUrl(u"https://example.com/feeds/notes/relnote-3.0.txt"_s));
+        QVERIFY(result.items[1].downloadURL.isEmpty()); // no enclosure
+        QCOMPARE(result.items[1].infoURL, QUrl(u"https://example.com/info/info-2.0.txt"_s));
         // Without a feed address a relative link leads nowhere and is dropped.
-        QFile file(QStringLiteral(APPCAST_DATA_DIR "/test-relative-urls.xml"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(AppcastParser::parse(file.readAll(), QUrl()).items[0].downloadURL.isEmpty());
+        QVERIFY(parseFixture("test-relative-urls.xml", QUrl()).items[0].downloadURL.isEmpty());
     }
 
     void malformedFeedsGiveAnError_data()
     {
         QTest::addColumn<QByteArray>("document");
         QTest::addColumn<QString>("message");
-        const QString unreadable = QStringLiteral("The update feed could not be read: ");
-        QTest::newRow("empty") << QByteArray() << unreadable + QStringLiteral("it is empty.");
+        const QString unreadable = u"The update feed could not be read: "_s;
+        QTest::newRow("empty") << QByteArray() << unreadable + u"it is empty."_s;
         QTest::newRow("HTML page") << QByteArray("<html><body>Moved</body></html>")
-                                   << unreadable + QStringLiteral("it is not an RSS feed.");
+                                   << unreadable + u"it is not an RSS feed."_s;
         QTest::newRow("cut off") << QByteArray("<rss version=\"2.0\"><channel><item><title>1.0</title>")
                                  << unreadable;
         QTest::newRow("unbound prefix")
-            << QByteArray("<rss><channel><item><sparkle:version>2</sparkle:version>"
-                          "</item></channel></rss>")
+            << QByteArray("<rss><channel><item><sparkle:version>2</sparkle:version></item></channel></rss>")
             << unreadable;
     }
 
