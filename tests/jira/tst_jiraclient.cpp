@@ -66,6 +66,15 @@ class TestJiraClient : public QObject
         return awaitTask(JiraClient(configFor(m_jira)).fetchQuickFilters());
     }
 
+    // The quick-filter requests the server received. A request an earlier test gave up on (a short
+    // timeout on a slow build) can still be read by the server later; it is not one of these.
+    QList<RecordedRequest> filterRequests() const
+    {
+        QList<RecordedRequest> found = m_jira.requests();
+        found.removeIf([](const RecordedRequest &request) { return request.path != filtersPath; });
+        return found;
+    }
+
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_jira.start() && m_otherSite.start() && m_insecureSite.start()); }
     void init() { m_jira.reset(); }
@@ -246,7 +255,7 @@ private Q_SLOTS:
             expected.append({filter.id, filter.name, filter.jql});
         QCOMPARE(result.value(), expected);
         QStringList sent;
-        for (const RecordedRequest &request : m_jira.requests()) {
+        for (const RecordedRequest &request : filterRequests()) {
             QCOMPARE(request.queryNames(), (QStringList{u"startAt"_s, u"maxResults"_s}));
             QCOMPARE(request.queryValue(u"maxResults"), u"50"_s);
             sent.append(request.queryValue(u"startAt"));
@@ -290,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(describe(result), description);
         if (result.ok()) // ids 1, 2, 3, …: each once and in order
             QCOMPARE(result.value().size(), result.value().last().id);
-        QCOMPARE(m_jira.requests().size(), requests);
+        QCOMPARE(filterRequests().size(), requests);
     }
 };
 
