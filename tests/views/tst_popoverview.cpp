@@ -206,6 +206,7 @@ private Q_SLOTS:
         configure();
         serve(cards(0).withDelay(1500ms));
         pollAndWaitFor(StateKind::loading);
+        QTest::qWait(400); // the busy indicator fades in, for the picture
         expectMessageView("loadingView", false);
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
         expectMessageView("emptyView", false);

@@ -136,7 +136,7 @@ Rectangle {
                 anchors.centerIn: parent
                 visible: root.content.mainAreaName === "loading"
                 spacing: 8
-                BusyIndicator { running: parent.visible; implicitWidth: 20; implicitHeight: 20 }
+                BusyIndicator { running: parent.visible; padding: 0; implicitWidth: 20; implicitHeight: 20 }
                 Label { text: "Loading…"; color: root.style.secondary }
             }
             ListView {
