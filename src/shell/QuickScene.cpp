@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStringList>
 #include <QWindow>
 
@@ -49,4 +51,14 @@ QWindow *QuickScene::create(const QString &file, const QVariantMap &properties)
 {
     const CreateScene create = loadModule();
     return create ? create(file, properties) : nullptr;
+}
+
+void QuickScene::fixSizeAndCentre(QWindow &window, QSize size)
+{
+    window.setMinimumSize(size);
+    window.setMaximumSize(size);
+    window.resize(size);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window.setPosition(screen->availableGeometry().center() -
+                           QPoint(size.width() / 2, size.height() / 2));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QVariantMap>
 
 class QString;
@@ -13,5 +14,8 @@ namespace QuickScene {
 // A new, hidden window showing qrc:/qml/<file> with the given initial properties of its root; the
 // caller owns it. Null when the module cannot be loaded; the user has been told why.
 QWindow *create(const QString &file, const QVariantMap &properties);
+
+// Makes a window of a fixed size, centred on the primary screen: the settings and update windows.
+void fixSizeAndCentre(QWindow &window, QSize size);
 
 } // namespace QuickScene

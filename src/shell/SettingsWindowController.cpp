@@ -3,8 +3,6 @@
 #include "shell/QuickScene.h"
 #include "views/SettingsForm.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWindow>
 #include <utility>
 
@@ -57,12 +55,5 @@ void SettingsWindowController::build()
     m_view->setTitle(QStringLiteral("Norrid Settings"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                      Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
-    m_view->setMinimumSize(size);
-    m_view->setMaximumSize(size);
-    m_view->resize(size);
-
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        m_view->setPosition(area.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
+    QuickScene::fixSizeAndCentre(*m_view, size);
 }

@@ -6,10 +6,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QHash>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTextDocumentFragment>
 #include <QWindow>
 
@@ -267,15 +265,8 @@ void UpdateWindowController::build()
         return;
     m_view->setTitle(QStringLiteral("Software Update"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    m_view->setMinimumSize(size);
-    m_view->setMaximumSize(size);
-    m_view->resize(size);
+    QuickScene::fixSizeAndCentre(*m_view, size);
 
     // The window's close button dismisses the update, like Escape and the buttons that end it.
     m_view->installEventFilter(this);
-
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        m_view->setPosition(area.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
 }
