@@ -34,7 +34,7 @@ SettingsForm::SettingsForm(AppSettings &settings, NotificationManager &notifier,
     connect(&m_connectionTest, &ConnectionTest::runningChanged, this, &SettingsForm::testingChanged);
     connect(&m_connectionTest, &ConnectionTest::runningChanged, this, &SettingsForm::availabilityChanged);
     connect(&m_connectionTest, &ConnectionTest::resultChanged, this, &SettingsForm::testResultChanged);
-    m_connectionTest.onPassed = [this](const SettingsDraft &) { apply(); };
+    m_connectionTest.onPassed = [this](const SettingsDraft &tested) { store(tested); };
 
     connect(&m_filters, &QuickFilterChoice::filtersChanged, this, &SettingsForm::quickFiltersChanged);
     connect(&m_filters, &QuickFilterChoice::selectionChanged, this, &SettingsForm::selectedFilterIdChanged);
@@ -153,8 +153,15 @@ void SettingsForm::appear()
 
 void SettingsForm::apply()
 {
-    setSiteURL(JiraConfig::normalizeSiteURL(m_draft.siteURL));
-    m_launchAtLoginProblem = m_draft.store(m_settings);
+    store(m_draft);
+}
+
+void SettingsForm::store(const SettingsDraft &draft)
+{
+    // The field shows the address as stored, unless the user typed another one since.
+    if (draft.siteURL == m_draft.siteURL)
+        setSiteURL(JiraConfig::normalizeSiteURL(draft.siteURL));
+    m_launchAtLoginProblem = draft.store(m_settings);
     Q_EMIT saveProblemChanged();
     if (onSave)
         onSave();

@@ -160,8 +160,8 @@ public:
     // login and runs onSave.
     Q_INVOKABLE void apply();
 
-    // Fetches the watched column with the draft; stores the draft when that works. Does nothing while
-    // a test runs.
+    // Fetches the watched column with the draft; when that works, stores the draft as it was when the
+    // test began, whatever was typed while it ran. Does nothing while a test runs.
     QCoro::Task<> testConnection();
     // Loads the board's quick filters with the draft. Does nothing while a load runs.
     QCoro::Task<> loadQuickFilters();
@@ -196,6 +196,8 @@ Q_SIGNALS:
     void saveProblemChanged();
 
 private:
+    // Stores the draft given (the one a connection test tested, or the form's own) and runs onSave.
+    void store(const SettingsDraft &draft);
     void assignField(QString &field, const QString &value, void (SettingsForm::*changed)());
 
     AppSettings &m_settings;

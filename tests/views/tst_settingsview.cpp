@@ -233,7 +233,7 @@ private Q_SLOTS:
     }
 
     // While a test runs its button shows progress and takes no second press. A test that fails
-    // stores nothing and leaves the site as typed; one that works saves the draft. Each test clears
+    // stores nothing and leaves the site as typed; one that works saves the draft it tested. Each test clears
     // the last result when it starts; a message too long for the bar is cut, its tooltip holds it all.
     void connectionTestSavesOnlyWhenItWorks()
     {
@@ -252,12 +252,19 @@ private Q_SLOTS:
         QCOMPARE(text("siteURLField"), typedSite());
         QCOMPARE(connection(*reread()), QStringList(6));
 
-        serveIssues(FakeResponse::json(FakeJiraDocuments::issues(
-            {{QStringLiteral("CLS-1"), {}, {}, {}}, {QStringLiteral("CLS-2"), {}, {}, {}}})));
+        serveIssues(FakeResponse::json(FakeJiraDocuments::issues({{QStringLiteral("CLS-1"), {}, {}, {}},
+                                                                  {QStringLiteral("CLS-2"), {}, {}, {}}}))
+                        .withDelay(300ms));
         click("testButton");
         QCOMPARE(form().testResultKind(), ResultKind::none);
+        // What is typed while the test runs is no part of what it saves.
+        form().setEmail(QStringLiteral("typed@meanwhile.example"));
+        form().setSoundName(QStringLiteral("Funk"));
         QCOMPARE(m_saves, 0); // not before the answer
         QTRY_COMPARE(form().testResultKind(), ResultKind::ok);
+        QCOMPARE(reread()->email(), QStringLiteral("me@example.com"));
+        QCOMPARE(reread()->notificationSound(), QStringLiteral("Default"));
+        QCOMPARE(form().email(), QStringLiteral("typed@meanwhile.example"));
         QCOMPARE(form().testResultText(), QStringLiteral("Connected — 2 in To review"));
         QVERIFY(item("resultIcon")->property("source").toString().contains(QStringLiteral("checkmark")));
         shoot(QStringLiteral("3-test-ok"));
