@@ -2,15 +2,18 @@
 
 #include "jira/JiraDocuments.h"
 #include "jira/JiraRequest.h"
+#include "jira/JiraSite.h"
 
 #include <utility>
 
 namespace {
 
-// status = "<name>" with only the double quotes escaped, then the extra filter in parentheses.
+// status = "<name>" with the backslashes, then the double quotes, escaped (in that order, so the
+// backslash of an escaped quote is not doubled), then the extra filter in parentheses.
 QString reviewJQL(const JiraConfig &config)
 {
     QString name = config.statusName;
+    name.replace(u'\\', QStringLiteral("\\\\"));
     name.replace(u'"', QStringLiteral("\\\""));
     QString jql = QStringLiteral("status = \"") + name + u'"';
     const QString extra = config.extraJQL.trimmed();
@@ -88,12 +91,9 @@ JiraClient::JiraClient(JiraConfig config) : m_config(std::move(config)) {}
 
 std::optional<QUrl> JiraClient::boardURL() const
 {
-    const QString text = JiraRequest::trimmedSiteURL(m_config.siteURL) +
-                         QStringLiteral("/secure/RapidBoard.jspa?rapidView=") + m_config.boardId;
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    return url;
+    return JiraSite::read(m_config.siteURL)
+        .link(QStringLiteral("/secure/RapidBoard.jspa"),
+              QStringLiteral("rapidView=") + QString::fromLatin1(QUrl::toPercentEncoding(m_config.boardId)));
 }
 
 QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues() const

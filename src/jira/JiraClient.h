@@ -23,7 +23,7 @@ public:
 
     const JiraConfig &config() const { return m_config; }
 
-    // The board's page in the browser; none when the composed text is not a valid URL.
+    // The board's page in the browser, on the site's origin; none when the site is refused.
     std::optional<QUrl> boardURL() const;
 
     // The cards in the watched status, in the order Jira sent them.

@@ -1,10 +1,23 @@
 #include "jira/JiraConfig.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 bool startsWithCaseInsensitive(const QString &text, QLatin1StringView prefix)
 {
     return text.startsWith(prefix, Qt::CaseInsensitive);
+}
+
+// "https://host[:port]" without what follows: a path, a query or a fragment.
+QString withoutPath(const QString &text)
+{
+    const qsizetype hostStart = QLatin1StringView("https://").size();
+    for (qsizetype i = hostStart; i < text.size(); ++i) {
+        if (QStringView(u"/?#").contains(text.at(i)))
+            return text.left(i);
+    }
+    return text;
 }
 
 } // namespace
@@ -17,8 +30,13 @@ QString JiraConfig::normalizeSiteURL(const QString &raw)
     if (text.isEmpty())
         return text;
     if (startsWithCaseInsensitive(text, QLatin1StringView("http://")))
-        return QStringLiteral("https://") + text.mid(7);
+        return withoutPath(QStringLiteral("https://") + text.mid(7));
     if (startsWithCaseInsensitive(text, QLatin1StringView("https://")))
+        return withoutPath(text);
+    // Another scheme ("ftp://…"), or a malformed one ("https:/…"), stays as typed, to be refused
+    // rather than taken for a host named after the scheme.
+    static const QRegularExpression otherScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:/"));
+    if (otherScheme.match(text).hasMatch())
         return text;
-    return QStringLiteral("https://") + text;
+    return withoutPath(QStringLiteral("https://") + text);
 }

@@ -12,6 +12,8 @@ struct JiraConfig
     QString statusName;
     QString extraJQL;
 
-    // Trims, drops trailing slashes and forces https ("http://x" becomes "https://x").
+    // The site's origin as typed: trims, forces https ("http://x" becomes "https://x", "x" becomes
+    // "https://x") and drops the path, query and fragment of a pasted page address. An address with
+    // another or a malformed scheme comes back trimmed, for JiraSite to refuse.
     static QString normalizeSiteURL(const QString &raw);
 };

@@ -21,9 +21,11 @@ JiraError::JiraError(Kind kind, int statusCode, QString message)
 {
 }
 
-JiraError JiraError::http(int statusCode)
+JiraError JiraError::http(int statusCode, const QString &explanation)
 {
-    return {Kind::http, statusCode, {}};
+    JiraError error{Kind::http, statusCode, {}};
+    error.m_explanation = explanation;
+    return error;
 }
 JiraError JiraError::rateLimited(std::optional<int> retryAfterSeconds)
 {
@@ -43,9 +45,9 @@ JiraError JiraError::notConfigured()
 {
     return {Kind::notConfigured, 0, {}};
 }
-JiraError JiraError::badURL()
+JiraError JiraError::badURL(const QString &reason)
 {
-    return {Kind::badURL, 0, {}};
+    return {Kind::badURL, 0, reason};
 }
 JiraError JiraError::unauthorized()
 {
@@ -70,10 +72,16 @@ QString JiraError::errorDescription() const
     case Kind::notConfigured:
         return QStringLiteral("Not connected yet — add your email and API token.");
     case Kind::badURL:
-        return QStringLiteral("The Jira site URL looks invalid.");
+        return m_message.isEmpty() ? QStringLiteral("The Jira site URL looks invalid.")
+                                   : QStringLiteral("The Jira site URL looks invalid. ") + m_message;
     case Kind::unauthorized:
         return QStringLiteral("Jira rejected the email/token (401). Check your API token.");
     }
     Q_UNREACHABLE();
     return {};
+}
+
+QString JiraError::descriptionWithExplanation() const
+{
+    return m_explanation.isEmpty() ? errorDescription() : errorDescription() + u'\n' + m_explanation;
 }

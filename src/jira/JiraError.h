@@ -17,13 +17,15 @@ public:
         unauthorized
     };
 
-    static JiraError http(int statusCode);
+    // Jira's own explanation (of a 400) goes under the text, never into it.
+    static JiraError http(int statusCode, const QString &explanation = {});
     // HTTP 429: Jira's rate limit, with the wait its Retry-After header asked for, when it gave one.
     static JiraError rateLimited(std::optional<int> retryAfterSeconds);
     static JiraError decoding(const QString &message);
     static JiraError transport(const QString &message);
     static JiraError notConfigured();
-    static JiraError badURL();
+    // The reason, a sentence, follows the fixed text.
+    static JiraError badURL(const QString &reason = {});
     static JiraError unauthorized();
 
     Kind kind() const { return m_kind; }
@@ -31,6 +33,10 @@ public:
     const QString &message() const { return m_message; }
     std::optional<int> retryAfterSeconds() const { return m_retryAfterSeconds; }
     QString errorDescription() const;
+    // What Jira said about a 400 (plain text, capped); empty for every other error.
+    const QString &explanation() const { return m_explanation; }
+    // The description, then Jira's explanation on a line of its own when there is one.
+    QString descriptionWithExplanation() const;
 
     friend bool operator==(const JiraError &, const JiraError &) = default;
 
@@ -41,4 +47,5 @@ private:
     int m_statusCode = 0;
     QString m_message;
     std::optional<int> m_retryAfterSeconds;
+    QString m_explanation;
 };

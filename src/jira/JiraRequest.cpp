@@ -1,5 +1,7 @@
 #include "jira/JiraRequest.h"
 
+#include "jira/JiraExplanation.h"
+#include "jira/JiraSite.h"
 #include "jira/Network.h"
 
 #include <QCoroNetworkReply>
@@ -172,6 +174,9 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
             answer.body = std::move(download.body);
         co_return answer;
     }
+    // Jira explains a 400 in its body, e.g. which word of the team filter it did not understand.
+    if (answer.status == 400 && !download.tooLarge)
+        answer.body = std::move(download.body);
     const QUrl location = QUrl::fromEncoded(raw->rawHeader("Location"), QUrl::StrictMode);
     if (location.isValid() && !location.isEmpty())
         answer.location = request.url().resolved(location);
@@ -227,23 +232,13 @@ QString JiraRequest::trimmedSiteURL(const QString &siteURL)
 std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QString &path,
                                             const QueryItems &query)
 {
-    QUrl url(trimmedSite, QUrl::StrictMode);
-    // Credentials go over HTTPS only, whatever the stored address says.
-    if (!url.isValid() || url.scheme() != u"https" || url.host().isEmpty())
-        return std::nullopt;
-    url.setUserInfo({});
-    url.setFragment({});
-    url.setPath(path, QUrl::DecodedMode);
     QByteArray encoded;
     for (const auto &[name, value] : query) {
         if (!encoded.isEmpty())
             encoded += '&';
         encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
     }
-    url.setQuery(QString::fromLatin1(encoded), QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    return url;
+    return JiraSite::read(trimmedSite).link(path, QString::fromLatin1(encoded));
 }
 
 QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString path, QueryItems query)
@@ -251,6 +246,9 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
     const QString site = trimmedSiteURL(config.siteURL);
     if (config.email.isEmpty() || config.token.isEmpty() || site.isEmpty())
         co_return JiraError::notConfigured();
+    // Credentials go over HTTPS only, and only to the host the address plainly shows.
+    if (const std::optional<JiraError> refusal = JiraSite::read(site).problem())
+        co_return *refusal;
     const std::optional<QUrl> url = composeURL(site, path, query);
     if (!url)
         co_return JiraError::badURL();
@@ -273,7 +271,7 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
         if (answer.status == 429)
             co_return JiraError::rateLimited(retryAfterSeconds(answer.retryAfter));
         if (!isSuccess(answer.status))
-            co_return JiraError::http(answer.status);
+            co_return JiraError::http(answer.status, JiraExplanation::read(answer.body));
         co_return std::move(answer.body);
     }
 }

@@ -29,9 +29,9 @@ inline constexpr std::chrono::milliseconds defaultTransferTimeout{20000};
 // The text of the site URL without spaces and tabs around it (line breaks stay).
 QString trimmedSiteURL(const QString &siteURL);
 
-// The site's origin with `path` and `query`; none when the site URL does not parse, has no host or
-// is not https. The path is percent-encoded as a path ("/" stays); names and values are encoded so
-// that they reach Jira unchanged (a space is %20, "&", "#", "+" and "=" are escaped).
+// The site's origin with `path` and `query`; none when JiraSite refuses the site URL. The path is
+// percent-encoded as a path ("/" stays); names and values are encoded so that they reach Jira unchanged (a
+// space is %20, "&", "#", "+" and "=" are escaped).
 std::optional<QUrl> composeURL(const QString &trimmedSite, const QString &path, const QueryItems &query);
 
 // The body of a 2xx answer, or the JiraError that stopped it. Takes its arguments by value so the

@@ -1,7 +1,7 @@
 #include "monitor/ReviewMonitor.h"
 
 #include "jira/JiraClient.h"
-#include "jira/JiraRequest.h"
+#include "jira/JiraSite.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
@@ -76,7 +76,7 @@ QCoro::Task<> ReviewMonitor::poll()
         co_return; // the monitor went away while Jira answered: nothing to update
 
     if (!result.ok()) {
-        setState(State::error(result.error().errorDescription()));
+        setState(State::error(result.error().descriptionWithExplanation()));
         m_isFetching = false;
         co_return;
     }
@@ -125,10 +125,7 @@ void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &
 
 std::optional<QUrl> ReviewMonitor::cardURL(const QString &siteURL, const QString &key)
 {
-    const QUrl url(JiraRequest::trimmedSiteURL(siteURL) + QStringLiteral("/browse/") + key, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty())
-        return std::nullopt;
-    return url;
+    return JiraSite::read(siteURL).link(QStringLiteral("/browse/") + key);
 }
 
 void ReviewMonitor::setState(State state)

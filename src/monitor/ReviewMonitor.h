@@ -68,7 +68,7 @@ public:
     const QTimer &timer() const { return m_timer; }
     int toleranceMilliseconds() const { return m_timer.interval() / 10; }
 
-    // The browser link of a card on the given (normalised) site; none when it is not a valid URL.
+    // The browser link of a card on the site's origin; none when the site is refused.
     static std::optional<QUrl> cardURL(const QString &siteURL, const QString &key);
 
 Q_SIGNALS:

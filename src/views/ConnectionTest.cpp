@@ -32,7 +32,7 @@ QCoro::Task<> ConnectionTest::run(SettingsDraft draft)
         if (onPassed)
             onPassed(draft);
     } else {
-        setResult(TestResult::fail(result.error().errorDescription()));
+        setResult(TestResult::fail(result.error().descriptionWithExplanation()));
     }
     setRunning(false);
 }

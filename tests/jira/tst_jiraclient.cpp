@@ -40,7 +40,7 @@ JiraResult<QList<ReviewIssue>> fetch(const JiraConfig &config)
 
 template<typename T> QString describe(const JiraResult<T> &result)
 {
-    return result.ok() ? u"ok"_s : result.error().errorDescription();
+    return result.ok() ? u"ok"_s : result.error().descriptionWithExplanation();
 }
 
 FakeResponse page(const QList<Filter> &values, std::optional<bool> isLast)
@@ -77,7 +77,11 @@ class TestJiraClient : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_jira.start() && m_otherSite.start() && m_insecureSite.start()); }
-    void init() { m_jira.reset(); }
+    void init()
+    {
+        m_jira.reset();
+        m_otherSite.reset();
+    }
     // Qt closes cached connections from thread-local storage after the application object is
     // gone, and warns; close them while it still exists.
     void cleanupTestCase() { Network::shared().clearConnectionCache(); }
@@ -98,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(request.path, issuesPath);
         QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"maxResults"_s}));
         QCOMPARE(request.queryValue(u"jql"),
-                 u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\z\" AND (project = ABC)"_s);
+                 u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\\\z\" AND (project = ABC)"_s);
         QVERIFY2(request.rawQuery.contains("status%20%3D%20"), request.rawQuery.constData());
         QVERIFY(!request.rawQuery.contains('+'));
         QCOMPARE(request.header("Authorization"),
@@ -135,6 +139,16 @@ private Q_SLOTS:
             unauthorized);
         row("500 with huge body", FakeResponse::json(QByteArray(JiraRequest::maximumBodySize + 10, 'x'), 500),
             u"Jira returned HTTP 500."_s);
+        // Jira's reason goes under the message, which stays as it is.
+        row("400 errorMessages",
+            FakeResponse::json(
+                R"({"errorMessages":["Field 'lables' does not exist or you do not have permission to view it."],"errors":{}})",
+                400),
+            u"Jira returned HTTP 400.\nField 'lables' does not exist or you do not have permission to view it."_s);
+        row("400 errors",
+            FakeResponse::json(
+                R"({"errorMessages":[],"errors":{"rapidViewId":"The board 7 does not exist."}})", 400),
+            u"Jira returned HTTP 400.\nThe board 7 does not exist."_s);
         row("200 html", FakeResponse::json("<html>Log in</html>"),
             unreadable + u"the response is not valid JSON (illegal value at offset 1)"_s);
         row("200 cut off", FakeResponse::json(twoIssues).cutOff(), u"Connection closed"_s);
@@ -171,9 +185,19 @@ private Q_SLOTS:
         const QString badURL = u"The Jira site URL looks invalid."_s;
         QTest::newRow("no email") << u"email"_s << QString() << notConfigured;
         QTest::newRow("site of blanks") << u"siteURL"_s << u" \t "_s << notConfigured;
-        QTest::newRow("no scheme") << u"siteURL"_s << u"acme.atlassian.net"_s << badURL;
+        const QString httpsOnly =
+            badURL +
+            u" Norrid connects only to an https:// address, such as https://your-team.atlassian.net."_s;
+        QTest::newRow("no scheme") << u"siteURL"_s << u"acme.atlassian.net"_s << httpsOnly;
         // Never send the credentials in the clear, whatever was stored.
-        QTest::newRow("plain http") << u"siteURL"_s << u"http://127.0.0.1:1"_s << badURL;
+        QTest::newRow("plain http") << u"siteURL"_s << u"http://127.0.0.1:1"_s << httpsOnly;
+        QTest::newRow("malformed scheme")
+            << u"siteURL"_s << u"https:/"_s + m_jira.siteURL().mid(8) << httpsOnly;
+        // The address shows this Jira, but QUrl would read the other site as its host.
+        QTest::newRow("user part")
+            << u"siteURL"_s << m_jira.siteURL() + u"@"_s + m_otherSite.siteURL().mid(8)
+            << badURL + u" It holds a user name or an \u201c@\u201d before the host; enter "
+                        u"only the site's address, such as https://your-team.atlassian.net."_s;
     }
 
     void incompleteConfigurationSendsNothing()
@@ -185,7 +209,7 @@ private Q_SLOTS:
         (field == u"email" ? config.email : config.siteURL) = value;
         QCOMPARE(describe(fetch(config)), description);
         QCOMPARE(describe(awaitTask(JiraClient(config).fetchQuickFilters())), description);
-        QCOMPARE(m_jira.requests().size(), 0);
+        QCOMPARE(m_jira.requests().size() + m_otherSite.requests().size(), 0);
     }
 
     void sameOriginRedirectsAreFollowedUpToALimit()

@@ -1,0 +1,62 @@
+#include "jira/JiraSite.h"
+
+#include "jira/JiraRequest.h"
+
+namespace {
+
+const QString httpsOnly =
+    QStringLiteral("Norrid connects only to an https:// address, such as https://your-team.atlassian.net.");
+const QString userPart = QStringLiteral(
+    "It holds a user name or an \u201c@\u201d before the host; enter only the site's address, such as "
+    "https://your-team.atlassian.net.");
+const QString noHost =
+    QStringLiteral("It names no host; enter the site's address, such as https://your-team.atlassian.net.");
+
+} // namespace
+
+JiraSite JiraSite::read(const QString &siteURL)
+{
+    const QString text = JiraRequest::trimmedSiteURL(siteURL);
+    const QLatin1StringView scheme("https://");
+    JiraSite site;
+    if (!text.startsWith(scheme, Qt::CaseInsensitive)) {
+        site.m_problem = JiraError::badURL(httpsOnly);
+        return site;
+    }
+    // The authority runs to the first "/", "?" or "#". QUrl would take everything before an "@" in
+    // it for a user name and the rest for the host.
+    qsizetype end = scheme.size();
+    while (end < text.size() && !QStringView(u"/?#").contains(text.at(end)))
+        ++end;
+    const QStringView authority = QStringView(text).mid(scheme.size(), end - scheme.size());
+    if (authority.contains(u'@')) {
+        site.m_problem = JiraError::badURL(userPart);
+        return site;
+    }
+    const QUrl parsed(text.left(end), QUrl::StrictMode);
+    if (!parsed.isValid()) {
+        site.m_problem = JiraError::badURL();
+        return site;
+    }
+    if (parsed.host().isEmpty()) {
+        site.m_problem = JiraError::badURL(noHost);
+        return site;
+    }
+    site.m_origin.setScheme(QStringLiteral("https"));
+    site.m_origin.setHost(parsed.host());
+    site.m_origin.setPort(parsed.port());
+    return site;
+}
+
+std::optional<QUrl> JiraSite::link(const QString &path, const QString &encodedQuery) const
+{
+    if (!isValid())
+        return std::nullopt;
+    QUrl url = m_origin;
+    url.setPath(path, QUrl::DecodedMode);
+    if (!encodedQuery.isEmpty())
+        url.setQuery(encodedQuery, QUrl::StrictMode);
+    if (!url.isValid())
+        return std::nullopt;
+    return url;
+}
