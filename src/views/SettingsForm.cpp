@@ -1,5 +1,6 @@
 #include "views/SettingsForm.h"
 
+#include "jira/BoardAddress.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 #include "updates/Updater.h"
@@ -57,6 +58,27 @@ void SettingsForm::assignField(QString &field, const QString &value, void (Setti
 void SettingsForm::setSiteURL(const QString &value)
 {
     assignField(m_draft.siteURL, value, &SettingsForm::siteURLChanged);
+    fillBoardIdFrom(value);
+}
+
+void SettingsForm::fillBoardIdFrom(const QString &siteAddress)
+{
+    // A board page pasted for the site names the board to watch. A board ID the user gave stays;
+    // one filled in from an earlier text of this field follows it (the address may be typed).
+    if (!trimmed(m_draft.boardId).isEmpty() && m_boardIdNote.isEmpty())
+        return;
+    if (const auto board = BoardAddress::boardId(siteAddress)) {
+        setBoardId(*board);
+        setBoardIdNote(QStringLiteral("Filled in from the board address you pasted."));
+    }
+}
+
+void SettingsForm::setBoardIdNote(const QString &note)
+{
+    if (note == m_boardIdNote)
+        return;
+    m_boardIdNote = note;
+    Q_EMIT boardIdNoteChanged();
 }
 void SettingsForm::setEmail(const QString &value)
 {
@@ -68,6 +90,7 @@ void SettingsForm::setToken(const QString &value)
 }
 void SettingsForm::setBoardId(const QString &value)
 {
+    setBoardIdNote({});
     assignField(m_draft.boardId, value, &SettingsForm::boardIdChanged);
 }
 
@@ -131,10 +154,11 @@ bool SettingsForm::canLoadFilters() const
 void SettingsForm::load()
 {
     const SettingsDraft stored = SettingsDraft::stored(m_settings);
-    setSiteURL(stored.siteURL);
+    // Not setSiteURL: the board is filled in from what the user pastes, not from what was stored.
+    assignField(m_draft.siteURL, stored.siteURL, &SettingsForm::siteURLChanged);
+    setBoardId(stored.boardId);
     setEmail(stored.email);
     setToken(stored.token);
-    setBoardId(stored.boardId);
     setStatusName(stored.statusName);
     setExtraJQL(stored.extraJQL);
     setPollInterval(stored.pollInterval);
@@ -147,6 +171,7 @@ void SettingsForm::load()
 void SettingsForm::appear()
 {
     load();
+    Q_EMIT appeared();
     if (canLoadFilters())
         startLoadingQuickFilters();
 }
@@ -261,6 +286,16 @@ void SettingsForm::checkForUpdates()
 {
     if (onCheckForUpdates)
         onCheckForUpdates();
+}
+
+QString SettingsForm::siteProblem() const
+{
+    return SettingsValidation::siteProblem(m_draft);
+}
+
+QString SettingsForm::firstEmptyField() const
+{
+    return SettingsValidation::firstEmptyConnectionField(m_draft);
 }
 
 QString SettingsForm::appVersion() const

@@ -57,6 +57,9 @@ class SettingsForm : public QObject
     Q_PROPERTY(bool canLoadFilters READ canLoadFilters NOTIFY availabilityChanged)
 
     Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
+    Q_PROPERTY(QString siteProblem READ siteProblem NOTIFY siteURLChanged)
+    Q_PROPERTY(QString boardIdNote READ boardIdNote NOTIFY boardIdNoteChanged)
+    Q_PROPERTY(QString firstEmptyField READ firstEmptyField NOTIFY availabilityChanged)
 
     Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
     Q_PROPERTY(bool autoUpdate READ autoUpdate WRITE setAutoUpdate NOTIFY autoUpdateChanged)
@@ -141,6 +144,13 @@ public:
     // autostart entry), as sentences for the window; empty when everything was stored.
     QString saveProblem() const;
 
+    // Why the site address is refused, under its field; empty when it is fine.
+    QString siteProblem() const;
+    // Says, under the board field, that the board ID came from a pasted board address.
+    QString boardIdNote() const { return m_boardIdNote; }
+    // The connection field the window focuses when it opens: "siteURL", "email", "token" or "".
+    QString firstEmptyField() const;
+
     QString appVersion() const;
 
     bool autoUpdate() const;
@@ -194,11 +204,16 @@ Q_SIGNALS:
     void availabilityChanged();
     void autoUpdateChanged();
     void saveProblemChanged();
+    void boardIdNoteChanged();
+    // After appear() loaded the draft: the window puts the keyboard focus on firstEmptyField.
+    void appeared();
 
 private:
     // Stores the draft given (the one a connection test tested, or the form's own) and runs onSave.
     void store(const SettingsDraft &draft);
     void assignField(QString &field, const QString &value, void (SettingsForm::*changed)());
+    void setBoardIdNote(const QString &note);
+    void fillBoardIdFrom(const QString &siteAddress);
 
     AppSettings &m_settings;
     NotificationManager &m_notifier;
@@ -208,4 +223,5 @@ private:
     ConnectionTest m_connectionTest;
     QuickFilterChoice m_filters;
     QString m_launchAtLoginProblem;
+    QString m_boardIdNote;
 };

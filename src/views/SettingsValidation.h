@@ -10,7 +10,15 @@ namespace SettingsValidation {
 // Trims white space and line breaks at both ends.
 QString trimmed(const QString &text);
 
-// Every connection field holds more than white space; the team filter may stay empty.
+// Every connection field holds more than white space, and the site is one Norrid connects to; the
+// team filter may stay empty.
 bool canConnect(const SettingsDraft &draft);
+
+// Why Norrid refuses the site address, for under its field; empty when it is fine or not typed yet.
+QString siteProblem(const SettingsDraft &draft);
+
+// The connection field the user should type into first: "siteURL", "email" or "token", the first
+// of them that is empty; empty when all three hold something.
+QString firstEmptyConnectionField(const SettingsDraft &draft);
 
 } // namespace SettingsValidation

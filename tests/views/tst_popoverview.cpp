@@ -211,8 +211,11 @@ private Q_SLOTS:
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
         expectMessageView("emptyView", false);
 
-        serve(FakeResponse::noBody(500));
+        // Jira's reason for a 400 goes under the message.
+        serve(FakeResponse::json(R"({"errorMessages":["Field 'lables' does not exist."],"errors":{}})", 400));
         pollAndWaitFor(StateKind::error);
+        QCOMPARE(item("messageText", item("errorView"))->property("text").toString(),
+                 QStringLiteral("Jira returned HTTP 400.\nField 'lables' does not exist."));
         expectMessageView("errorView", true);
     }
 

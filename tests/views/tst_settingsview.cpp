@@ -219,6 +219,171 @@ private Q_SLOTS:
         QCOMPARE(form().selectedFilterIndex(), 2);
     }
 
+    // Each time the window opens, typing goes into the first empty connection field: Site URL on a
+    // first run.
+    void typingGoesIntoTheFirstEmptyField_data()
+    {
+        QTest::addColumn<QString>("storedSite");
+        QTest::addColumn<QString>("storedEmail");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("first run") << QString() << QString() << QStringLiteral("siteURLField");
+        QTest::newRow("site stored") << site() << QString() << QStringLiteral("emailField");
+        QTest::newRow("no token yet")
+            << site() << QStringLiteral("me@example.com") << QStringLiteral("tokenField");
+    }
+
+    void typingGoesIntoTheFirstEmptyField()
+    {
+        QFETCH(QString, storedSite);
+        QFETCH(QString, storedEmail);
+        QFETCH(QString, focused);
+        if (!storedSite.isEmpty()) { // opened again over what was saved meanwhile
+            m_controller->hide();
+            m_settings->setSiteURL(storedSite);
+            m_settings->setEmail(storedEmail);
+            m_controller->show();
+            QVERIFY(QTest::qWaitForWindowExposed(view()));
+        }
+        QTRY_VERIFY(view()->activeFocusItem());
+        type(QStringLiteral("abc"));
+        QCOMPARE(text(qPrintable(focused)), QStringLiteral("abc"));
+    }
+
+    // Tab runs down the form as it reads, every control in turn, then along the bottom bar and back
+    // to the top.
+    void tabOrderFollowsTheForm()
+    {
+        fill();
+        serveFilters(FakeJiraDocuments::numberedFilters(2));
+        QCoro::waitFor(form().loadQuickFilters());
+        auto *content = item("scroller")->property("contentItem").value<QQuickItem *>();
+        const auto top = [content](QQuickItem *control) {
+            return control->mapToItem(content, QPointF(0, 0)).y();
+        };
+        QTRY_VERIFY(top(item("filterPicker")) > top(item("statusField"))); // laid out on a later polish pass
+        item("siteURLField")->forceActiveFocus();
+        QStringList order;
+        QPointF previous(0, -1);
+        for (QQuickItem *focused = view()->activeFocusItem(); content->isAncestorOf(focused);
+             focused = view()->activeFocusItem()) {
+            const QPointF at = focused->mapToItem(content, QPointF(0, 0));
+            QVERIFY2(at.y() > previous.y() || (at.y() == previous.y() && at.x() > previous.x()),
+                     qPrintable(focused->objectName()));
+            previous = at;
+            order.append(focused->objectName());
+            press(Qt::Key_Tab);
+        }
+        for (int i = 0; i < 3; ++i) { // the bottom bar's two buttons, then the top again
+            order.append(view()->activeFocusItem()->objectName());
+            press(Qt::Key_Tab);
+        }
+        const QStringList expected{QStringLiteral("siteURLField"),
+                                   QStringLiteral("emailField"),
+                                   QStringLiteral("tokenField"),
+                                   QStringLiteral("tokenPageButton"),
+                                   QStringLiteral("boardIdField"),
+                                   QStringLiteral("statusField"),
+                                   QStringLiteral("filterPicker"),
+                                   QStringLiteral("loadFiltersButton"),
+                                   QStringLiteral("extraJQLField"),
+                                   QStringLiteral("soundPicker"),
+                                   QStringLiteral("testNotificationButton"),
+                                   QStringLiteral("intervalPicker"),
+                                   QStringLiteral("launchAtLoginSwitch"),
+                                   QStringLiteral("autoUpdateSwitch"),
+                                   QStringLiteral("checkUpdatesButton"),
+                                   QStringLiteral("testButton"),
+                                   QStringLiteral("saveButton"),
+                                   QStringLiteral("siteURLField")};
+        qsizetype next = 0; // the known controls in this order; controls added between them may come too
+        for (const QString &name : std::as_const(order)) {
+            if (next < expected.size() && name == expected.at(next))
+                ++next;
+        }
+        QVERIFY2(next == expected.size(), qPrintable(order.join(u' ')));
+        QCOMPARE(order.last(), QStringLiteral("siteURLField"));
+    }
+
+    // A board or issue address pasted for the site: the board a board address names fills an empty
+    // board field and says so; the connection test and the save use the site's origin. An address
+    // whose host is not the one it shows is refused under its field, and nothing can be sent.
+    void pastedAddresses_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("typedBoard");
+        QTest::addColumn<QString>("board");
+        QTest::newRow("Cloud board") << QStringLiteral("/jira/software/c/projects/AB/boards/590") << QString()
+                                     << boardId;
+        QTest::newRow("board, selected issue")
+            << QStringLiteral("/jira/software/projects/AB/boards/590?selectedIssue=AB-1") << QString()
+            << boardId;
+        QTest::newRow("RapidBoard") << QStringLiteral(
+                                           "/secure/RapidBoard.jspa?rapidView=590&selectedIssue=AB-1")
+                                    << QString() << boardId;
+        QTest::newRow("board typed first")
+            << QStringLiteral("/jira/software/c/projects/AB/boards/7") << boardId << boardId;
+        QTest::newRow("issue page") << QStringLiteral("/browse/AB-1") << QString() << QString();
+    }
+
+    void pastedAddresses()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, typedBoard);
+        QFETCH(QString, board);
+        form().setBoardId(typedBoard);
+        item("siteURLField")->forceActiveFocus();
+        type(site() + path);
+        QCOMPARE(form().boardId(), board);
+        QCOMPARE(item("boardIdNote")->isVisible(), typedBoard.isEmpty() && !board.isEmpty());
+        QVERIFY(!item("siteProblem")->isVisible());
+        if (board.isEmpty())
+            return;
+        form().setEmail(QStringLiteral("me@example.com"));
+        form().setToken(QStringLiteral("token"));
+        form().setStatusName(QStringLiteral("To review"));
+        // Jira's reason for a 400 comes under its message.
+        serveIssues(FakeResponse::json(
+            R"({"errorMessages":[],"errors":{"jql":"The value 'x' does not exist."}})", 400));
+        QCoro::waitFor(form().testConnection());
+        QCOMPARE(form().testResultText(),
+                 QStringLiteral("Jira returned HTTP 400.\nThe value 'x' does not exist."));
+        serveIssues(FakeResponse::json(FakeJiraDocuments::issues({})));
+        QCoro::waitFor(form().testConnection());
+        QCOMPARE(form().testResultKind(), ResultKind::ok);
+        QCOMPARE(m_jira.requests().last().path, FakeJiraDocuments::issuesPath(boardId));
+        QCOMPARE(text("siteURLField"), site());
+        QCOMPARE(reread()->siteURL(), site());
+    }
+
+    void unsafeAddressesAreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        const QString httpsOnly = QStringLiteral("Norrid connects only to an https:// address");
+        QTest::newRow("user part") << QStringLiteral("127.0.0.1:443@evil.example")
+                                   << QStringLiteral("user name");
+        QTest::newRow("other scheme") << QStringLiteral("ftp://files.example.com") << httpsOnly;
+        QTest::newRow("malformed scheme") << QStringLiteral("https:/acme.atlassian.net") << httpsOnly;
+        QTest::newRow("no host") << QStringLiteral("https://:443") << QStringLiteral("no host");
+    }
+
+    void unsafeAddressesAreRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        fill();
+        form().setSiteURL(typed);
+        QVERIFY(item("siteProblem")->isVisible());
+        QVERIFY2(text("siteProblem").startsWith(QStringLiteral("The Jira site URL looks invalid. ")) &&
+                     text("siteProblem").contains(problem),
+                 qPrintable(text("siteProblem")));
+        QVERIFY(!item("saveButton")->isEnabled() && !item("testButton")->isEnabled());
+        item("siteURLField")->forceActiveFocus();
+        press(Qt::Key_Return);
+        QCOMPARE(m_saves, 0);
+        QCOMPARE(reread()->siteURL(), QString());
+    }
+
     // Every connection field must hold more than white space; the team filter may stay empty.
     void canConnectNeedsEveryFieldButTheTeamFilter()
     {

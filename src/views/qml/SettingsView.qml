@@ -22,6 +22,17 @@ FocusScope {
     Keys.onEnterPressed: save()
     Keys.onEscapePressed: Window.window.hide()
 
+    // Each time the window opens, typing goes into the first empty connection field.
+    Connections {
+        target: root.form
+        function onAppeared() {
+            const fields = { siteURL: siteURLInput, email: emailInput, token: tokenInput }
+            const field = fields[root.form.firstEmptyField]
+            if (field)
+                field.forceActiveFocus()
+        }
+    }
+
     Shortcut {
         sequences: ["Ctrl+Q"]
         context: Qt.WindowShortcut
@@ -81,6 +92,7 @@ FocusScope {
                     SettingsRow {
                         label: "Site URL"
                         SettingsTextField {
+                            id: siteURLInput
                             objectName: "siteURLField"
                             placeholderText: "https://your-team.atlassian.net"
                             Accessible.name: "Site URL"
@@ -88,9 +100,18 @@ FocusScope {
                             onEdited: function(text) { root.form.siteURL = text }
                         }
                     }
+                    SettingsCaption {
+                        objectName: "siteProblem"
+                        Layout.leftMargin: 126
+                        visible: text.length > 0
+                        text: root.form.siteProblem
+                        textFormat: Text.PlainText
+                        color: root.style.red
+                    }
                     SettingsRow {
                         label: "Email"
                         SettingsTextField {
+                            id: emailInput
                             objectName: "emailField"
                             placeholderText: "you@company.com"
                             Accessible.name: "Email"
@@ -101,6 +122,7 @@ FocusScope {
                     SettingsRow {
                         label: "API token"
                         SettingsTextField {
+                            id: tokenInput
                             objectName: "tokenField"
                             placeholderText: "Paste your Atlassian API token"
                             Accessible.name: "API token"
@@ -142,6 +164,13 @@ FocusScope {
                             value: root.form.boardId
                             onEdited: function(text) { root.form.boardId = text }
                         }
+                    }
+                    SettingsCaption {
+                        objectName: "boardIdNote"
+                        Layout.leftMargin: 126
+                        visible: text.length > 0
+                        text: root.form.boardIdNote
+                        textFormat: Text.PlainText
                     }
                     SettingsRow {
                         label: "Status"
