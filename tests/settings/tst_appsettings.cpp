@@ -128,7 +128,8 @@ private Q_SLOTS:
         QCOMPARE(AppSettings(copy).email(), u"me@example.com"_s);
     }
 
-    // Five values make a connection, blank ones included; of them only the site is normalised.
+    // Five values make a connection, blank ones included; of them only the site is normalised, in
+    // memory.
     void connectionSettings()
     {
         AppSettings settings(path());
@@ -140,9 +141,11 @@ private Q_SLOTS:
             QVERIFY2(!settings.isConfigured() && !AppSettings(path()).isConfigured(), name);
             QVERIFY(settings.setProperty(name, kept));
         }
-        settings.setSiteURL(u"http://example.atlassian.net/ "_s);
+        // A board page stored for the site connects to its origin; the file keeps what was stored.
+        settings.setSiteURL(u"http://example.atlassian.net/jira/software/c/projects/AB/boards/7 "_s);
         settings.setEmail(u" me@example.com "_s);
-        QVERIFY(fileContent(path()).contains("http://example.atlassian.net/ "));
+        QVERIFY(fileContent(path()).contains(
+            "http://example.atlassian.net/jira/software/c/projects/AB/boards/7 "));
         QCOMPARE(settings.jiraConfig().siteURL, u"https://example.atlassian.net"_s);
         QCOMPARE(settings.jiraConfig().email, u" me@example.com "_s);
         QCOMPARE(settings.jiraConfig().token, u"tok"_s);
