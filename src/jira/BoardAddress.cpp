@@ -12,11 +12,11 @@ std::optional<QString> BoardAddress::boardId(const QString &address)
     const QUrl url(text);
     if (!url.isValid())
         return std::nullopt;
-    static const QRegularExpression boardsPath(QStringLiteral("/boards/(\\d+)(/|$)"));
+    static const QRegularExpression boardsPath(QStringLiteral("/boards/([0-9]+)(/|$)"));
     if (const QRegularExpressionMatch match = boardsPath.match(url.path()); match.hasMatch())
         return match.captured(1);
     if (url.path().endsWith(QLatin1String("/RapidBoard.jspa"))) {
-        static const QRegularExpression number(QStringLiteral("^\\d+$"));
+        static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
         const QString view = QUrlQuery(url).queryItemValue(QStringLiteral("rapidView"));
         if (number.match(view).hasMatch())
             return view;

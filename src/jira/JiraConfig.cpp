@@ -9,13 +9,14 @@ bool startsWithCaseInsensitive(const QString &text, QLatin1StringView prefix)
     return text.startsWith(prefix, Qt::CaseInsensitive);
 }
 
-// "https://host[:port]" without what follows: a path, a query or a fragment.
+// "https://host[:port]" without what follows: a path, a query or a fragment. Text without a host
+// stays whole, to be refused.
 QString withoutPath(const QString &text)
 {
     const qsizetype hostStart = QLatin1StringView("https://").size();
     for (qsizetype i = hostStart; i < text.size(); ++i) {
         if (QStringView(u"/?#").contains(text.at(i)))
-            return text.left(i);
+            return i == hostStart ? text : text.left(i);
     }
     return text;
 }

@@ -18,11 +18,6 @@ namespace {
 
 std::chrono::milliseconds transferTimeout = JiraRequest::defaultTransferTimeout;
 
-bool isHorizontalSpace(QChar c)
-{
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
-
 // Deletes a reply that may still be running. The coroutine that owns it may be destroyed while it
 // waits, so every connection to the reply goes first: none may reach the dead frame afterwards.
 struct ReplyDisposer
@@ -220,13 +215,7 @@ std::optional<JiraError> refuseRedirect(const QUrl &from, const QUrl &to)
 
 QString JiraRequest::trimmedSiteURL(const QString &siteURL)
 {
-    qsizetype begin = 0;
-    qsizetype end = siteURL.size();
-    while (begin < end && isHorizontalSpace(siteURL.at(begin)))
-        ++begin;
-    while (end > begin && isHorizontalSpace(siteURL.at(end - 1)))
-        --end;
-    return siteURL.mid(begin, end - begin);
+    return JiraSite::trimmed(siteURL);
 }
 
 std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QString &path,

@@ -1,8 +1,11 @@
 #include "jira/JiraSite.h"
 
-#include "jira/JiraRequest.h"
-
 namespace {
+
+bool isHorizontalSpace(QChar c)
+{
+    return c == u'\t' || c.category() == QChar::Separator_Space;
+}
 
 const QString httpsOnly =
     QStringLiteral("Norrid connects only to an https:// address, such as https://your-team.atlassian.net.");
@@ -14,9 +17,20 @@ const QString noHost =
 
 } // namespace
 
+QString JiraSite::trimmed(const QString &siteURL)
+{
+    qsizetype begin = 0;
+    qsizetype end = siteURL.size();
+    while (begin < end && isHorizontalSpace(siteURL.at(begin)))
+        ++begin;
+    while (end > begin && isHorizontalSpace(siteURL.at(end - 1)))
+        --end;
+    return siteURL.mid(begin, end - begin);
+}
+
 JiraSite JiraSite::read(const QString &siteURL)
 {
-    const QString text = JiraRequest::trimmedSiteURL(siteURL);
+    const QString text = trimmed(siteURL);
     const QLatin1StringView scheme("https://");
     JiraSite site;
     if (!text.startsWith(scheme, Qt::CaseInsensitive)) {

@@ -16,6 +16,8 @@ class JiraSite
 public:
     // Reads the address as held, without spaces and tabs around it; nothing else is corrected.
     static JiraSite read(const QString &siteURL);
+    // The address without spaces and tabs around it (line breaks stay).
+    static QString trimmed(const QString &siteURL);
 
     bool isValid() const { return !m_problem; }
     // https://host[:port]; empty when the address is refused.

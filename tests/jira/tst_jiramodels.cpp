@@ -242,7 +242,7 @@ private Q_SLOTS:
             u"7"_s);
         row("other scheme", u"ftp://files.example.com"_s, u"ftp://files.example.com"_s, httpsOnly);
         row("malformed scheme", u"https:/acme.atlassian.net"_s, u"https:/acme.atlassian.net"_s, httpsOnly);
-        row("no host", u"https://?x"_s, u"https://"_s,
+        row("no host", u"https://?x"_s, u"https://?x"_s,
             invalid +
                 u" It names no host; enter the site's address, such as https://your-team.atlassian.net."_s);
         row("no URL", u"https://acme atlassian.net"_s, u"https://acme atlassian.net"_s, invalid);
