@@ -335,6 +335,8 @@ private Q_SLOTS:
         type(site() + path);
         QCOMPARE(form().boardId(), board);
         QCOMPARE(item("boardIdNote")->isVisible(), typedBoard.isEmpty() && !board.isEmpty());
+        if (item("boardIdNote")->isVisible())
+            shoot(QStringLiteral("6-board-filled"));
         QVERIFY(!item("siteProblem")->isVisible());
         if (board.isEmpty())
             return;
@@ -378,6 +380,8 @@ private Q_SLOTS:
                      text("siteProblem").contains(problem),
                  qPrintable(text("siteProblem")));
         QVERIFY(!item("saveButton")->isEnabled() && !item("testButton")->isEnabled());
+        shoot(QStringLiteral("5-site-refused-") +
+              QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
         item("siteURLField")->forceActiveFocus();
         press(Qt::Key_Return);
         QCOMPARE(m_saves, 0);
