@@ -142,15 +142,16 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request, const JiraRequest::
     ReplyPointer reply(Network::shared().get(request));
     Download download;
     QNetworkReply *raw = reply.get();
-    // Both ends come as an abort, which Qt reports like its own transfer timeout: the time-out
-    // error for the deadline, and a cancelled request whose result nobody reads any more.
+    // The deadline and the end of the cancel scope both abort the reply: the first reads as the
+    // time-out error, the second as a cancelled request whose result nobody reads any more.
     QTimer deadline;
     deadline.setSingleShot(true);
     // Queued, as below: the abort resumes this coroutine, which must not end (and destroy the
     // timer) in the middle of the timer's own signal.
     QObject::connect(&deadline, &QTimer::timeout, raw,
                      [raw] { QMetaObject::invokeMethod(raw, &QNetworkReply::abort, Qt::QueuedConnection); });
-    deadline.start(std::max<qint64>(0, limits.deadline.remainingTime()));
+    if (const qint64 remaining = limits.deadline.remainingTime(); remaining >= 0) // -1: no deadline
+        deadline.start(int(std::min<qint64>(remaining, std::numeric_limits<int>::max())));
     if (limits.cancelScope)
         QObject::connect(limits.cancelScope, &QObject::destroyed, raw, [raw, &download] {
             download.cancelled = true;
