@@ -2,7 +2,7 @@
 # Runs every benchmark against a build and prints their figures (none asserts a time):
 #   scripts/run-benchmarks.sh <build dir>
 # Shorter runs for a quick look:
-#   NORRID_SOAK_POLLS=1000 NORRID_FOOTPRINT_IDLE_SECONDS=60 scripts/run-benchmarks.sh build
+#   NORRID_SOAK_POLLS=1000 NORRID_FOOTPRINT_IDLE_SECONDS=60 NORRID_REJECTED_SECONDS=120 scripts/run-benchmarks.sh build
 # NORRID_FOOTPRINT_BACKENDS=software limits the footprint to one scene-graph backend.
 set -euo pipefail
 build=${1:?build directory}
@@ -10,13 +10,16 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 
 cmake --build "$build" --target bench_jiradecode bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray bench_tray_churn \
-  norrid_testapp -j "${JOBS:-$(nproc)}"
+  bench_polling_faults norrid_testapp -j "${JOBS:-$(nproc)}"
 
 echo "== decoding of a 100-card board document"
 "$build/bench/bench_jiradecode"
 echo
 echo "== monitor soak (${NORRID_SOAK_POLLS:-10000} polls)"
 dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_monitor_soak"
+echo
+echo "== polling faults: locked keyring, a save mid-poll, a rejected token (${NORRID_REJECTED_SECONDS:-600} s)"
+dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_polling_faults"
 echo
 echo "== tray icon soak (${NORRID_TRAY_UPDATES:-10000} updates, Xvfb with trayer)"
 xvfb-run -a -s "-screen 0 1280x800x24" sh -c 'trayer --edge top --align right --widthtype request --height 24 \

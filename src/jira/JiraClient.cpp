@@ -4,6 +4,7 @@
 #include "jira/JiraRequest.h"
 #include "jira/JiraSite.h"
 
+#include <QSet>
 #include <utility>
 
 namespace {
@@ -30,10 +31,11 @@ QString boardPath(const JiraConfig &config, QStringView leaf)
 // One GET decoded as the document `decode` reads.
 template<typename Document>
 QCoro::Task<JiraResult<Document>> getJSON(JiraConfig config, QString path, JiraRequest::QueryItems query,
-                                          JiraResult<Document> (*decode)(const QByteArray &))
+                                          JiraResult<Document> (*decode)(const QByteArray &),
+                                          JiraRequest::Limits limits = JiraRequest::Limits::fromNow())
 {
     JiraResult<QByteArray> body =
-        co_await JiraRequest::get(std::move(config), std::move(path), std::move(query));
+        co_await JiraRequest::get(std::move(config), std::move(path), std::move(query), limits);
     if (!body.ok())
         co_return body.error();
     co_return decode(body.value());
@@ -41,20 +43,38 @@ QCoro::Task<JiraResult<Document>> getJSON(JiraConfig config, QString path, JiraR
 
 // Free coroutines taking the configuration by value: the copy lives in the coroutine frame, so the
 // client that started them may be destroyed while they wait.
-QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(JiraConfig config)
+// The column page by page: each page starts where the cards gathered so far end, until Jira's
+// total is reached, a page brings no card not seen before (a server that ignores startAt, or a
+// column that shrank meanwhile), or the bound is reached. One deadline covers every page.
+QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(JiraConfig config,
+                                                                  JiraRequest::Limits limits)
 {
-    JiraRequest::QueryItems query{{QStringLiteral("jql"), reviewJQL(config)},
-                                  {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")},
-                                  {QStringLiteral("maxResults"), QStringLiteral("100")}};
     const QString path = boardPath(config, u"issue");
-    auto response =
-        co_await getJSON(std::move(config), path, std::move(query), &JiraDocuments::decodeBoardIssues);
-    if (!response.ok())
-        co_return response.error();
+    const QString jql = reviewJQL(config);
     QList<ReviewIssue> issues;
-    issues.reserve(response.value().issues.size());
-    for (const RawIssue &raw : std::as_const(response.value().issues))
-        issues.append(raw.toReviewIssue());
+    QSet<QString> keys;
+    while (issues.size() < JiraClient::maximumReviewIssues) {
+        JiraRequest::QueryItems query{
+            {QStringLiteral("jql"), jql},
+            {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")},
+            {QStringLiteral("startAt"), QString::number(issues.size())},
+            {QStringLiteral("maxResults"), QString::number(JiraClient::reviewIssuesPageSize)}};
+        auto page =
+            co_await getJSON(config, path, std::move(query), &JiraDocuments::decodeBoardIssues, limits);
+        if (!page.ok())
+            co_return page.error();
+        const qsizetype before = issues.size();
+        for (const RawIssue &raw : std::as_const(page.value().issues)) {
+            if (issues.size() == JiraClient::maximumReviewIssues)
+                break;
+            if (!keys.contains(raw.key)) {
+                keys.insert(raw.key);
+                issues.append(raw.toReviewIssue());
+            }
+        }
+        if (issues.size() == before || issues.size() >= page.value().total.value_or(0))
+            break;
+    }
     co_return issues;
 }
 
@@ -96,9 +116,9 @@ std::optional<QUrl> JiraClient::boardURL() const
               QStringLiteral("rapidView=") + QString::fromLatin1(QUrl::toPercentEncoding(m_config.boardId)));
 }
 
-QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues() const
+QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues(const QObject *cancelScope) const
 {
-    return fetchReviewIssuesWith(m_config);
+    return fetchReviewIssuesWith(m_config, JiraRequest::Limits::fromNow(cancelScope));
 }
 
 QCoro::Task<JiraResult<QList<QuickFilter>>> JiraClient::fetchQuickFilters() const

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -184,8 +185,11 @@ ReviewIssue RawIssue::toReviewIssue() const
 JiraResult<BoardIssuesResponse> JiraDocuments::decodeBoardIssues(const QByteArray &body)
 {
     return decodeGuarded<BoardIssuesResponse>([&] {
-        const QJsonArray issues = requiredArray(parseObject(body), u"issues");
+        const QJsonObject document = parseObject(body);
+        const QJsonArray issues = requiredArray(document, u"issues");
         BoardIssuesResponse response;
+        if (const auto total = optional(document, {}, u"total", QJsonValue::Double, u"a number"))
+            response.total = qint64(std::clamp(total->toDouble(), 0.0, 1e15));
         response.issues.reserve(issues.size());
         for (qsizetype i = 0; i < issues.size(); ++i) {
             const QString where = QStringLiteral("issues[%1]").arg(i);

@@ -38,6 +38,7 @@ struct RawIssue
 struct BoardIssuesResponse
 {
     QList<RawIssue> issues;
+    std::optional<qint64> total; // how many cards the whole column holds, when Jira says
 };
 
 struct QuickFilterPage

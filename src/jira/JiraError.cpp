@@ -1,5 +1,6 @@
 #include "jira/JiraError.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -27,10 +28,11 @@ JiraError JiraError::http(int statusCode, const QString &explanation)
     error.m_explanation = explanation;
     return error;
 }
-JiraError JiraError::rateLimited(std::optional<int> retryAfterSeconds)
+JiraError JiraError::rateLimited(std::optional<qint64> retryAfterSeconds)
 {
     JiraError error{Kind::http, 429, {}};
-    error.m_retryAfterSeconds = retryAfterSeconds;
+    if (retryAfterSeconds)
+        error.m_retryAfterSeconds = int(std::clamp<qint64>(*retryAfterSeconds, 0, maximumRetryAfterSeconds));
     return error;
 }
 JiraError JiraError::decoding(const QString &message)
@@ -49,9 +51,11 @@ JiraError JiraError::badURL(const QString &reason)
 {
     return {Kind::badURL, 0, reason};
 }
-JiraError JiraError::unauthorized()
+JiraError JiraError::unauthorized(bool credentialsRejected)
 {
-    return {Kind::unauthorized, 0, {}};
+    JiraError error{Kind::unauthorized, 0, {}};
+    error.m_credentialsRejected = credentialsRejected;
+    return error;
 }
 
 QString JiraError::errorDescription() const

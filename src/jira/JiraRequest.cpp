@@ -10,13 +10,17 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSslError>
+#include <QTimer>
+#include <algorithm>
 #include <limits>
 #include <memory>
 
 namespace {
 
 std::chrono::milliseconds transferTimeout = JiraRequest::defaultTransferTimeout;
+std::chrono::milliseconds totalDeadline = JiraRequest::defaultTotalDeadline;
 
 // Deletes a reply that may still be running. The coroutine that owns it may be destroyed while it
 // waits, so every connection to the reply goes first: none may reach the dead frame afterwards.
@@ -40,12 +44,15 @@ struct Answer
     QByteArray body;
     QUrl location;
     QByteArray retryAfter;
+    QByteArray loginReason;
+    QByteArray deniedReason;
 };
 
 struct Download
 {
     QByteArray body;
     bool tooLarge = false;
+    bool cancelled = false;
     QList<QSslError> sslErrors;
 };
 
@@ -93,24 +100,26 @@ JiraError transportError(const QNetworkReply &reply, const QList<QSslError> &ssl
 }
 
 // Retry-After is either a number of seconds or an HTTP date; none when it is neither or has passed.
-std::optional<int> retryAfterSeconds(const QByteArray &value)
+// Read in 64 bits and bounded by JiraError, so no value a server sends can overflow.
+std::optional<qint64> retryAfterSeconds(const QByteArray &value)
 {
     const QByteArray text = value.trimmed();
     if (text.isEmpty())
         return std::nullopt;
-    bool isNumber = false;
-    const int seconds = text.toInt(&isNumber);
-    if (isNumber)
-        return seconds >= 0 ? std::optional<int>(seconds) : std::nullopt;
+    if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        bool fits = false;
+        const qint64 seconds = text.toLongLong(&fits);
+        return fits ? seconds : std::numeric_limits<qint64>::max();
+    }
     // HTTP dates end in "GMT", which Qt's RFC 2822 reader does not take for an offset.
     QString date = QString::fromLatin1(text);
     if (date.endsWith(QLatin1String(" GMT")))
         date = date.chopped(4) + QStringLiteral(" +0000");
     const QDateTime when = QDateTime::fromString(date, Qt::RFC2822Date);
     const qint64 wait = when.isValid() ? QDateTime::currentDateTimeUtc().secsTo(when) : -1;
-    if (wait < 0 || wait > std::numeric_limits<int>::max())
+    if (wait < 0)
         return std::nullopt;
-    return int(wait);
+    return wait;
 }
 
 void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
@@ -125,11 +134,26 @@ void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
 
 // Sends one GET and waits for all of it, reading the body as it arrives so an oversized one is cut
 // off early instead of being buffered whole.
-QCoro::Task<Answer> exchange(const QNetworkRequest &request)
+QCoro::Task<Answer> exchange(const QNetworkRequest &request, const JiraRequest::Limits &limits)
 {
     ReplyPointer reply(Network::shared().get(request));
     Download download;
     QNetworkReply *raw = reply.get();
+    // The deadline and the end of the cancel scope both abort the reply: the first reads as the
+    // time-out error, the second as a cancelled request whose result nobody reads any more.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    // Queued, as below: the abort resumes this coroutine, which must not end (and destroy the
+    // timer) in the middle of the timer's own signal.
+    QObject::connect(&deadline, &QTimer::timeout, raw,
+                     [raw] { QMetaObject::invokeMethod(raw, &QNetworkReply::abort, Qt::QueuedConnection); });
+    if (const qint64 remaining = limits.deadline.remainingTime(); remaining >= 0) // -1: no deadline
+        deadline.start(int(std::min<qint64>(remaining, std::numeric_limits<int>::max())));
+    if (limits.cancelScope)
+        QObject::connect(limits.cancelScope, &QObject::destroyed, raw, [raw, &download] {
+            download.cancelled = true;
+            QMetaObject::invokeMethod(raw, &QNetworkReply::abort, Qt::QueuedConnection);
+        });
     QObject::connect(raw, &QNetworkReply::metaDataChanged, raw, [raw, &download] {
         const QVariant length = raw->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid())
@@ -149,9 +173,14 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
         download.body += raw->readAll();
     stopWhenTooLarge(raw, download, download.body.size());
 
+    deadline.stop();
     const QVariant statusAttribute = raw->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const QNetworkReply::NetworkError error = raw->error();
     Answer answer;
+    if (download.cancelled) {
+        answer.failure = JiraError::transport(QStringLiteral("The request to Jira was cancelled."));
+        co_return answer;
+    }
     if (!statusAttribute.isValid()) {
         answer.failure = error == QNetworkReply::NoError
                              ? JiraError::transport(QStringLiteral("No HTTP response from Jira."))
@@ -176,6 +205,8 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request)
     if (location.isValid() && !location.isEmpty())
         answer.location = request.url().resolved(location);
     answer.retryAfter = raw->rawHeader("Retry-After");
+    answer.loginReason = raw->rawHeader("X-Seraph-LoginReason");
+    answer.deniedReason = raw->rawHeader("X-Authentication-Denied-Reason");
     co_return answer;
 }
 
@@ -193,6 +224,10 @@ QNetworkRequest makeRequest(const QUrl &url, const JiraConfig &config)
     request.setTransferTimeout(static_cast<int>(transferTimeout.count()));
     // Qt would otherwise carry the Authorization header to any https origin a server names.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    // Every request stands on its credentials alone: a session cookie from an earlier answer could
+    // make a request with a wrong token succeed, so none is sent or kept.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     return request;
 }
 
@@ -211,7 +246,19 @@ std::optional<JiraError> refuseRedirect(const QUrl &from, const QUrl &to)
     return std::nullopt;
 }
 
+// A 403 is a rejected login only when Atlassian says so: its login denial, which a CAPTCHA
+// follows. Any other 403 refuses the resource, not the credentials.
+bool loginDenied(const Answer &answer)
+{
+    return answer.loginReason.contains("AUTHENTICATION_DENIED") || answer.deniedReason.contains("CAPTCHA");
+}
+
 } // namespace
+
+JiraRequest::Limits JiraRequest::Limits::fromNow(const QObject *cancelScope)
+{
+    return {QDeadlineTimer(totalDeadline), cancelScope};
+}
 
 QString JiraRequest::trimmedSiteURL(const QString &siteURL)
 {
@@ -230,7 +277,8 @@ std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QS
     return JiraSite::read(trimmedSite).link(path, QString::fromLatin1(encoded));
 }
 
-QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString path, QueryItems query)
+QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString path, QueryItems query,
+                                                     Limits limits)
 {
     const QString site = trimmedSiteURL(config.siteURL);
     if (config.email.isEmpty() || config.token.isEmpty() || site.isEmpty())
@@ -243,8 +291,13 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
         co_return JiraError::badURL();
 
     QNetworkRequest request = makeRequest(*url, config);
+    const QPointer<const QObject> scope(limits.cancelScope);
     for (int redirects = 0;; ++redirects) {
-        Answer answer = co_await exchange(request);
+        if (limits.cancelScope && !scope)
+            co_return JiraError::transport(QStringLiteral("The request to Jira was cancelled."));
+        if (limits.deadline.hasExpired())
+            co_return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+        Answer answer = co_await exchange(request, limits);
         if (answer.failure)
             co_return *answer.failure;
         if (isFollowedRedirect(answer.status) && !answer.location.isEmpty()) {
@@ -256,7 +309,7 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
             continue;
         }
         if (answer.status == 401 || answer.status == 403)
-            co_return JiraError::unauthorized();
+            co_return JiraError::unauthorized(answer.status == 401 || loginDenied(answer));
         if (answer.status == 429)
             co_return JiraError::rateLimited(retryAfterSeconds(answer.retryAfter));
         if (!isSuccess(answer.status))
@@ -268,4 +321,9 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
 void JiraRequest::setTransferTimeoutForTesting(std::chrono::milliseconds timeout)
 {
     transferTimeout = timeout.count() > 0 ? timeout : defaultTransferTimeout;
+}
+
+void JiraRequest::setTotalDeadlineForTesting(std::chrono::milliseconds deadline)
+{
+    totalDeadline = deadline.count() > 0 ? deadline : defaultTotalDeadline;
 }

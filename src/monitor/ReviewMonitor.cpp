@@ -1,12 +1,14 @@
 #include "monitor/ReviewMonitor.h"
 
 #include "jira/JiraClient.h"
+#include "jira/JiraError.h"
 #include "jira/JiraSite.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -32,52 +34,113 @@ ReviewMonitor::ReviewMonitor(AppSettings &settings, NotificationManager &notifie
 {
     // A coarse timer lets the system batch wake-ups: a poll may come a little early or late.
     m_timer.setTimerType(Qt::CoarseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+    connect(&m_timer, &QTimer::timeout, this, &ReviewMonitor::tick);
+    m_holdTimer.setSingleShot(true);
+    connect(&m_holdTimer, &QTimer::timeout, this, [this] {
+        startTimer();
+        pollNow();
+    });
+    // Queued: a save of the settings window assigns the token before it restarts the monitor, and
+    // the restart must come first.
+    connect(&settings, &AppSettings::tokenChanged, this, &ReviewMonitor::tokenChanged, Qt::QueuedConnection);
 }
+
+ReviewMonitor::~ReviewMonitor() = default;
 
 void ReviewMonitor::start()
 {
+    ++m_generation;
+    m_fetchScope.reset(); // abandons the fetch of the generation before
+    m_isFetching = false;
+    m_followUp = false;
     m_timer.stop();
-    if (!m_settings.isConfigured()) {
+    m_holdTimer.stop();
+    setPaused(false);
+    m_waitingForSettings = !m_settings.isConfigured();
+    if (m_waitingForSettings) {
         setState({StateKind::needsSetup, {}});
         return;
     }
     m_seededThisLaunch = false;
     m_seenKeys.clear();
-    const qint64 seconds = std::max<qint64>(m_settings.pollInterval(), minimumIntervalSeconds);
+    startTimer();
+    pollNow();
+}
+
+void ReviewMonitor::startTimer()
+{
+    const qint64 seconds =
+        std::clamp<qint64>(m_settings.pollInterval(), minimumIntervalSeconds, maximumIntervalSeconds);
     m_timer.start(std::chrono::seconds(seconds));
-    poll();
 }
 
 void ReviewMonitor::refreshNow()
 {
-    if (m_settings.isConfigured())
-        poll();
-    else
+    if (!m_settings.isConfigured()) {
         setState({StateKind::needsSetup, {}});
+        return;
+    }
+    if (m_paused) {
+        setPaused(false);
+        startTimer();
+    }
+    pollNow();
 }
 
-QCoro::Task<> ReviewMonitor::poll()
+void ReviewMonitor::refreshAfterWake()
+{
+    if (!m_paused && !m_holdTimer.isActive())
+        refreshNow();
+}
+
+void ReviewMonitor::tick()
+{
+    // A tick while a poll runs is simply dropped: the next one comes an interval later.
+    if (!m_isFetching)
+        pollNow();
+}
+
+void ReviewMonitor::tokenChanged()
+{
+    // A new token is worth a try; a token that could not be read until now completes the settings
+    // the last start() found wanting (the keyring was locked at login).
+    if (m_paused)
+        refreshNow();
+    else if (m_waitingForSettings && m_settings.isConfigured())
+        start();
+}
+
+void ReviewMonitor::pollNow()
 {
     if (!m_settings.isConfigured()) {
         setState({StateKind::needsSetup, {}});
-        co_return;
+        return;
     }
-    if (m_isFetching)
-        co_return;
+    if (m_isFetching) {
+        m_followUp = true;
+        return;
+    }
+    poll(m_generation);
+}
+
+QCoro::Task<> ReviewMonitor::poll(quint64 generation)
+{
     m_isFetching = true;
     if (!m_lastUpdated)
         setState({StateKind::loading, {}});
 
     const JiraClient client(m_settings.jiraConfig());
+    m_fetchScope = std::make_unique<QObject>();
     QPointer<ReviewMonitor> self(this);
-    auto result = co_await client.fetchReviewIssues();
-    if (!self)
-        co_return; // the monitor went away while Jira answered: nothing to update
+    auto result = co_await client.fetchReviewIssues(m_fetchScope.get());
+    // The monitor went away, or a start() began another generation: this result belongs to
+    // nobody, and the poll of the new generation is already under way.
+    if (!self || generation != m_generation)
+        co_return;
+    m_fetchScope.reset();
 
     if (!result.ok()) {
-        setState(State::error(result.error().descriptionWithExplanation()));
-        m_isFetching = false;
+        failed(result.error());
         co_return;
     }
 
@@ -106,6 +169,42 @@ QCoro::Task<> ReviewMonitor::poll()
     Q_EMIT lastUpdatedChanged();
     setState({StateKind::ok, {}});
     m_isFetching = false;
+    if (std::exchange(m_followUp, false))
+        pollNow();
+}
+
+void ReviewMonitor::failed(const JiraError &error)
+{
+    setState(State::error(error.descriptionWithExplanation()));
+    m_isFetching = false;
+    if (error.credentialsRejected()) {
+        // Each further try is one more failed login, and Atlassian answers those with a CAPTCHA
+        // that locks the user's other tools out too.
+        m_followUp = false;
+        m_timer.stop();
+        m_holdTimer.stop();
+        setPaused(true);
+        return;
+    }
+    if (const auto wait = error.retryAfterSeconds()) {
+        const qint64 seconds = std::clamp<qint64>(*wait, 0, maximumRateLimitWaitSeconds);
+        m_followUp = false;
+        if (seconds * 1000 > m_timer.remainingTime()) {
+            m_timer.stop();
+            m_holdTimer.start(std::chrono::seconds(seconds));
+        }
+        return;
+    }
+    if (std::exchange(m_followUp, false))
+        pollNow();
+}
+
+void ReviewMonitor::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    Q_EMIT pausedChanged();
 }
 
 void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &siteURL,

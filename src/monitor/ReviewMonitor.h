@@ -10,13 +10,21 @@
 #include <QString>
 #include <QTimer>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 class AppSettings;
+class JiraError;
 class NotificationManager;
 
 // Polls the watched column on a timer, publishes its cards and a small state, and announces the
 // cards that arrive between two polls. Everything runs on the main thread; one poll at a time.
+//
+// Every start() begins a generation: a fetch of an earlier one is abandoned and its result is
+// neither shown nor learned from, and the new configuration is fetched at once. A poll asked for
+// while one runs is done right after it, once. Jira turning down the email and token pauses the
+// timer until they change or the user asks to refresh; a rate limit holds the next automatic poll
+// back for as long as Jira asks (at most an hour).
 class ReviewMonitor : public QObject
 {
     Q_OBJECT
@@ -24,6 +32,7 @@ class ReviewMonitor : public QObject
     Q_PROPERTY(StateKind stateKind READ stateKind NOTIFY stateChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY stateChanged)
     Q_PROPERTY(QDateTime lastUpdated READ lastUpdatedValue NOTIFY lastUpdatedChanged)
+    Q_PROPERTY(bool paused READ isPaused NOTIFY pausedChanged)
 
 public:
     enum class StateKind
@@ -44,10 +53,14 @@ public:
         friend bool operator==(const State &, const State &) = default;
     };
 
-    // Polls are never closer together than this, whatever the settings say.
-    static constexpr int minimumIntervalSeconds = 15;
+    // The poll interval of the settings, bounded to these (a hand-edited file may hold anything).
+    static constexpr qint64 minimumIntervalSeconds = 15;
+    static constexpr qint64 maximumIntervalSeconds = 24 * 60 * 60;
+    // The longest a rate limit holds the next automatic poll back, whatever Retry-After says.
+    static constexpr qint64 maximumRateLimitWaitSeconds = 60 * 60;
 
     ReviewMonitor(AppSettings &settings, NotificationManager &notifier, QObject *parent = nullptr);
+    ~ReviewMonitor() override;
 
     const QList<ReviewIssue> &issues() const { return m_issues; }
     const State &state() const { return m_state; }
@@ -58,11 +71,24 @@ public:
     QString errorMessage() const { return m_state.message; }
     QDateTime lastUpdatedValue() const { return m_lastUpdated.value_or(QDateTime()); }
 
-    // (Re)starts polling: a new timer from the current interval, a poll at once, and the next
-    // successful poll only learns the column.
+    // (Re)starts polling: a new generation, a new timer from the current interval, a poll at once,
+    // and the next successful poll only learns the column.
     Q_INVOKABLE void start();
-    // Polls once now; the timer and what has been seen stay as they are.
+    // Polls once now (right after the poll under way, if there is one); what has been seen stays.
+    // The user asks for it, so it also resumes checking that was paused.
     Q_INVOKABLE void refreshNow();
+    // The same without the user: after the computer woke up. Does nothing while paused or held back.
+    void refreshAfterWake();
+
+    // Automatic checking stopped because Jira rejected the email and token.
+    bool isPaused() const { return m_paused; }
+    // What the tray and the popover add to the error while paused.
+    static QString pausedNote()
+    {
+        return QStringLiteral("Checking is paused until the email or token changes.");
+    }
+    // Whether a rate limit holds the next automatic poll back.
+    bool isHeldBack() const { return m_holdTimer.isActive(); }
 
     // The poll timer and its tolerance, for whoever needs to show or check the schedule.
     const QTimer &timer() const { return m_timer; }
@@ -75,9 +101,16 @@ Q_SIGNALS:
     void issuesChanged();
     void stateChanged();
     void lastUpdatedChanged();
+    void pausedChanged();
 
 private:
-    QCoro::Task<> poll();
+    void pollNow();
+    void tick();
+    QCoro::Task<> poll(quint64 generation);
+    void failed(const JiraError &error);
+    void setPaused(bool paused);
+    void startTimer();
+    void tokenChanged();
     void announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
                   const std::optional<QUrl> &boardURL);
     void setState(State state);
@@ -88,7 +121,14 @@ private:
     AppSettings &m_settings;
     NotificationManager &m_notifier;
     QTimer m_timer;
+    QTimer m_holdTimer; // single shot: the end of a rate limit's wait
     QSet<QString> m_seenKeys;
     bool m_seededThisLaunch = false;
     bool m_isFetching = false;
+    bool m_followUp = false;          // a poll asked for while one ran
+    bool m_paused = false;            // the credentials were rejected
+    bool m_waitingForSettings = true; // the last start() found the settings incomplete
+    quint64 m_generation = 0;
+    // Lives as long as the fetch under way; destroying it abandons that fetch.
+    std::unique_ptr<QObject> m_fetchScope;
 };

@@ -73,7 +73,7 @@ AppSettings &AppSettings::shared()
     static bool tokenRead = false;
     if (!tokenRead) {
         tokenRead = true;
-        instance->runKeyring(Pending::Read);
+        instance->runKeyring(Pending::Read, true);
     }
     return *instance;
 }
@@ -87,7 +87,7 @@ QString AppSettings::defaultFileName()
 AppSettings::AppSettings(const QString &settingsFile, QObject *parent)
     : AppSettings(settingsFile, DeferTokenRead{}, parent)
 {
-    runKeyring(Pending::Read);
+    runKeyring(Pending::Read, true);
 }
 
 AppSettings::AppSettings(const QString &settingsFile, DeferTokenRead, QObject *parent)

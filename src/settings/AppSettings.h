@@ -5,18 +5,24 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <chrono>
+
+class SecretServiceWatcher;
 
 // Every user setting, kept in memory and written through to storage on every assignment (also of
 // an equal value), with a change signal on every assignment. The seven ordinary settings live in an
 // INI file (QSettings); the API token lives only in the system keyring.
 //
 // A keyring that is locked or not running when the token is needed is not taken for a deleted
-// token: the stored item stays untouched, the token reads as empty meanwhile, and the keyring is
-// asked again the next time the token is needed, so the user is connected once it is unlocked.
+// token: the stored item stays untouched and the token reads as empty meanwhile. The Secret Service
+// is watched on the bus while something is owed to it, and asked again when it appears or a
+// collection is unlocked (and once a minute besides), so the user is connected once it is
+// unlocked. Only the first read of a launch may make the keyring show an unlock prompt; every later
+// attempt first makes sure that it cannot.
 class AppSettings : public QObject
 {
     Q_OBJECT
@@ -69,6 +75,8 @@ public:
 
     // True while the keyring is locked or unreachable and the token is still to be read or stored.
     bool tokenUnavailable() const { return m_pending != Pending::None; }
+    // Whether that is because the keyring is locked (rather than not reachable at all).
+    bool keyringLocked() const { return tokenUnavailable() && m_keyringStatus == Keychain::Status::Locked; }
     // What the user should know about it, as a sentence; empty when the keyring is fine.
     QString tokenProblem() const;
     // Asks the keyring again at once, e.g. when the user says it is unlocked now.
@@ -116,7 +124,9 @@ private:
     QVariant storedValue(const QString &key) const;
     void setSaveProblem(const QString &problem);
     void syncToken() const;
-    void runKeyring(Pending operation) const;
+    // mayPrompt: the keyring may be asked even when that shows an unlock prompt (the first read).
+    void runKeyring(Pending operation, bool mayPrompt = false) const;
+    void watchKeyring(bool watch) const;
 
     QString m_fileName;
     QString m_siteURL;
@@ -137,5 +147,6 @@ private:
     mutable Pending m_pending = Pending::None;
     mutable Keychain::Status m_keyringStatus = Keychain::Status::Ok;
     mutable QElapsedTimer m_lastKeyringAttempt;
+    mutable QPointer<SecretServiceWatcher> m_keyringWatcher;
     std::chrono::milliseconds m_retryInterval{10000};
 };

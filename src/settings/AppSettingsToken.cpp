@@ -2,6 +2,7 @@
 // keyring while it is locked or unreachable.
 #include "settings/AppSettings.h"
 
+#include "settings/SecretServiceWatcher.h"
 #include "settings/SystemLog.h"
 
 #include <QMetaObject>
@@ -53,13 +54,17 @@ void AppSettings::syncToken() const
     runKeyring(m_pending);
 }
 
-void AppSettings::runKeyring(Pending operation) const
+void AppSettings::runKeyring(Pending operation, bool mayPrompt) const
 {
     const bool wasUnavailable = tokenUnavailable();
     const QString before = m_token;
+    const QString problemBefore = tokenProblem();
     Keychain::Outcome outcome;
     QString what;
-    switch (operation) {
+    // Asking for a locked item makes the keyring prompt for its password; a launch shows one such
+    // prompt at most, so later attempts wait until the item is unlocked by other means.
+    const Keychain::Outcome ready = mayPrompt ? Keychain::Outcome{} : Keychain::readiness(kTokenAccount);
+    switch (ready.succeeded() ? operation : Pending::None) {
     case Pending::Read: {
         what = QStringLiteral("token read failed");
         const Keychain::Item item = Keychain::readItem(kTokenAccount);
@@ -77,7 +82,11 @@ void AppSettings::runKeyring(Pending operation) const
         outcome = Keychain::remove(kTokenAccount);
         break;
     case Pending::None:
-        return;
+        what = operation == Pending::Read   ? QStringLiteral("token read failed")
+               : operation == Pending::Save ? QStringLiteral("token save failed")
+                                            : QStringLiteral("token delete failed");
+        outcome = ready;
+        break;
     }
     m_lastKeyringAttempt.start();
     m_keyringStatus = outcome.status;
@@ -90,10 +99,26 @@ void AppSettings::runKeyring(Pending operation) const
     // These can happen inside a const read in the middle of someone else's work, so observers hear
     // of them on a later turn of the event loop.
     auto *self = const_cast<AppSettings *>(this);
-    if (tokenUnavailable() != wasUnavailable)
+    if (tokenUnavailable() != wasUnavailable || tokenProblem() != problemBefore)
         QMetaObject::invokeMethod(self, &AppSettings::tokenUnavailableChanged, Qt::QueuedConnection);
     if (m_token != before)
         QMetaObject::invokeMethod(self, &AppSettings::tokenChanged, Qt::QueuedConnection);
+    watchKeyring(tokenUnavailable());
+}
+
+void AppSettings::watchKeyring(bool watch) const
+{
+    if (watch == !m_keyringWatcher.isNull())
+        return;
+    if (!watch) {
+        // Possibly called from the watcher's own signal.
+        m_keyringWatcher->deleteLater();
+        m_keyringWatcher.clear();
+        return;
+    }
+    auto *self = const_cast<AppSettings *>(this);
+    m_keyringWatcher = new SecretServiceWatcher(self);
+    connect(m_keyringWatcher, &SecretServiceWatcher::changed, self, &AppSettings::retryKeyring);
 }
 
 QString AppSettings::tokenProblem() const

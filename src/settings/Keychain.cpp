@@ -190,4 +190,13 @@ Outcome remove(const QString &account)
     return outcome;
 }
 
+Outcome readiness(const QString &account)
+{
+    if (!SecretServiceProbe::isRunning())
+        return {Status::Unavailable, QStringLiteral("no Secret Service is running")};
+    if (SecretServiceProbe::hasLockedItem(itemAttributes(account)))
+        return {Status::Locked, QStringLiteral("the keyring is locked")};
+    return {Status::Ok, {}};
+}
+
 } // namespace Keychain

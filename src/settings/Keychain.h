@@ -50,4 +50,9 @@ Outcome save(const QString &value, const QString &account);
 // Deletes the item of the account; a missing item counts as done.
 Outcome remove(const QString &account);
 
+// Whether the item of the account can be used without raising an unlock prompt or starting a
+// keyring: Ok when a keyring runs and the item is not locked, else Locked or Unavailable. Asks
+// nothing that could prompt, and reads no secret.
+Outcome readiness(const QString &account);
+
 } // namespace Keychain

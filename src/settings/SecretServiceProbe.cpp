@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -29,6 +30,12 @@ QDBusMessage call(const QString &path, const QString &interface, const QString &
 } // namespace
 
 namespace SecretServiceProbe {
+
+bool isRunning()
+{
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(kService).value();
+}
 
 bool hasLockedItem(const QMap<QString, QString> &attributes)
 {

@@ -8,6 +8,9 @@
 // reads a secret and never starts a service that is not running.
 namespace SecretServiceProbe {
 
+// True when some process owns the Secret Service's name on the session bus right now.
+bool isRunning();
+
 // True when a locked item matches every attribute.
 bool hasLockedItem(const QMap<QString, QString> &attributes);
 

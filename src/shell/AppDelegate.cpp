@@ -84,7 +84,7 @@ void AppDelegate::applicationDidFinishLaunching()
     bindState();
 
     m_wakeWatcher = std::make_unique<WakeWatcher>();
-    connect(m_wakeWatcher.get(), &WakeWatcher::woke, this, [this] { monitor().refreshNow(); });
+    connect(m_wakeWatcher.get(), &WakeWatcher::woke, this, [this] { monitor().refreshAfterWake(); });
 
     monitor().start();
 }
@@ -148,6 +148,8 @@ void AppDelegate::bindState()
     };
     deliver(&monitor(), &ReviewMonitor::issuesChanged, &AppDelegate::showIssueCount);
     deliver(&monitor(), &ReviewMonitor::stateChanged, &AppDelegate::refreshStatusButton);
+    deliver(&monitor(), &ReviewMonitor::pausedChanged, &AppDelegate::refreshStatusButton);
+    deliver(&m_settings, &AppSettings::tokenUnavailableChanged, &AppDelegate::refreshStatusButton);
     deliver(&m_notifier, &NotificationManager::authorizationDeniedChanged, &AppDelegate::updatePopoverSize);
     deliver(&m_updateState, &UpdateState::availableVersionChanged, &AppDelegate::refreshStatusButton);
 }
@@ -163,9 +165,14 @@ void AppDelegate::refreshStatusButton()
 {
     if (m_tray) {
         const ReviewMonitor::State &state = monitor().state();
-        m_tray->setLook(StatusPresentation::look({presentationKind(state.kind), state.message,
-                                                  m_updateState.availableVersion().has_value(),
-                                                  m_settings.statusName()}));
+        // The tooltip says what the popover says: the error, and whether checking is paused.
+        StatusPresentation::Input input{
+            presentationKind(state.kind), m_popoverContent ? m_popoverContent->errorMessage() : state.message,
+            m_updateState.availableVersion().has_value(), m_settings.statusName()};
+        if (m_settings.tokenUnavailable())
+            input.keyring = m_settings.keyringLocked() ? StatusPresentation::Keyring::locked
+                                                       : StatusPresentation::Keyring::unreachable;
+        m_tray->setLook(StatusPresentation::look(input));
     }
     updatePopoverSize();
 }

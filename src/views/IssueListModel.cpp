@@ -82,7 +82,8 @@ void IssueListModel::refreshAges()
 
 void IssueListModel::reload()
 {
-    const QList<ReviewIssue> &fresh = m_monitor.issues();
+    // The count covers the whole column; the list shows its newest cards.
+    const QList<ReviewIssue> fresh = m_monitor.issues().mid(0, maximumRows);
     // Most polls find the column as it was: then the views keep their rows untouched. Only a
     // change of cards or of their order rebuilds the rows.
     if (fresh.size() == m_issues.size() &&

@@ -27,6 +27,9 @@ public:
         AccessibilityTextRole,
     };
 
+    // A column can hold up to a thousand cards; nobody scrolls through more than these.
+    static constexpr qsizetype maximumRows = 100;
+
     IssueListModel(const ReviewMonitor &monitor, const AppSettings &settings, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;

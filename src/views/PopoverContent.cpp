@@ -2,6 +2,7 @@
 
 #include "monitor/ReviewMonitor.h"
 #include "notifications/NotificationManager.h"
+#include "settings/AppSettings.h"
 #include "updates/UpdateState.h"
 #include "views/IssueListModel.h"
 #include "views/PopoverMetrics.h"
@@ -13,9 +14,11 @@ using StateKind = ReviewMonitor::StateKind;
 
 PopoverContent::PopoverContent(ReviewMonitor &monitor, NotificationManager &notifier,
                                const UpdateState &updateState, const AppSettings &settings, QObject *parent)
-    : QObject(parent), m_monitor(monitor), m_notifier(notifier), m_updateState(updateState),
-      m_issues(new IssueListModel(monitor, settings, this))
+    : QObject(parent), m_monitor(monitor), m_notifier(notifier), m_settings(settings),
+      m_updateState(updateState), m_issues(new IssueListModel(monitor, settings, this))
 {
+    connect(&monitor, &ReviewMonitor::pausedChanged, this, &PopoverContent::changed);
+    connect(&settings, &AppSettings::tokenUnavailableChanged, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::issuesChanged, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::stateChanged, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::lastUpdatedChanged, this, &PopoverContent::changed);
@@ -72,7 +75,24 @@ QString PopoverContent::mainAreaName() const
 
 QString PopoverContent::errorMessage() const
 {
+    if (m_monitor.isPaused())
+        return m_monitor.state().message + u' ' + ReviewMonitor::pausedNote();
     return m_monitor.state().message;
+}
+
+QString PopoverContent::setupTitle() const
+{
+    if (!m_settings.tokenUnavailable())
+        return QStringLiteral("Connect to Jira");
+    return m_settings.keyringLocked() ? QStringLiteral("Keyring locked")
+                                      : QStringLiteral("Keyring not reachable");
+}
+
+QString PopoverContent::setupText() const
+{
+    if (!m_settings.tokenUnavailable())
+        return QStringLiteral("Add your Jira email and API token to start watching the To review column.");
+    return m_settings.tokenProblem();
 }
 
 bool PopoverContent::showsFooterError() const

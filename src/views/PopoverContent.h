@@ -21,6 +21,8 @@ class PopoverContent : public QObject
     Q_PROPERTY(MainArea mainArea READ mainArea NOTIFY changed)
     Q_PROPERTY(QString mainAreaName READ mainAreaName NOTIFY changed)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY changed)
+    Q_PROPERTY(QString setupTitle READ setupTitle NOTIFY changed)
+    Q_PROPERTY(QString setupText READ setupText NOTIFY changed)
     Q_PROPERTY(bool showsFooterError READ showsFooterError NOTIFY changed)
     Q_PROPERTY(bool showsUpdate READ showsUpdate NOTIFY changed)
     Q_PROPERTY(QString updateText READ updateText NOTIFY changed)
@@ -49,7 +51,11 @@ public:
     QString subtitle() const;
     MainArea mainArea() const;
     QString mainAreaName() const; // "setup", "loading", "empty", "error" or "list"
+    // The error of the last poll; while checking is paused, with a word that it is.
     QString errorMessage() const;
+    // The setup view's texts: what to fill in, or that the token waits for the keyring.
+    QString setupTitle() const;
+    QString setupText() const;
     bool showsFooterError() const;
     bool showsUpdate() const;
     QString updateText() const;
@@ -84,6 +90,7 @@ private:
 
     ReviewMonitor &m_monitor;
     NotificationManager &m_notifier;
+    const AppSettings &m_settings;
     const UpdateState &m_updateState;
     IssueListModel *m_issues;
 };

@@ -1,12 +1,13 @@
-// Faults of the desktop under a running Norrid: the keyring daemon goes away (and comes back), and
-// the settings folder cannot be written. Norrid must go on with what it holds, say clearly what is
-// wrong, and lose nothing once the fault is gone. Runs on a private bus that cannot start a keyring
-// on demand, with a real gnome-keyring started by with-keyring.sh.
+// Faults of the desktop under a running Norrid: the keyring daemon goes away (and comes back), the
+// keyring is locked at launch, and the settings folder cannot be written. Norrid must go on with what it
+// holds, say clearly what is wrong, and lose nothing once the fault is gone. Runs on a private bus that
+// cannot start a keyring on demand, with a real gnome-keyring started by with-keyring.sh.
 #include "monitor/RecordingNotificationCenter.h"
 #include "monitor/ReviewMonitor.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 #include "settings/Keychain.h"
+#include "settings/KeyringControl.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
 
@@ -34,6 +35,12 @@ const QString secretsName = QStringLiteral("org.freedesktop.secrets");
 bool keyringRuns()
 {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(secretsName).value();
+}
+
+FakeJiraDocuments::Issue card(int number)
+{
+    return {QStringLiteral("AB-%1").arg(number), QStringLiteral("Card %1").arg(number), std::nullopt,
+            std::nullopt};
 }
 
 QByteArray basicCredentials(const QString &token)
@@ -127,7 +134,6 @@ private Q_SLOTS:
     {
         const QString file = m_dir.filePath(QStringLiteral("keyring.conf"));
         AppSettings settings(file);
-        settings.setKeyringRetryInterval(0ms);
         configure(settings);
         settings.setToken(QStringLiteral("first-token"));
         Watcher running(settings);
@@ -142,7 +148,8 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("first-token")));
 
-        // A new token typed while the keyring is away is used at once and owed to the keyring.
+        // A new token typed while the keyring is away is used at once and owed to the keyring,
+        // which gets it by itself once it is back.
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("^Norrid: token save failed — .+")));
         settings.setToken(QStringLiteral("second-token"));
@@ -155,29 +162,64 @@ private Q_SLOTS:
         QCOMPARE(running.monitor.state().kind, StateKind::ok);
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("second-token")));
+        startKeyringAgain();
+        QTRY_VERIFY_WITH_TIMEOUT(!settings.tokenUnavailable(), 15000);
+        QCOMPARE(Keychain::read(QStringLiteral("jira-token")), std::optional(QStringLiteral("second-token")));
 
-        // Norrid started while the keyring is away: no token, a clear word, no request.
+        // Norrid started while the keyring is away: no token, a clear word, no request; and once
+        // the keyring is back it connects by itself.
+        stopKeyring();
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
         AppSettings restarted(file);
-        restarted.setKeyringRetryInterval(0ms);
-        QVERIFY(restarted.tokenUnavailable());
+        QVERIFY(restarted.tokenUnavailable() && !restarted.keyringLocked());
         Watcher waiting(restarted);
         const qsizetype requests = m_jira.requests().size();
         waiting.monitor.start();
         QCOMPARE(waiting.monitor.state().kind, StateKind::needsSetup);
         QCOMPARE(m_jira.requests().size(), requests);
-
         startKeyringAgain();
-
-        // The owed write goes through on the next use of the token, and the other store reads it.
-        QCOMPARE(settings.token(), QStringLiteral("second-token"));
-        QCOMPARE(Keychain::read(QStringLiteral("jira-token")), std::optional(QStringLiteral("second-token")));
+        QTRY_COMPARE_WITH_TIMEOUT(waiting.monitor.state().kind, StateKind::ok, 15000);
         QCOMPARE(restarted.token(), QStringLiteral("second-token"));
-        pollAndWait(waiting.monitor, true);
-        QCOMPARE(waiting.monitor.state().kind, StateKind::ok);
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("second-token")));
+    }
+
+    // The keyring is still locked when Norrid starts (auto-login, a keyring password of its own):
+    // nothing is sent and the stored token stays; once a login unlocks it, polling starts on its
+    // own, on the timer, and a card that arrives afterwards is announced.
+    void keyringLockedAtLaunch()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("locked.conf"));
+        {
+            AppSettings first(file);
+            configure(first);
+            first.setPollInterval(15);
+            first.setToken(QStringLiteral("locked-token"));
+        }
+        const QString path = FakeJiraDocuments::issuesPath(boardId);
+        m_jira.setResponse(path, FakeResponse::json(FakeJiraDocuments::issues({card(1)})));
+        QVERIFY(KeyringControl::lockLogin());
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
+        AppSettings settings(file);
+        QVERIFY(settings.tokenUnavailable() && settings.keyringLocked());
+        Watcher watcher(settings);
+        const qsizetype requests = m_jira.requests().size();
+        watcher.monitor.start();
+        QCOMPARE(watcher.monitor.state().kind, StateKind::needsSetup);
+        QTest::qWait(1000);
+        QCOMPARE(m_jira.requests().size(), requests);
+        QCOMPARE(KeyringControl::itemCount(Keychain::service(), QStringLiteral("jira-token")), 1);
+
+        QVERIFY(KeyringControl::unlockLogin());
+        QTRY_COMPARE_WITH_TIMEOUT(watcher.monitor.state().kind, StateKind::ok, 15000);
+        QVERIFY(watcher.monitor.timer().isActive());
+        QCOMPARE(m_jira.requests().last().header("Authorization"),
+                 basicCredentials(QStringLiteral("locked-token")));
+        m_jira.setResponse(path, FakeResponse::json(FakeJiraDocuments::issues({card(1), card(2)})));
+        QTRY_COMPARE_WITH_TIMEOUT(watcher.center.added.size(), 1, 60000);
+        QCOMPARE(watcher.center.added.first().subtitle, QStringLiteral("AB-2"));
     }
 
     // The settings folder cannot be made or written (a file stands where it should be; as root a

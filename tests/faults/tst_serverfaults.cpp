@@ -1,6 +1,7 @@
 // Faults of the Jira site as the running monitor meets them: a rate limit and a certificate the
 // system does not trust. Each must leave a clear message in the state, keep the last good list and
 // lose no card: the first good answer afterwards announces what arrived meanwhile.
+#include "jira/JiraRequest.h"
 #include "jira/Network.h"
 #include "monitor/RecordingNotificationCenter.h"
 #include "monitor/ReviewMonitor.h"
@@ -105,6 +106,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        JiraRequest::setTotalDeadlineForTesting(std::chrono::milliseconds(0));
         TestCertificateAuthority::shared().trustInThisProcess();
         m_monitor.reset();
         m_notifier.reset();
@@ -128,6 +130,9 @@ private Q_SLOTS:
         row("seconds", "30", "and asks to wait 30 seconds");
         row("one second", "1", "and asks to wait 1 second");
         row("long wait in minutes", "601", "and asks to wait 11 minutes");
+        // Beyond a day, and beyond 32 and 64 bits: a day at most.
+        row("beyond a day", "2147483647", "and asks to wait 1440 minutes");
+        row("beyond 64 bits", "99999999999999999999999", "and asks to wait 1440 minutes");
         // An HTTP date ten minutes ahead; the seconds that pass before it is read round up.
         row("HTTP date",
             QDateTime::currentDateTimeUtc()
@@ -152,6 +157,21 @@ private Q_SLOTS:
         pollAndWait();
         QCOMPARE(m_monitor->state().kind, StateKind::error);
         QCOMPARE(m_monitor->state().message, wait);
+        recoverWithThirdCard();
+    }
+
+    // A server that sends a byte every few seconds: the request ends at its deadline with the
+    // time-out error, the timer goes on, and the next poll asks again.
+    void aDrippingServerTimesOutAndPollingGoesOn()
+    {
+        runWithTwoCards();
+        JiraRequest::setTotalDeadlineForTesting(std::chrono::milliseconds(1500));
+        serve(FakeResponse::json(FakeJiraDocuments::issues({card(1), card(2), card(3)}))
+                  .dripped(60, std::chrono::milliseconds(200)));
+        pollAndWait();
+        QCOMPARE(m_monitor->state(),
+                 ReviewMonitor::State::error(QStringLiteral("The request to Jira timed out.")));
+        QVERIFY(m_monitor->timer().isActive());
         recoverWithThirdCard();
     }
 

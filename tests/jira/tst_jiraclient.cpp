@@ -85,7 +85,11 @@ private Q_SLOTS:
     // Qt closes cached connections from thread-local storage after the application object is
     // gone, and warns; close them while it still exists.
     void cleanupTestCase() { Network::shared().clearConnectionCache(); }
-    void cleanup() { JiraRequest::setTransferTimeoutForTesting(0ms); }
+    void cleanup()
+    {
+        JiraRequest::setTransferTimeoutForTesting(0ms);
+        JiraRequest::setTotalDeadlineForTesting(0ms);
+    }
 
     void sendsOneExactRequest()
     {
@@ -100,7 +104,9 @@ private Q_SLOTS:
         const RecordedRequest request = m_jira.requests().first();
         QCOMPARE(request.method, "GET");
         QCOMPARE(request.path, issuesPath);
-        QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"maxResults"_s}));
+        QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"startAt"_s, u"maxResults"_s}));
+        QCOMPARE(request.queryValue(u"startAt"), u"0"_s);
+        QCOMPARE(request.queryValue(u"maxResults"), u"100"_s);
         QCOMPARE(request.queryValue(u"jql"),
                  u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\\\z\" AND (project = ABC)"_s);
         QVERIFY2(request.rawQuery.contains("status%20%3D%20"), request.rawQuery.constData());
@@ -176,6 +182,45 @@ private Q_SLOTS:
         QVERIFY(m_otherSite.requests().isEmpty() && m_insecureSite.requests().isEmpty());
     }
 
+    // Only Atlassian's login denial (a CAPTCHA follows it) makes a 403 a rejection of the
+    // credentials; any other 403 refuses the resource. Both read the same to the user.
+    void whichAnswersRejectTheCredentials_data()
+    {
+        QTest::addColumn<FakeResponse>("response");
+        QTest::addColumn<bool>("rejected");
+        QTest::newRow("401") << FakeResponse::json("{}", 401) << true;
+        QTest::newRow("403 login denied")
+            << FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
+            << true;
+        QTest::newRow("403 captcha") << FakeResponse::json("{}", 403).withHeader(
+                                            "X-Authentication-Denied-Reason",
+                                            "CAPTCHA_CHALLENGE; login-url=https://x/login")
+                                     << true;
+        QTest::newRow("403 no permission") << FakeResponse::json("{}", 403) << false;
+    }
+
+    void whichAnswersRejectTheCredentials()
+    {
+        QFETCH(FakeResponse, response);
+        QFETCH(bool, rejected);
+        m_jira.setResponse(issuesPath, response);
+        const auto result = fetch(configFor(m_jira));
+        QVERIFY(!result.ok());
+        QCOMPARE(result.error().kind(), JiraError::Kind::unauthorized);
+        QCOMPARE(result.error().credentialsRejected(), rejected);
+    }
+
+    // A session cookie must not stand in for the credentials: none is kept or sent.
+    void cookiesAreNeitherKeptNorSent()
+    {
+        m_jira.setResponse(issuesPath, FakeResponse::json(twoIssues)
+                                           .withHeader("Set-Cookie", "JSESSIONID=abc123; Path=/; Secure")
+                                           .withHeader("Set-Cookie", "atlassian.xsrf.token=x; Path=/"));
+        QCOMPARE(describe(fetch(configFor(m_jira))), u"ok"_s);
+        QCOMPARE(describe(fetch(configFor(m_jira))), u"ok"_s);
+        QVERIFY(!m_jira.requests().last().hasHeader("Cookie"));
+    }
+
     void incompleteConfigurationSendsNothing_data()
     {
         QTest::addColumn<QString>("field");
@@ -224,14 +269,58 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().size(), 2 + JiraRequest::maximumRedirects + 1);
     }
 
-    // The timeout counts silence, not the whole transfer.
-    void silenceTimesOut()
+    // The transfer timeout counts silence; the deadline bounds the whole request, so a server that
+    // drips a byte now and then cannot hold it for ever.
+    void silenceAndDrippingTimeOut()
     {
+        const QString timedOut = u"The request to Jira timed out."_s;
         JiraRequest::setTransferTimeoutForTesting(800ms);
         m_jira.setResponse(issuesPath, FakeResponse::json(twoIssues).dripped(8, 200ms));
         QCOMPARE(describe(fetch(configFor(m_jira))), u"ok"_s);
         m_jira.setResponse(issuesPath, FakeResponse::json(twoIssues).withDelay(5s));
-        QCOMPARE(describe(fetch(configFor(m_jira))), u"The request to Jira timed out."_s);
+        QCOMPARE(describe(fetch(configFor(m_jira))), timedOut);
+        JiraRequest::setTotalDeadlineForTesting(1500ms);
+        m_jira.setResponse(issuesPath, FakeResponse::json(twoIssues).dripped(40, 200ms));
+        QCOMPARE(describe(fetch(configFor(m_jira))), timedOut);
+    }
+
+    // The column page by page from startAt, up to Jira's total and the bound, and not for ever
+    // when a server ignores startAt.
+    void theColumnIsReadPageByPage_data()
+    {
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<int>("serverPageSize");
+        QTest::addColumn<bool>("honoursStartAt");
+        QTest::addColumn<QStringList>("startIndexes");
+        QTest::addColumn<int>("read");
+        QTest::newRow("one page") << 40 << 100 << true << QStringList{u"0"_s} << 40;
+        QTest::newRow("150 cards") << 150 << 100 << true << QStringList{u"0"_s, u"100"_s} << 150;
+        QTest::newRow("server pages of 50")
+            << 120 << 50 << true << QStringList{u"0"_s, u"50"_s, u"100"_s} << 120;
+        QTest::newRow("startAt ignored") << 150 << 100 << false << QStringList{u"0"_s, u"100"_s} << 100;
+        QStringList tenPages;
+        for (int start = 0; start < JiraClient::maximumReviewIssues; start += 100)
+            tenPages.append(QString::number(start));
+        QTest::newRow("bounded") << 2500 << 100 << true << tenPages << JiraClient::maximumReviewIssues;
+    }
+
+    void theColumnIsReadPageByPage()
+    {
+        QFETCH(int, cards);
+        QFETCH(int, serverPageSize);
+        QFETCH(bool, honoursStartAt);
+        QFETCH(QStringList, startIndexes);
+        QFETCH(int, read);
+        m_jira.setHandler(issuesPath, FakeJiraDocuments::issuePages(FakeJiraDocuments::numberedIssues(cards),
+                                                                    serverPageSize, honoursStartAt));
+        const auto result = fetch(configFor(m_jira));
+        QVERIFY2(result.ok(), qPrintable(describe(result)));
+        QCOMPARE(result.value().size(), read);
+        QCOMPARE(result.value().last().key, u"AB-%1"_s.arg(read));
+        QStringList sent;
+        for (const RecordedRequest &request : m_jira.requests(issuesPath))
+            sent.append(request.queryValue(u"startAt"));
+        QCOMPARE(sent, startIndexes);
     }
 
     void repliesAreReleased()

@@ -7,9 +7,13 @@
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
 
+#include <QElapsedTimer>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -161,30 +165,167 @@ private Q_SLOTS:
         QCOMPARE(m_monitor->issues().size(), 3);
     }
 
-    void theIntervalHasAFloorAndATenthAsTolerance()
+    // The interval is bounded to 15 s … 24 h in 64 bits, whatever a hand-edited file holds, and
+    // the file keeps what it holds.
+    void theIntervalIsBoundedAndHasATenthAsTolerance()
     {
         serve({});
-        for (const auto &[setting, intervalMs] :
-             {std::pair<qint64, int>{5, 15000}, {-30, 15000}, {60, 60000}}) {
+        for (const auto &[setting, intervalMs] : {std::pair<qint64, int>{5, 15000},
+                                                  {-30, 15000},
+                                                  {60, 60000},
+                                                  {4294968, 86400000},
+                                                  {2592000, 86400000},
+                                                  {std::numeric_limits<qint64>::max(), 86400000}}) {
             m_settings.setPollInterval(setting);
             poll(true);
             QCOMPARE(m_monitor->timer().interval(), intervalMs);
+            QVERIFY(m_monitor->timer().isActive());
             QCOMPARE(m_monitor->toleranceMilliseconds(), intervalMs / 10);
+            QCOMPARE(
+                QSettings(m_settings.fileName(), QSettings::IniFormat).value(u"pollInterval"_s).toLongLong(),
+                setting);
         }
+        m_settings.setPollInterval(60);
     }
 
-    // A poll while one is fetching is dropped; a monitor destroyed mid-fetch announces nothing.
-    void oneFetchAtATimeAndNoneAfterDestruction()
+    // Polls asked for while one runs are done once, right after it; a monitor destroyed
+    // mid-fetch announces nothing.
+    void pollsAskedForDuringAFetchRunOnceAfterIt()
     {
         serve({card("A-1")});
         poll(true);
-        serve({card("A-1"), card("Z-1")}, 300ms);
-        m_monitor->refreshNow();
+        serve({card("A-1"), card("Z-1")}, 2s);
         m_monitor->refreshNow();
         QTRY_COMPARE(m_jira.requests().size(), 2);
+        m_monitor->refreshNow();
+        m_monitor->refreshAfterWake();
+        m_monitor->refreshNow();
+        QTRY_COMPARE_WITH_TIMEOUT(m_jira.requests().size(), 3, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_states.count(StateKind::ok), 3, 10000);
+        QCOMPARE(m_jira.requests().size(), 3);
+        QCOMPARE(notified(), QStringList{u"Z-1"_s});
+
+        serve({card("A-1"), card("Z-1"), card("Y-1")}, 300ms);
+        m_monitor->refreshNow();
+        QTRY_COMPARE(m_jira.requests().size(), 4);
         m_monitor.reset();
-        QTest::qWait(500); // the answer arrives for a monitor that is gone
+        QTest::qWait(500); // the answer would arrive for a monitor that is gone
+        QCOMPARE(m_center.added.size(), 1);
+    }
+
+    // A save while a slow poll of the old board runs: the new board is fetched at once, the old
+    // board's poll is neither shown nor learned from, and the new board is learned before
+    // anything is announced.
+    void aStartDuringASlowFetchFetchesTheNewConfigurationAtOnce()
+    {
+        const QString newBoard = FakeJiraDocuments::issuesPath(u"8"_s);
+        serve({card("OLD-1")});
+        poll(true);
+        serve({card("OLD-1"), card("OLD-2"), card("OLD-3"), card("OLD-4")}, 20s);
+        m_jira.setResponse(newBoard,
+                           FakeResponse::json(FakeJiraDocuments::issues({card("NEW-1"), card("NEW-2")})));
+        m_monitor->refreshNow();
+        QTRY_COMPARE(m_jira.requests().size(), 2);
+        m_states.clear();
+        m_settings.setBoardId(u"8"_s);
+        m_monitor->start();
+        QTRY_COMPARE(m_jira.requests(newBoard).size(), 1);
+        QTRY_COMPARE(m_states, QList<StateKind>{StateKind::ok});
+        QCOMPARE(m_monitor->issues().size(), 2);
+        QCOMPARE(m_monitor->issues().first().key.left(4), u"NEW-"_s);
+
+        m_jira.setResponse(newBoard, FakeResponse::json(FakeJiraDocuments::issues(
+                                         {card("NEW-1"), card("NEW-2"), card("NEW-3")})));
+        poll();
+        QCOMPARE(notified(), QStringList{u"NEW-3"_s});
+        QCOMPARE(m_jira.requests().size(), 4);
+        m_settings.setBoardId(u"7"_s);
+    }
+
+    // Jira turning the credentials down stops the timer: asking again only adds failed logins.
+    // Other failures keep polling.
+    void rejectedCredentialsPauseCheckingUntilTheyChange_data()
+    {
+        QTest::addColumn<FakeResponse>("answer");
+        QTest::addColumn<bool>("pauses");
+        QTest::newRow("401") << FakeResponse::json("{}", 401) << true;
+        QTest::newRow("403 login denied")
+            << FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
+            << true;
+        QTest::newRow("403 no permission") << FakeResponse::json("{}", 403) << false;
+        QTest::newRow("500") << FakeResponse::noBody(500) << false;
+    }
+
+    void rejectedCredentialsPauseCheckingUntilTheyChange()
+    {
+        QFETCH(FakeResponse, answer);
+        QFETCH(bool, pauses);
+        serve({card("A-1")});
+        poll(true);
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"7"_s), answer);
+        poll();
+        QCOMPARE(m_monitor->state().kind, StateKind::error);
+        QCOMPARE(m_monitor->isPaused(), pauses);
+        QCOMPARE(m_monitor->timer().isActive(), !pauses);
+        if (!pauses)
+            return;
+        m_monitor->refreshAfterWake();
+        QTest::qWait(300);
         QCOMPARE(m_jira.requests().size(), 2);
+
+        // A new token resumes checking with one request; the column learned before still counts.
+        serve({card("A-1"), card("B-1")});
+        m_settings.setToken(u"another-token"_s);
+        QTRY_COMPARE(m_jira.requests().size(), 3);
+        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
+        QVERIFY(!m_monitor->isPaused() && m_monitor->timer().isActive());
+        QCOMPARE(notified(), QStringList{u"B-1"_s});
+        QCOMPARE(m_jira.requests().last().header("Authorization"),
+                 "Basic " + QByteArray("me@example.com:another-token").toBase64());
+
+        // So does Refresh Now.
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"7"_s), answer);
+        poll();
+        QVERIFY(m_monitor->isPaused());
+        serve({card("A-1"), card("B-1")});
+        poll();
+        QVERIFY(!m_monitor->isPaused() && m_monitor->timer().isActive());
+        m_settings.setToken(u"secret-token"_s);
+    }
+
+    // Retry-After holds the next automatic poll back (a wake-up included), then the cadence resumes.
+    void aRateLimitHoldsTheNextAutomaticPollBack()
+    {
+        m_settings.setPollInterval(15);
+        serve({card("A-1")});
+        poll(true);
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"7"_s),
+                           FakeResponse::json("{}", 429).withHeader("Retry-After", "20"));
+        poll();
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(m_monitor->isHeldBack() && !m_monitor->timer().isActive());
+        serve({card("A-1"), card("B-1")});
+        m_monitor->refreshAfterWake();
+        QTRY_COMPARE_WITH_TIMEOUT(m_jira.requests().size(), 3, 90000);
+        QVERIFY2(clock.elapsed() >= 19000, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
+        QVERIFY(m_monitor->timer().isActive() && !m_monitor->isHeldBack());
+        QCOMPARE(notified(), QStringList{u"B-1"_s});
+        m_settings.setPollInterval(60);
+    }
+
+    // More cards than one page holds: all of them count, and a new board order announces nothing.
+    void aLongColumnIsReadWholeAndItsOrderDoesNotMatter()
+    {
+        QList<Issue> column = FakeJiraDocuments::numberedIssues(150);
+        m_jira.setHandler(FakeJiraDocuments::issuesPath(u"7"_s), FakeJiraDocuments::issuePages(column));
+        poll(true);
+        QCOMPARE(m_monitor->issueCount(), 150);
+        std::reverse(column.begin(), column.end());
+        m_jira.setHandler(FakeJiraDocuments::issuesPath(u"7"_s), FakeJiraDocuments::issuePages(column));
+        poll();
+        QCOMPARE(m_monitor->issueCount(), 150);
         QVERIFY(m_center.added.isEmpty());
     }
 };

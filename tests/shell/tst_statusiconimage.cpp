@@ -89,6 +89,16 @@ private Q_SLOTS:
                         .arg(QLatin1String(name), update ? QStringLiteral("-update") : QString())));
             }
         }
+        // A token the keyring holds back is not a setup to do.
+        using StatusPresentation::Keyring;
+        for (const auto &[keyring, tip] :
+             {std::pair{Keyring::ready, "Norrid — needs setup"},
+              {Keyring::locked, "Norrid — keyring locked; connects once it is unlocked"},
+              {Keyring::unreachable, "Norrid — keyring not reachable; connects once it answers"}}) {
+            StatusPresentation::Input input{Kind::needsSetup, {}, false, QStringLiteral("In Review")};
+            input.keyring = keyring;
+            QCOMPARE(StatusPresentation::look(input).toolTip, QString::fromUtf8(tip));
+        }
     }
 
     // The update dot fills the top right corner (a dot 6/22 of the icon wide) and nothing else.

@@ -14,7 +14,7 @@ QString FakeJiraDocuments::quickFiltersPath(const QString &boardId)
     return QStringLiteral("/rest/agile/1.0/board/") + boardId + QStringLiteral("/quickfilter");
 }
 
-QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues)
+QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues, qint64 startAt, std::optional<qint64> total)
 {
     QJsonArray array;
     for (const Issue &issue : issues) {
@@ -32,9 +32,9 @@ QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues)
                                  {QStringLiteral("fields"), fields}});
     }
     const QJsonObject document{{QStringLiteral("expand"), QStringLiteral("schema,names")},
-                               {QStringLiteral("startAt"), 0},
+                               {QStringLiteral("startAt"), startAt},
                                {QStringLiteral("maxResults"), 100},
-                               {QStringLiteral("total"), array.size()},
+                               {QStringLiteral("total"), total.value_or(array.size())},
                                {QStringLiteral("issues"), array}};
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
@@ -75,5 +75,29 @@ FakeJiraServer::Handler FakeJiraDocuments::quickFilterPages(QList<Filter> filter
         const qsizetype size = std::min<qsizetype>(ok && asked > 0 ? asked : 50, pageSize);
         const QList<Filter> page = filters.mid(startAt, size);
         return FakeResponse::json(quickFilterPage(page, startAt, startAt + page.size() >= filters.size()));
+    };
+}
+
+QList<FakeJiraDocuments::Issue> FakeJiraDocuments::numberedIssues(int count)
+{
+    QList<Issue> list;
+    for (int number = 1; number <= count; ++number)
+        list.append({QStringLiteral("AB-%1").arg(number), QStringLiteral("Card %1").arg(number), std::nullopt,
+                     std::nullopt});
+    return list;
+}
+
+FakeJiraServer::Handler FakeJiraDocuments::issuePages(QList<Issue> issues, int pageSize, bool honoursStartAt)
+{
+    return [issues = std::move(issues), pageSize, honoursStartAt](const RecordedRequest &request) {
+        const qsizetype startAt =
+            honoursStartAt
+                ? std::clamp<qsizetype>(request.queryValue(u"startAt").toLongLong(), 0, issues.size())
+                : 0;
+        bool ok = false;
+        const int asked = request.queryValue(u"maxResults").toInt(&ok);
+        const qsizetype size = std::min<qsizetype>(ok && asked > 0 ? asked : 50, pageSize);
+        return FakeResponse::json(
+            FakeJiraDocuments::issues(issues.mid(startAt, size), startAt, issues.size()));
     };
 }

@@ -28,8 +28,13 @@ struct Filter
 QString issuesPath(const QString &boardId);
 QString quickFiltersPath(const QString &boardId);
 
-// The board issues document, with the paging members Jira adds (which clients ignore).
-QByteArray issues(const QList<Issue> &issues);
+// The board issues document, with the paging members Jira adds; `total` defaults to the count.
+QByteArray issues(const QList<Issue> &issues, qint64 startAt = 0, std::optional<qint64> total = std::nullopt);
+// `count` cards AB-1 … AB-<count>, without times.
+QList<Issue> numberedIssues(int count);
+// Serves `issues` the way Jira does: from startAt, at most min(maxResults, pageSize) per page, with
+// the column's total; a server that ignores startAt answers every request with the first page.
+FakeJiraServer::Handler issuePages(QList<Issue> issues, int pageSize = 100, bool honoursStartAt = true);
 // One quick-filter page; `isLast` none leaves the member out.
 QByteArray quickFilterPage(const QList<Filter> &values, qint64 startAt, std::optional<bool> isLast);
 // `count` filters with ids 1..count, named "Filter <id>" with JQL "team = <id>".

@@ -2,6 +2,7 @@
 #include "notifications/FreedesktopNotificationCenter.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
+#include "settings/KeyringControl.h"
 #include "shell/PopoverWindow.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
@@ -245,10 +246,13 @@ private Q_SLOTS:
         QCOMPARE(mainAreaHeight(), 5 * 68 + 34.0);
         QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 6 * 68.0);
 
+        // Rejected credentials: the error, and that checking waits for new ones.
         serve(FakeResponse::noBody(401));
         pollAndWaitFor(StateKind::error);
         QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
-        QCOMPARE(item("footerErrorText")->property("text").toString(), m_rig->monitor.state().message);
+        QCOMPARE(item("footerErrorText")->property("text").toString(),
+                 m_rig->monitor.state().message +
+                     QStringLiteral(" Checking is paused until the email or token changes."));
         QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
         QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
         QCOMPARE(m_rig->view->size(), QSize(360, 474));
@@ -258,6 +262,35 @@ private Q_SLOTS:
         m_rig->monitor.refreshNow();
         QCOMPARE(shownMainArea(), QStringLiteral("setupView"));
         QCOMPARE(m_rig->view->size(), QSize(360, 474));
+    }
+
+    // A keyring still locked at launch is named as such, not taken for a setup to do; the cards
+    // come once it is unlocked.
+    void keyringLockedAtLaunch()
+    {
+        configure();
+        const QString file = m_rig->settings.fileName();
+        m_rig.reset();
+        QVERIFY(KeyringControl::lockLogin());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Norrid: token read failed")));
+        m_rig = std::make_unique<Rig>(file);
+        QVERIFY(m_rig->jira.start() && m_rig->notificationServer.start());
+        m_rig->settings.setSiteURL(m_rig->jira.siteURL());
+        serve(cards(2));
+        showAndStart();
+        QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::needsSetup);
+        QCOMPARE(item("messageTitle", item("setupView"))->property("text").toString(),
+                 QStringLiteral("Keyring locked"));
+        QVERIFY(
+            item("messageText", item("setupView"))
+                ->property("text")
+                .toString()
+                .startsWith(QStringLiteral("Your keyring is locked, so the Jira API token cannot be read.")));
+        shoot(QStringLiteral("keyring-locked"));
+
+        QVERIFY(KeyringControl::unlockLogin());
+        QTRY_COMPARE_WITH_TIMEOUT(m_rig->monitor.state().kind, StateKind::ok, 15000);
+        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
     }
 
     // The update banner sits above the notification warning, the footer below both, and every

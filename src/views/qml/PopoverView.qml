@@ -108,8 +108,8 @@ Rectangle {
                 anchors.fill: parent
                 visible: root.content.mainAreaName === "setup"
                 symbol: "gearshape"
-                title: "Connect to Jira"
-                text: "Add your Jira email and API token to start watching the To review column."
+                title: root.content.setupTitle
+                text: root.content.setupText
                 showsButton: true
                 onButtonClicked: root.content.openSettings()
             }
