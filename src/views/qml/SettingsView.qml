@@ -258,7 +258,7 @@ FocusScope {
                     title: "Updates"
                     SettingsRow {
                         label: "Version"
-                        Label {
+                        PlainLabel {
                             objectName: "versionValue"
                             Layout.fillWidth: true
                             horizontalAlignment: Text.AlignRight
