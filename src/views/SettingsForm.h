@@ -1,11 +1,11 @@
 #pragma once
 
-#include "jira/JiraConfig.h"
-#include "jira/QuickFilter.h"
-#include "views/TestResult.h"
+#include "views/ConnectionTest.h"
+#include "views/QuickFilterChoice.h"
+#include "views/SettingsDraft.h"
+#include "views/SoundPreview.h"
 
 #include <QCoroTask>
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -19,9 +19,10 @@ class AppSettings;
 class NotificationManager;
 class Updater;
 
-// The settings window's draft and every rule behind it. The window edits a copy of the settings;
-// nothing reaches the store until apply() (Save, or a connection test that works). The QML view only
-// binds to these properties and calls these methods.
+// What the settings window binds to: the draft, and the units behind it (its validation, the
+// connection test, the quick filters, the version text, the sound preview). The window edits a copy
+// of the settings; nothing reaches the store until apply() (Save, or a connection test that works).
+// The QML view only binds to these properties and calls these methods.
 class SettingsForm : public QObject
 {
     Q_OBJECT
@@ -85,19 +86,20 @@ public:
     std::function<void()> onSave;
     // Opens a web page; the desktop's browser unless a test replaces it.
     std::function<void(const QUrl &)> openURL;
-    // Plays one of Norrid's sounds by name; libcanberra unless a test replaces it.
-    std::function<void(const QString &)> playSound;
+    // Plays a sound the user picks.
+    SoundPreview soundPreview;
 
-    QString siteURL() const { return m_siteURL; }
-    QString email() const { return m_email; }
-    QString token() const { return m_token; }
-    QString boardId() const { return m_boardId; }
-    QString statusName() const { return m_statusName; }
-    QString extraJQL() const { return m_extraJQL; }
-    qint64 pollInterval() const { return m_pollInterval; }
+    const SettingsDraft &draft() const { return m_draft; }
+    QString siteURL() const { return m_draft.siteURL; }
+    QString email() const { return m_draft.email; }
+    QString token() const { return m_draft.token; }
+    QString boardId() const { return m_draft.boardId; }
+    QString statusName() const { return m_draft.statusName; }
+    QString extraJQL() const { return m_draft.extraJQL; }
+    qint64 pollInterval() const { return m_draft.pollInterval; }
     int pollIntervalIndex() const; // -1 for a value the picker does not offer
-    QString soundName() const { return m_soundName; }
-    bool launchAtLogin() const { return m_launchAtLogin; }
+    QString soundName() const { return m_draft.soundName; }
+    bool launchAtLogin() const { return m_draft.launchAtLogin; }
 
     void setSiteURL(const QString &value);
     void setEmail(const QString &value);
@@ -110,29 +112,29 @@ public:
     void setSoundName(const QString &value);
     void setLaunchAtLogin(bool enabled);
 
-    bool testing() const { return m_testing; }
-    const std::optional<TestResult> &testResult() const { return m_testResult; }
+    bool testing() const { return m_connectionTest.running(); }
+    const std::optional<TestResult> &testResult() const { return m_connectionTest.result(); }
     ResultKind testResultKind() const;
     QString testResultKindName() const; // "none", "ok" or "fail"
     // "Connected — {n} in {status}" with the status field as it reads now, the failure's message, or
     // nothing.
     QString testResultText() const;
 
-    const QList<QuickFilter> &quickFilters() const { return m_quickFilters; }
-    QVariantList quickFilterItems() const; // {id, name} of each filter
-    QStringList filterChoices() const;     // "None", then the name of each filter
-    std::optional<qint64> selectedFilterId() const { return m_selectedFilterId; }
-    void setSelectedFilterId(std::optional<qint64> id);
+    const QList<QuickFilter> &quickFilters() const { return m_filters.filters(); }
+    QVariantList quickFilterItems() const { return m_filters.items(); }
+    QStringList filterChoices() const { return m_filters.choices(); }
+    std::optional<qint64> selectedFilterId() const { return m_filters.selectedId(); }
+    void setSelectedFilterId(std::optional<qint64> id) { m_filters.select(id); }
     QVariant selectedFilterIdValue() const; // null for none
     void setSelectedFilterIdValue(const QVariant &id);
-    int selectedFilterIndex() const; // index into filterChoices; 0 is "None"
-    void setSelectedFilterIndex(int index);
-    bool loadingFilters() const { return m_loadingFilters; }
-    const std::optional<QString> &filterMessage() const { return m_filterMessage; }
-    QString filterMessageText() const { return m_filterMessage.value_or(QString()); }
+    int selectedFilterIndex() const { return m_filters.selectedIndex(); }
+    void setSelectedFilterIndex(int index) { m_filters.selectIndex(index); }
+    bool loadingFilters() const { return m_filters.loading(); }
+    const std::optional<QString> &filterMessage() const { return m_filters.message(); }
+    QString filterMessageText() const { return m_filters.message().value_or(QString()); }
 
     bool canConnect() const;
-    bool canTest() const { return canConnect() && !m_testing; }
+    bool canTest() const { return canConnect() && !testing(); }
     bool canLoadFilters() const;
 
     // Why the settings are not all where they should be (the keyring, the settings file, the
@@ -140,8 +142,6 @@ public:
     QString saveProblem() const;
 
     QString appVersion() const;
-    // "dev" without a short version, the short version alone without a build, else "1.2 (34)".
-    static QString versionText(const QString &shortVersion, const QString &build);
 
     bool autoUpdate() const;
     void setAutoUpdate(bool enabled);
@@ -149,7 +149,7 @@ public:
     QStringList pollIntervalChoices() const { return pollIntervalNames; }
 
     // The draft as a connection configuration: the site URL normalised, the rest trimmed.
-    JiraConfig draftConfig() const;
+    JiraConfig draftConfig() const { return m_draft.config(); }
 
     // Replaces the draft with the stored settings.
     Q_INVOKABLE void load();
@@ -174,9 +174,6 @@ public:
     Q_INVOKABLE void openTokenPage();
     Q_INVOKABLE void checkForUpdates();
 
-    // Trims white space and line breaks at both ends.
-    static QString trimmed(const QString &text);
-
 Q_SIGNALS:
     void siteURLChanged();
     void emailChanged();
@@ -199,33 +196,14 @@ Q_SIGNALS:
     void saveProblemChanged();
 
 private:
-    void setTesting(bool testing);
-    void setTestResult(std::optional<TestResult> result);
-    void setLoadingFilters(bool loading);
-    void setFilterMessage(std::optional<QString> message);
-    void setQuickFilters(QList<QuickFilter> filters);
-    const QuickFilter *filterWithId(qint64 id) const;
-    std::optional<qint64> filterMatching(const QString &jql) const;
     void assignField(QString &field, const QString &value, void (SettingsForm::*changed)());
 
     AppSettings &m_settings;
     NotificationManager &m_notifier;
     QPointer<Updater> m_updater;
 
-    QString m_siteURL;
-    QString m_email;
-    QString m_token;
-    QString m_boardId;
-    QString m_statusName;
-    QString m_extraJQL;
-    qint64 m_pollInterval = 60;
-    QString m_soundName = QStringLiteral("Default");
-    bool m_launchAtLogin = false;
-    bool m_testing = false;
-    std::optional<TestResult> m_testResult;
-    QList<QuickFilter> m_quickFilters;
-    std::optional<qint64> m_selectedFilterId;
-    bool m_loadingFilters = false;
-    std::optional<QString> m_filterMessage;
+    SettingsDraft m_draft;
+    ConnectionTest m_connectionTest;
+    QuickFilterChoice m_filters;
     QString m_launchAtLoginProblem;
 };

@@ -135,7 +135,7 @@ private Q_SLOTS:
         m_controller = std::make_unique<SettingsWindowController>(*m_settings, *m_notifier, nullptr, nullptr,
                                                                   [this] { ++m_saves; });
         form().openURL = [](const QUrl &) {};
-        form().playSound = [this](const QString &name) { m_previews.append(name); };
+        form().soundPreview.play = [this](const QString &name) { m_previews.append(name); };
         m_controller->show();
         QVERIFY(QTest::qWaitForWindowExposed(view()));
         QVERIFY(view()->errors().isEmpty());
