@@ -30,8 +30,7 @@ void ColorSchemeWatcher::read(const QString &method)
         const QDBusPendingReply<QDBusVariant> reply = *pending;
         if (!reply.isError())
             take(reply.value().variant());
-        else if (method == QLatin1String("ReadOne") &&
-                 reply.error().type() == QDBusError::UnknownMethod)
+        else if (method == QLatin1String("ReadOne") && reply.error().type() == QDBusError::UnknownMethod)
             read(QStringLiteral("Read")); // portals before version 2 only have Read
     });
 }

@@ -21,7 +21,8 @@ public:
         light = 2
     };
 
-    explicit ColorSchemeWatcher(QDBusConnection bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+    explicit ColorSchemeWatcher(QDBusConnection bus = QDBusConnection::sessionBus(),
+                                QObject *parent = nullptr);
 
     Scheme scheme() const { return m_scheme; }
 

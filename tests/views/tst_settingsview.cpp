@@ -327,6 +327,7 @@ private Q_SLOTS:
 
     // Picking a sound with the keys scrolls the picker into view, above the bottom bar, and plays the
     // sound unless it is "Default" or "None"; a test notification goes out without saving the pick.
+    // The tray icon's look, by contrast, is stored as soon as it is picked.
     void pickingASound()
     {
         const QString stored = m_settings->notificationSound();
@@ -343,6 +344,14 @@ private Q_SLOTS:
         press(Qt::Key_Up);
         press(Qt::Key_Up); // "Default"
         QCOMPARE(m_previews, QStringList{QStringLiteral("Basso")});
+
+        // The tray icon's look applies and is stored at once, without Save.
+        QCOMPARE(reread()->trayIconAppearance(), QStringLiteral("automatic"));
+        item("trayIconPicker")->forceActiveFocus();
+        press(Qt::Key_Down);
+        press(Qt::Key_Down); // "Dark"
+        QCOMPARE(m_settings->trayIconAppearance(), QStringLiteral("dark"));
+        QCOMPARE(reread()->trayIconAppearance(), QStringLiteral("dark"));
     }
 
     // The rest is saved when the autostart folder cannot be made (a file stands where it should be),

@@ -238,6 +238,17 @@ FocusScope {
                         }
                     }
                     SettingsRow {
+                        label: "Tray icon"
+                        SettingsPicker {
+                            objectName: "trayIconPicker"
+                            model: root.form.trayIconChoices
+                            currentIndex: root.form.trayIconIndex
+                            help: "Light suits a dark panel, Dark a light one. Automatic follows the desktop's colour scheme."
+                            Accessible.name: "Tray icon"
+                            onChosen: function(index) { root.form.trayIconIndex = index }
+                        }
+                    }
+                    SettingsRow {
                         label: "Launch at login"
                         wideLabel: true
                         Switch {
