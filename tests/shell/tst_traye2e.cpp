@@ -150,11 +150,11 @@ std::optional<Window> iconWindow()
     return std::nullopt;
 }
 
-// The popover's window while it is shown: titled "Norrid", 360 wide.
+// The popover's window while it is shown: titled "Norrid Cards", 360 wide.
 std::optional<Window> popoverWindow()
 {
     for (const Window &window :
-         search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid$")})) {
+         search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")})) {
         if (window.geometry.width() == int(PopoverMetrics::width))
             return window;
     }
