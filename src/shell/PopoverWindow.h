@@ -12,9 +12,9 @@ class QWindow;
 // Hosts the popover: a frameless window under the tray icon, kept off the taskbar, that closes when
 // it loses focus, when the application stops being the active one, or on Escape. On Wayland the
 // compositor places it: no client may place its own window there, and the pointer position Qt
-// reports is stale. Its title, "Norrid Cards", is what window rules can match. The QML scene is built when the popover is shown, not at launch, and let go once the
-// popover has stayed closed for a minute: Norrid spends most of the day with it closed. While it is
-// open, the cards' ages ("5m ago") move on every minute.
+// reports is stale. Its title, "Norrid Cards", is what window rules can match. The QML scene is built when
+// the popover is shown, not at launch, and let go once the popover has stayed closed for a minute: Norrid
+// spends most of the day with it closed. While it is open, the cards' ages ("5m ago") move on every minute.
 class PopoverWindow : public QObject
 {
     Q_OBJECT

@@ -153,8 +153,8 @@ std::optional<Window> iconWindow()
 // The popover's window while it is shown: titled "Norrid Cards", 360 wide.
 std::optional<Window> popoverWindow()
 {
-    for (const Window &window :
-         search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")})) {
+    for (const Window &window : search(
+             {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")})) {
         if (window.geometry.width() == int(PopoverMetrics::width))
             return window;
     }
