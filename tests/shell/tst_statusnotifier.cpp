@@ -10,12 +10,12 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
-#include <QEventLoop>
-#include <QHash>
 #include <QDBusVariant>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -65,9 +65,9 @@ public:
     void change(uint newScheme)
     {
         scheme = newScheme;
-        QDBusMessage signal = QDBusMessage::createSignal(
-            QStringLiteral("/org/freedesktop/portal/desktop"), QStringLiteral("org.freedesktop.portal.Settings"),
-            QStringLiteral("SettingChanged"));
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                         QStringLiteral("org.freedesktop.portal.Settings"),
+                                                         QStringLiteral("SettingChanged"));
         signal << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme")
                << QVariant::fromValue(QDBusVariant(scheme));
         QDBusConnection::sessionBus().send(signal);
@@ -76,8 +76,8 @@ public:
 public Q_SLOTS:
     QDBusVariant ReadOne(const QString &group, const QString &key)
     {
-        const bool known = group == QLatin1String("org.freedesktop.appearance") &&
-                           key == QLatin1String("color-scheme");
+        const bool known =
+            group == QLatin1String("org.freedesktop.appearance") && key == QLatin1String("color-scheme");
         return QDBusVariant(known ? scheme : 0u);
     }
 };
@@ -223,7 +223,8 @@ private Q_SLOTS:
         QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
         QList<FakeJiraDocuments::Issue> cards;
         for (int i = 1; i <= 3; ++i)
-            cards.append({QStringLiteral("NOR-%1").arg(i), QStringLiteral("Card %1").arg(i), std::nullopt, std::nullopt});
+            cards.append({QStringLiteral("NOR-%1").arg(i), QStringLiteral("Card %1").arg(i), std::nullopt,
+                          std::nullopt});
         m_jira.setResponse(FakeJiraDocuments::issuesPath(boardId),
                            FakeResponse::json(FakeJiraDocuments::issues(cards)));
 
@@ -235,7 +236,8 @@ private Q_SLOTS:
                                    QDBusConnection::ExportAllSlots));
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
 
-        const Keychain::Outcome saved = Keychain::save(QStringLiteral("sni-token"), QStringLiteral("jira-token"));
+        const Keychain::Outcome saved =
+            Keychain::save(QStringLiteral("sni-token"), QStringLiteral("jira-token"));
         QVERIFY2(saved.succeeded(), qPrintable(saved.problem));
         QVERIFY(QDir().mkpath(m_configHome.filePath(QStringLiteral("norrid"))));
         QFile config(m_configHome.filePath(QStringLiteral("norrid/Norrid.conf")));
@@ -271,7 +273,8 @@ private Q_SLOTS:
     void toolTipSaysTheCount()
     {
         QTRY_COMPARE_WITH_TIMEOUT(toolTipTitle(m_item),
-                                  QStringLiteral("Norrid — cards in In Review\n3 cards to review"), startTimeoutMs);
+                                  QStringLiteral("Norrid — cards in In Review\n3 cards to review"),
+                                  startTimeoutMs);
     }
 
     // The menu hosts show, over dbusmenu.
