@@ -3,7 +3,9 @@
 #include "shell/ColorSchemeWatcher.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QToolTip>
 #include <QWidget>
 
 namespace {
@@ -100,6 +102,14 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
         applyColours();
+    // Qt's XEmbed icon hands its tooltip to QToolTip, which takes text that looks like markup for
+    // rich text; the tooltip can carry what a server said. It is shown as the plain text it is.
+    if (watched == m_xembedIcon && event->type() == QEvent::ToolTip) {
+        const QString text = QStringLiteral("<p style='white-space:pre'>") +
+                             m_tray.toolTip().toHtmlEscaped() + QStringLiteral("</p>");
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, m_xembedIcon);
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -133,11 +143,17 @@ void TrayIcon::applyToolTip()
     // Hosts of StatusNotifierItem show only the tooltip's title and read it to screen readers, so
     // the count in words goes into the same text, on a line of its own.
     m_tray.setToolTip(StatusPresentation::toolTip(m_lookToolTip, m_content.count));
-    // An XEmbed tray shows a window of Qt's own; give it a name a screen reader can say.
+    // An XEmbed tray shows a window of Qt's own; give it a name a screen reader can say, and show
+    // its tooltip ourselves (see eventFilter).
     const QString name = StatusPresentation::accessibleName(m_content.count);
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qstrcmp(widget->metaObject()->className(), "QSystemTrayIconSys") == 0)
-            widget->setAccessibleName(name);
+        if (qstrcmp(widget->metaObject()->className(), "QSystemTrayIconSys") != 0)
+            continue;
+        widget->setAccessibleName(name);
+        if (widget != m_xembedIcon) {
+            m_xembedIcon = widget;
+            widget->installEventFilter(this);
+        }
     }
 }
 
