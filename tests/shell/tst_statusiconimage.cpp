@@ -246,6 +246,25 @@ private Q_SLOTS:
             QCOMPARE(three.pixmap(QSize(size, size), 2.0).size(), QSize(size, size) * 2);
     }
 
+    // A tray's slot taller than wide (trayer: 22 × 30) gets the square icon drawn at that width,
+    // centred, unstretched: the pixels of the 22-pixel rendering, with clear bands above and below.
+    void paintedSquareInATallSlot()
+    {
+        StatusIconImage images;
+        const QIcon icon = images.icon(content("checklist", 3));
+        QImage slot(22, 30, QImage::Format_ARGB32_Premultiplied);
+        slot.fill(Qt::transparent);
+        QPainter painter(&slot);
+        icon.paint(&painter, slot.rect());
+        painter.end();
+        QImage expected = StatusIconImage::render(content("checklist", 3), 22);
+        expected.setText(QStringLiteral("Description"), {});
+        QCOMPARE(slot.copy(0, 4, 22, 22), expected);
+        for (const int y : {0, 1, 2, 3, 26, 27, 28, 29})
+            for (int x = 0; x < 22; ++x)
+                QCOMPARE(qAlpha(slot.pixel(x, y)), 0);
+    }
+
     // The count changes all day. Tray hosts ask each new icon for its pixmaps, every drawn size of
     // them for a StatusNotifierItem; once the cache lets an icon go, its pixels must go too rather
     // than pile up in a process-wide pixmap cache.
