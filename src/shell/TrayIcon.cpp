@@ -57,7 +57,8 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
 
     m_colorScheme = new ColorSchemeWatcher(QDBusConnection::sessionBus(), this);
     connect(m_colorScheme, &ColorSchemeWatcher::schemeChanged, this, &TrayIcon::applyColours);
-    // The palette changes with the desktop's theme; the application object hears of it.
+    // The palette changes with the desktop's theme; the application object hears of it. (A filter
+    // there sees every event of the application.)
     qApp->installEventFilter(this);
 
     m_content.symbolName = QStringLiteral("checklist");
@@ -150,10 +151,7 @@ void TrayIcon::applyToolTip()
         if (qstrcmp(widget->metaObject()->className(), "QSystemTrayIconSys") != 0)
             continue;
         widget->setAccessibleName(name);
-        if (widget != m_xembedIcon) {
-            m_xembedIcon = widget;
-            widget->installEventFilter(this);
-        }
+        m_xembedIcon = widget; // its events pass the filter on the application object
     }
 }
 
