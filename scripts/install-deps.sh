@@ -20,7 +20,7 @@ run=(
   libcanberra0 sound-theme-freedesktop dbus dbus-bin fonts-dejavu-core
 )
 test=(
-  openssl gnome-keyring libsecret-tools dbus-x11 xvfb xauth xdotool trayer dunst x11-utils
+  openssl gnome-keyring libsecret-tools dbus-x11 xvfb xauth xdotool trayer dunst x11-utils weston
 )
 
 want=("${build[@]}")

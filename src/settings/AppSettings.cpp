@@ -15,6 +15,7 @@ const QString kStatusName = QStringLiteral("statusName");
 const QString kExtraJQL = QStringLiteral("extraJQL");
 const QString kPollInterval = QStringLiteral("pollInterval");
 const QString kNotificationSound = QStringLiteral("notificationSound");
+const QString kTrayIconAppearance = QStringLiteral("trayIconAppearance");
 
 constexpr qint64 kDefaultPollInterval = 60;
 
@@ -109,6 +110,7 @@ void AppSettings::load()
     m_extraJQL = readText(store, kExtraJQL);
     m_pollInterval = readWholeNumber(store, kPollInterval, kDefaultPollInterval);
     m_notificationSound = readText(store, kNotificationSound, QStringLiteral("Default"));
+    m_trayIconAppearance = readText(store, kTrayIconAppearance, QStringLiteral("automatic"));
 }
 
 void AppSettings::persist(const QString &key, const QVariant &value)
@@ -149,6 +151,8 @@ QVariant AppSettings::storedValue(const QString &key) const
         return m_extraJQL;
     if (key == kPollInterval)
         return m_pollInterval;
+    if (key == kTrayIconAppearance)
+        return m_trayIconAppearance;
     return m_notificationSound;
 }
 
@@ -207,6 +211,13 @@ void AppSettings::setNotificationSound(const QString &value)
     m_notificationSound = value;
     persist(kNotificationSound, value);
     Q_EMIT notificationSoundChanged();
+}
+
+void AppSettings::setTrayIconAppearance(const QString &value)
+{
+    m_trayIconAppearance = value;
+    persist(kTrayIconAppearance, value);
+    Q_EMIT trayIconAppearanceChanged();
 }
 
 JiraConfig AppSettings::jiraConfig() const

@@ -14,7 +14,7 @@
 class SecretServiceWatcher;
 
 // Every user setting, kept in memory and written through to storage on every assignment (also of
-// an equal value), with a change signal on every assignment. The seven ordinary settings live in an
+// an equal value), with a change signal on every assignment. The eight ordinary settings live in an
 // INI file (QSettings); the API token lives only in the system keyring.
 //
 // A keyring that is locked or not running when the token is needed is not taken for a deleted
@@ -34,6 +34,8 @@ class AppSettings : public QObject
     Q_PROPERTY(qint64 pollInterval READ pollInterval WRITE setPollInterval NOTIFY pollIntervalChanged)
     Q_PROPERTY(QString notificationSound READ notificationSound WRITE setNotificationSound NOTIFY
                    notificationSoundChanged)
+    Q_PROPERTY(QString trayIconAppearance READ trayIconAppearance WRITE setTrayIconAppearance NOTIFY
+                   trayIconAppearanceChanged)
     Q_PROPERTY(QString token READ token WRITE setToken NOTIFY tokenChanged)
     Q_PROPERTY(bool tokenUnavailable READ tokenUnavailable NOTIFY tokenUnavailableChanged)
     Q_PROPERTY(QString tokenProblem READ tokenProblem NOTIFY tokenUnavailableChanged)
@@ -57,6 +59,8 @@ public:
     QString extraJQL() const { return m_extraJQL; }
     qint64 pollInterval() const { return m_pollInterval; }
     QString notificationSound() const { return m_notificationSound; }
+    // How the tray icon is coloured: "automatic" (also when missing), "light" or "dark".
+    QString trayIconAppearance() const { return m_trayIconAppearance; }
     // Asks the keyring again first when it could not be used before (at most once per retry interval).
     QString token() const;
 
@@ -67,6 +71,7 @@ public:
     void setExtraJQL(const QString &value);
     void setPollInterval(qint64 value);
     void setNotificationSound(const QString &value);
+    void setTrayIconAppearance(const QString &value);
     // Empty text deletes the keyring item, anything else replaces it.
     void setToken(const QString &value);
 
@@ -99,6 +104,7 @@ Q_SIGNALS:
     void extraJQLChanged();
     void pollIntervalChanged();
     void notificationSoundChanged();
+    void trayIconAppearanceChanged();
     void tokenChanged();
     void tokenUnavailableChanged();
     void saveProblemChanged();
@@ -136,6 +142,7 @@ private:
     QString m_extraJQL;
     qint64 m_pollInterval = 60;
     QString m_notificationSound;
+    QString m_trayIconAppearance;
     QString m_saveProblem;
     // Keys whose last write failed; they go along with the next write, so none is lost once the
     // file can be written again.

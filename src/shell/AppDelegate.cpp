@@ -100,6 +100,11 @@ void AppDelegate::setupStatusItem()
     actions.quit = weakly(&AppDelegate::quit);
     m_tray = std::make_unique<TrayIcon>(std::move(actions));
     connect(m_tray.get(), &TrayIcon::clicked, this, &AppDelegate::togglePopover);
+    auto applyAppearance = [this] {
+        m_tray->setAppearance(TrayIconAppearance::fromSetting(m_settings.trayIconAppearance()));
+    };
+    applyAppearance();
+    connect(&m_settings, &AppSettings::trayIconAppearanceChanged, this, applyAppearance);
     m_tray->setLook(StatusPresentation::look(
         {StatusPresentation::StateKind::loading, {}, false, m_settings.statusName()}));
     m_tray->show();

@@ -59,7 +59,8 @@ void PopoverWindow::show(const QRect &anchor)
     m_content.refreshTimes();
     m_refreshTimes.start();
     m_view->resize(width, m_height);
-    place(anchor);
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        place(anchor);
     m_view->show();
     m_view->raise();
     m_view->requestActivate();
@@ -85,14 +86,18 @@ void PopoverWindow::build()
     if (!m_view)
         return;
     m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    m_view->setTitle(QStringLiteral("Norrid"));
+    m_view->setTitle(QString::fromLatin1(title));
     m_view->resize(width, m_height);
 
     connect(m_view, &QWindow::activeChanged, this, [this] {
-        if (m_view->isVisible() && !m_view->isActive()) {
-            m_sinceAutoClose.start();
-            m_view->hide();
-        }
+        if (!m_view->isActive())
+            closeByItself();
+    });
+    // A compositor may refuse the popover the focus (a tray click over D-Bus carries no activation
+    // token); it still goes when the user turns to another application.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, m_view, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            closeByItself();
     });
     connect(m_view, &QWindow::visibleChanged, this, [this](bool visible) {
         if (!visible) {
@@ -101,6 +106,14 @@ void PopoverWindow::build()
         }
     });
     m_view->installEventFilter(this);
+}
+
+void PopoverWindow::closeByItself()
+{
+    if (!m_view || !m_view->isVisible())
+        return;
+    m_sinceAutoClose.start();
+    m_view->hide();
 }
 
 void PopoverWindow::releaseScene()

@@ -9,16 +9,19 @@
 class PopoverContent;
 class QWindow;
 
-// Hosts the popover: a frameless window under the tray icon that closes when it loses focus or on
-// Escape. The QML scene is built when the popover is shown, not at launch, and let go once the
-// popover has stayed closed for a minute: Norrid spends most of the day with it closed. While it is
-// open, the cards' ages ("5m ago") move on every minute.
+// Hosts the popover: a frameless window under the tray icon, kept off the taskbar, that closes when
+// it loses focus, when the application stops being the active one, or on Escape. On Wayland the
+// compositor places it: no client may place its own window there, and the pointer position Qt
+// reports is stale. Its title, "Norrid Cards", is what window rules can match. The QML scene is built when
+// the popover is shown, not at launch, and let go once the popover has stayed closed for a minute: Norrid
+// spends most of the day with it closed. While it is open, the cards' ages ("5m ago") move on every minute.
 class PopoverWindow : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int width = 360;
+    static constexpr const char *title = "Norrid Cards";
     static constexpr std::chrono::milliseconds sceneKeptFor{60'000};
 
     explicit PopoverWindow(PopoverContent &content, QObject *parent = nullptr);
@@ -45,6 +48,7 @@ protected:
 private:
     void build();
     void place(const QRect &anchor);
+    void closeByItself();
     void releaseScene();
 
     PopoverContent &m_content;

@@ -31,10 +31,16 @@ const QPixmap *StatusIconEngine::bestFor(int pixels) const
 
 void StatusIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
 {
+    // Square, centred in the rectangle: trays hand out taller slots than wide (trayer: 22 × 30), and
+    // a stretched icon turns the count's pill into an egg and blurs its outline.
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    const QPixmap drawn = scaledPixmap((QSizeF(rect.size()) * scale).toSize(), mode, state, scale);
-    if (!drawn.isNull())
-        painter->drawPixmap(rect, drawn);
+    const int side = std::min(rect.width(), rect.height());
+    const QPixmap drawn = scaledPixmap((QSizeF(side, side) * scale).toSize(), mode, state, scale);
+    if (drawn.isNull())
+        return;
+    QRect square(0, 0, side, side);
+    square.moveCenter(rect.center());
+    painter->drawPixmap(square, drawn);
 }
 
 QPixmap StatusIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
@@ -44,7 +50,7 @@ QPixmap StatusIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
 
 QPixmap StatusIconEngine::scaledPixmap(const QSize &pixels, QIcon::Mode, QIcon::State, qreal scale)
 {
-    const QPixmap *best = bestFor(std::max(pixels.width(), pixels.height()));
+    const QPixmap *best = bestFor(std::min(pixels.width(), pixels.height()));
     if (!best || pixels.isEmpty())
         return {};
     QPixmap result =

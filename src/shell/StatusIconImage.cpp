@@ -4,6 +4,7 @@
 #include "shell/StatusPresentation.h"
 #include "shell/SymbolNames.h"
 
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHash>
@@ -87,6 +88,45 @@ void drawDot(QPainter &painter, int pixelSize)
     painter.drawEllipse(dot);
 }
 
+// The symbol's SVG, its strokes made thicker where they would come out thinner than 2 pixels:
+// thinner ones are only ever drawn half covered, washed out to the colour of whatever is beneath.
+QByteArray symbolSvg(const QString &path, double side)
+{
+    QFile file(path);
+    QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    constexpr double viewBox = 24, designStroke = 2, thinnest = 1.6;
+    const double stroke = std::max(designStroke, thinnest * viewBox / side);
+    if (stroke > designStroke)
+        svg.replace(QByteArrayLiteral("stroke-width=\"2\""),
+                    QByteArrayLiteral("stroke-width=\"") + QByteArray::number(stroke, 'f', 2) + '"');
+    return svg;
+}
+
+// The shapes of a mask, grown by `width` pixels all round and filled with one colour.
+// Each pixel takes the strongest coverage within reach, so a faint antialiased rim grows no
+// stronger than it was.
+QImage grown(const QImage &mask, int width, const QColor &colour)
+{
+    const QImage source = mask.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage ring(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    const QRgb rgb = colour.rgb();
+    for (int y = 0; y < ring.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(ring.scanLine(y));
+        for (int x = 0; x < ring.width(); ++x) {
+            int alpha = 0;
+            for (int dy = std::max(-width, -y); dy <= std::min(width, ring.height() - 1 - y); ++dy) {
+                const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(y + dy));
+                for (int dx = std::max(-width, -x); dx <= std::min(width, ring.width() - 1 - x); ++dx) {
+                    if (dx * dx + dy * dy <= width * width + width) // a round pen, not a square one
+                        alpha = std::max(alpha, qAlpha(from[x + dx]));
+                }
+            }
+            line[x] = qPremultiply(qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), alpha));
+        }
+    }
+    return ring;
+}
+
 } // namespace
 
 StatusIconImage::StatusIconImage(qsizetype capacity) : m_capacity(std::max<qsizetype>(1, capacity)) {}
@@ -124,6 +164,26 @@ QIcon StatusIconImage::icon(const Content &content)
 
 QImage StatusIconImage::render(const Content &content, int pixelSize)
 {
+    if (content.outline.isValid()) {
+        // The shapes shrink by the outline's width on each side, so it rings them at the edges too.
+        const int width = outlineWidth(pixelSize);
+        Content shapes = content;
+        shapes.outline = QColor();
+        QImage mask(pixelSize, pixelSize, QImage::Format_ARGB32_Premultiplied);
+        mask.fill(Qt::transparent);
+        QPainter inset(&mask);
+        inset.drawImage(width, width, render(shapes, pixelSize - 2 * width));
+        inset.end();
+        // The outline goes under the shapes: it rings them, fills the gaps around the pill and the
+        // dot, and shows through the digits cut out of the pill.
+        QImage image = grown(mask, width, content.outline);
+        QPainter over(&image);
+        over.drawImage(0, 0, mask);
+        over.end();
+        image.setText(QStringLiteral("Description"), StatusPresentation::accessibleLabel());
+        return image;
+    }
+
     QImage image(pixelSize, pixelSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setText(QStringLiteral("Description"), StatusPresentation::accessibleLabel());
@@ -135,8 +195,8 @@ QImage StatusIconImage::render(const Content &content, int pixelSize)
     // An unknown symbol leaves the count and the dot on their own rather than no icon at all.
     const QString symbolPath = SymbolNames::resourcePath(content.symbolName);
     if (!symbolPath.isEmpty()) {
-        QSvgRenderer symbol(symbolPath);
         const double side = content.badged ? pixelSize * badgedSymbolScale : pixelSize;
+        QSvgRenderer symbol(symbolSvg(symbolPath, side));
         symbol.render(&painter, QRectF(0, pixelSize - side, side, side));
     }
     painter.setPen(Qt::NoPen);
@@ -149,6 +209,11 @@ QImage StatusIconImage::render(const Content &content, int pixelSize)
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(image.rect(), content.colour);
     return image;
+}
+
+int StatusIconImage::outlineWidth(int pixelSize)
+{
+    return std::max(1, int(std::lround(pixelSize / 24.0)));
 }
 
 QString StatusIconImage::countText(int count)

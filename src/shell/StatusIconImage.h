@@ -8,10 +8,11 @@
 
 #include <array>
 
-// The tray icon's image: the state symbol in one colour, the card count in a pill at the bottom right
-// and the update dot at the top right. Trays show no text beside an icon, so the count lives in the
-// image. Icons are cached and handed out again for equal content: tray hosts keep (and leak) every
-// pixmap they are sent, so the shell should only set a new icon when cacheKey() changes.
+// The tray icon's image: the state symbol, the card count in a pill at the bottom right and the
+// update dot at the top right, in one colour with a thin outline of another around them, so the
+// icon reads on a dark panel and on a light one alike. Trays show no text beside an icon, so the
+// count lives in the image. Icons are cached and handed out again for equal content: tray hosts keep (and
+// leak) every pixmap they are sent, so the shell should only set a new icon when cacheKey() changes.
 class StatusIconImage
 {
 public:
@@ -20,7 +21,8 @@ public:
         QString symbolName; // a name from SymbolNames
         int count = 0;      // 0 shows no pill; above 99 shows "99+"
         bool badged = false;
-        QColor colour; // the panel's foreground; the image uses only this colour
+        QColor colour;  // the shapes
+        QColor outline; // a ring around the shapes (filling the digits' cuts); none when invalid
         friend bool operator==(const Content &, const Content &) = default;
     };
 
@@ -41,6 +43,8 @@ public:
     static QString countText(int count);
     // The foreground colour of the application's palette, the best guess at the panel's.
     static QColor paletteForeground();
+    // How wide the outline is at an image size, in pixels.
+    static int outlineWidth(int pixelSize);
 
 private:
     struct Entry

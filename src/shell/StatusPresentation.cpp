@@ -40,6 +40,16 @@ QString accessibleValue(int cardCount)
     return QStringLiteral("%1 cards to review").arg(cardCount);
 }
 
+QString toolTip(const QString &lookToolTip, int cardCount)
+{
+    return lookToolTip + u'\n' + accessibleValue(cardCount);
+}
+
+QString accessibleName(int cardCount)
+{
+    return accessibleLabel() + QStringLiteral(", ") + accessibleValue(cardCount);
+}
+
 QString accessibleLabel()
 {
     return QStringLiteral("Norrid");

@@ -45,6 +45,10 @@ Look look(const Input &input);
 QString title(int cardCount);
 // "{n} cards to review", also for zero and one card.
 QString accessibleValue(int cardCount);
+// The tray's tooltip: the look's text, then the count in words on a line of its own.
+QString toolTip(const QString &lookToolTip, int cardCount);
+// What a screen reader says for the tray icon: "Norrid, {n} cards to review".
+QString accessibleName(int cardCount);
 // The name assistive technology reads for the icon and its image.
 QString accessibleLabel();
 

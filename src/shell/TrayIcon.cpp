@@ -1,21 +1,28 @@
 #include "shell/TrayIcon.h"
 
+#include "shell/ColorSchemeWatcher.h"
+
+#include <QApplication>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QToolTip>
+#include <QWidget>
 
 namespace {
 
-// Tray images are drawn in one colour, so it has to contrast with the panel, which Norrid cannot
-// see. GNOME's top bar is dark whatever the application theme; elsewhere the panel follows the
-// desktop's colour scheme, which the application palette also follows.
-QColor panelForeground()
+const QColor lightForeground(0xF2, 0xF2, 0xF2);
+const QColor darkForeground(0x1C, 0x1C, 0x1C);
+
+bool panelIsAlwaysDark()
 {
+    // GNOME's top bar is dark whatever the application theme or the colour scheme.
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     for (const auto name :
          {QLatin1StringView("GNOME"), QLatin1StringView("Unity"), QLatin1StringView("Pantheon")}) {
         if (desktop.contains(name, Qt::CaseInsensitive))
-            return QColor(0xF2, 0xF2, 0xF2);
+            return true;
     }
-    return StatusIconImage::paletteForeground();
+    return false;
 }
 
 void run(const std::function<void()> &action)
@@ -48,10 +55,15 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
             Q_EMIT clicked();
     });
 
+    m_colorScheme = new ColorSchemeWatcher(QDBusConnection::sessionBus(), this);
+    connect(m_colorScheme, &ColorSchemeWatcher::schemeChanged, this, &TrayIcon::applyColours);
+    // The palette changes with the desktop's theme; the application object hears of it. (A filter
+    // there sees every event of the application.)
+    qApp->installEventFilter(this);
+
     m_content.symbolName = QStringLiteral("checklist");
-    m_content.colour = panelForeground();
     m_tray.setToolTip(StatusPresentation::accessibleLabel());
-    applyIcon();
+    applyColours();
 }
 
 TrayIcon::~TrayIcon()
@@ -66,16 +78,81 @@ void TrayIcon::show()
 
 void TrayIcon::setLook(const StatusPresentation::Look &look)
 {
-    m_tray.setToolTip(look.toolTip);
+    m_lookToolTip = look.toolTip;
     m_content.symbolName = look.symbolName;
     m_content.badged = look.badged;
+    applyToolTip();
     applyIcon();
 }
 
 void TrayIcon::setCount(int count)
 {
     m_content.count = count;
+    if (!m_lookToolTip.isEmpty())
+        applyToolTip();
     applyIcon();
+}
+
+void TrayIcon::setAppearance(TrayIconAppearance::Mode mode)
+{
+    m_appearance = mode;
+    applyColours();
+}
+
+bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    // Qt's XEmbed icon hands its tooltip to QToolTip, which takes text that looks like markup for
+    // rich text; the tooltip can carry what a server said. It is shown as the plain text it is.
+    if (watched == m_xembedIcon && event->type() == QEvent::ToolTip) {
+        const QString text = QStringLiteral("<p style='white-space:pre'>") +
+                             m_tray.toolTip().toHtmlEscaped() + QStringLiteral("</p>");
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, m_xembedIcon);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QColor TrayIcon::automaticGlyph() const
+{
+    if (panelIsAlwaysDark())
+        return lightForeground;
+    // Elsewhere the panel follows the desktop's colour scheme; without one, the application
+    // palette follows the desktop's theme.
+    switch (m_colorScheme->scheme()) {
+    case ColorSchemeWatcher::Scheme::dark:
+        return lightForeground;
+    case ColorSchemeWatcher::Scheme::light:
+        return darkForeground;
+    case ColorSchemeWatcher::Scheme::noPreference:
+        break;
+    }
+    return StatusIconImage::paletteForeground();
+}
+
+void TrayIcon::applyColours()
+{
+    const TrayIconAppearance::Colours colours = TrayIconAppearance::colours(m_appearance, automaticGlyph());
+    m_content.colour = colours.glyph;
+    m_content.outline = colours.outline;
+    applyIcon();
+}
+
+void TrayIcon::applyToolTip()
+{
+    // Hosts of StatusNotifierItem show only the tooltip's title and read it to screen readers, so
+    // the count in words goes into the same text, on a line of its own.
+    m_tray.setToolTip(StatusPresentation::toolTip(m_lookToolTip, m_content.count));
+    // An XEmbed tray shows a window of Qt's own; give it a name a screen reader can say, and show
+    // its tooltip ourselves (see eventFilter).
+    const QString name = StatusPresentation::accessibleName(m_content.count);
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (qstrcmp(widget->metaObject()->className(), "QSystemTrayIconSys") != 0)
+            continue;
+        widget->setAccessibleName(name);
+        m_xembedIcon = widget; // its events pass the filter on the application object
+    }
 }
 
 void TrayIcon::applyIcon()

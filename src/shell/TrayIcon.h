@@ -2,16 +2,21 @@
 
 #include "shell/StatusIconImage.h"
 #include "shell/StatusPresentation.h"
+#include "shell/TrayIconAppearance.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QSystemTrayIcon>
 #include <functional>
 
+class ColorSchemeWatcher;
 class QMenu;
+class QWidget;
 
-// Norrid's icon in the tray: the image with the count and the update dot, the tooltip, and the
-// context menu. A left click asks for the popover.
+// Norrid's icon in the tray: the image with the count and the update dot, the tooltip with the
+// count in words, and the context menu. A left click asks for the popover. The icon is drawn anew
+// when the application's palette or the desktop's colour scheme changes.
 class TrayIcon : public QObject
 {
     Q_OBJECT
@@ -34,6 +39,7 @@ public:
     // Sets the tooltip and the image; the image is only handed to the tray when it changes.
     void setLook(const StatusPresentation::Look &look);
     void setCount(int count);
+    void setAppearance(TrayIconAppearance::Mode mode);
 
     // Where the tray shows the icon; empty when the tray does not tell.
     QRect geometry() const { return m_tray.geometry(); }
@@ -41,18 +47,29 @@ public:
     QMenu *contextMenu() const { return m_menu; }
     // How many times an image was handed to the tray.
     int iconUpdates() const { return m_iconUpdates; }
+    const StatusIconImage::Content &iconContent() const { return m_content; }
 
 Q_SIGNALS:
     void clicked();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void applyIcon();
+    void applyColours();
+    void applyToolTip();
+    QColor automaticGlyph() const;
 
     Actions m_actions;
     QSystemTrayIcon m_tray;
     QMenu *m_menu;
     StatusIconImage m_images;
     StatusIconImage::Content m_content;
+    QString m_lookToolTip;
+    TrayIconAppearance::Mode m_appearance = TrayIconAppearance::Mode::automatic;
+    ColorSchemeWatcher *m_colorScheme;
+    QPointer<QWidget> m_xembedIcon; // Qt's window for the icon in an XEmbed tray, once shown
     qint64 m_shownIconKey = 0;
     int m_iconUpdates = 0;
 };

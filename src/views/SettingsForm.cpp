@@ -9,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QMetaEnum>
+#include <algorithm>
 
 using SettingsValidation::trimmed;
 
@@ -31,6 +32,7 @@ SettingsForm::SettingsForm(AppSettings &settings, NotificationManager &notifier,
     connect(this, &SettingsForm::testResultChanged, this, &SettingsForm::testResultTextChanged);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, &SettingsForm::saveProblemChanged);
     connect(&settings, &AppSettings::saveProblemChanged, this, &SettingsForm::saveProblemChanged);
+    connect(&settings, &AppSettings::trayIconAppearanceChanged, this, &SettingsForm::trayIconIndexChanged);
 
     connect(&m_connectionTest, &ConnectionTest::runningChanged, this, &SettingsForm::testingChanged);
     connect(&m_connectionTest, &ConnectionTest::runningChanged, this, &SettingsForm::availabilityChanged);
@@ -301,6 +303,28 @@ QString SettingsForm::firstEmptyField() const
 QString SettingsForm::appVersion() const
 {
     return VersionText::current();
+}
+
+namespace {
+// The stored values of the tray icon's appearance, in the order of its choices.
+const QStringList trayIconSettings{QStringLiteral("automatic"), QStringLiteral("light"),
+                                   QStringLiteral("dark")};
+} // namespace
+
+QStringList SettingsForm::trayIconChoices() const
+{
+    return {QStringLiteral("Automatic"), QStringLiteral("Light"), QStringLiteral("Dark")};
+}
+
+int SettingsForm::trayIconIndex() const
+{
+    return int(std::max<qsizetype>(0, trayIconSettings.indexOf(m_settings.trayIconAppearance())));
+}
+
+void SettingsForm::setTrayIconIndex(int index)
+{
+    if (index >= 0 && index < trayIconSettings.size())
+        m_settings.setTrayIconAppearance(trayIconSettings.at(index));
 }
 
 bool SettingsForm::autoUpdate() const

@@ -65,6 +65,8 @@ class SettingsForm : public QObject
     Q_PROPERTY(bool autoUpdate READ autoUpdate WRITE setAutoUpdate NOTIFY autoUpdateChanged)
     Q_PROPERTY(QStringList soundOptions READ soundOptions CONSTANT)
     Q_PROPERTY(QStringList pollIntervalChoices READ pollIntervalChoices CONSTANT)
+    Q_PROPERTY(QStringList trayIconChoices READ trayIconChoices CONSTANT)
+    Q_PROPERTY(int trayIconIndex READ trayIconIndex WRITE setTrayIconIndex NOTIFY trayIconIndexChanged)
 
 public:
     enum class ResultKind
@@ -157,6 +159,11 @@ public:
     void setAutoUpdate(bool enabled);
     QStringList soundOptions() const;
     QStringList pollIntervalChoices() const { return pollIntervalNames; }
+    // How the tray icon is coloured: "Automatic", "Light" or "Dark". A choice applies at once, as
+    // the user looks at the panel, without waiting for Save.
+    QStringList trayIconChoices() const;
+    int trayIconIndex() const;
+    void setTrayIconIndex(int index);
 
     // The draft as a connection configuration: the site URL normalised, the rest trimmed.
     JiraConfig draftConfig() const { return m_draft.config(); }
@@ -203,6 +210,7 @@ Q_SIGNALS:
     void filterMessageChanged();
     void availabilityChanged();
     void autoUpdateChanged();
+    void trayIconIndexChanged();
     void saveProblemChanged();
     void boardIdNoteChanged();
     // After appear() loaded the draft: the window puts the keyboard focus on firstEmptyField.

@@ -85,6 +85,8 @@ private Q_SLOTS:
             settings.setExtraJQL(jql);
             settings.setPollInterval(5);
             settings.setNotificationSound(u"Glass"_s);
+            QCOMPARE(settings.trayIconAppearance(), u"automatic"_s);
+            settings.setTrayIconAppearance(u"dark"_s);
             settings.setToken(u"first"_s);
             settings.setToken(token);
         }
@@ -101,6 +103,7 @@ private Q_SLOTS:
         QCOMPARE(settings.extraJQL(), jql);
         QCOMPARE(settings.pollInterval(), 5);
         QCOMPARE(settings.notificationSound(), u"Glass"_s);
+        QCOMPARE(settings.trayIconAppearance(), u"dark"_s);
         QCOMPARE(settings.token(), token);
         QVERIFY(!fileContent(path()).contains("s3cr3t") && !fileContent(path()).toLower().contains("token"));
 
@@ -115,12 +118,13 @@ private Q_SLOTS:
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\x00\xff\xfe[[[General\nemail\n=\x01\nstatusName=a, b\npollInterval=often\n"
-                   "notificationSound=@ByteArray(Glass)\n\xc3\x28=1\n"_ba);
+                   "notificationSound=@ByteArray(Glass)\ntrayIconAppearance=a, b\n\xc3\x28=1\n"_ba);
         file.close();
         AppSettings settings(path());
         QCOMPARE(settings.statusName(), QString());
         QCOMPARE(settings.pollInterval(), 60);
         QCOMPARE(settings.notificationSound(), u"Default"_s);
+        QCOMPARE(settings.trayIconAppearance(), u"automatic"_s);
         settings.setEmail(u"me@example.com"_s);
         QVERIFY2(settings.saveProblem().isEmpty(), qPrintable(settings.saveProblem()));
         const QString copy = m_dir.filePath(u"copy.conf"_s);

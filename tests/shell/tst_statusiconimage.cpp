@@ -1,8 +1,10 @@
 #include "shell/StatusIconImage.h"
 #include "shell/StatusPresentation.h"
 #include "shell/SymbolNames.h"
+#include "shell/TrayIconAppearance.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
 #include <malloc.h>
@@ -11,11 +13,57 @@ namespace {
 
 using Content = StatusIconImage::Content;
 using Kind = StatusPresentation::StateKind;
+using Mode = TrayIconAppearance::Mode;
 const QColor light(240, 240, 240), dark(32, 32, 32);
 
 Content content(const char *symbol, int count = 0, bool badged = false, QColor colour = light)
 {
-    return {QString::fromLatin1(symbol), count, badged, colour};
+    return {QString::fromLatin1(symbol), count, badged, colour, QColor()};
+}
+
+// How well the icon stands out from a panel at its edge: for every pixel of the panel around the
+// icon (not the specks between its strokes) next to the icon, the strongest contrast to the panel
+// among the icon's pixels within the outline's width and one pixel of it (the glyph or
+// its outline, whichever shows). The weakest 5% of the edge are left to antialiasing; the figure is
+// the contrast the rest of the edge reaches at least.
+double edgeContrast(const QImage &icon, const QColor &panel)
+{
+    const int reach = StatusIconImage::outlineWidth(icon.width()) + 1;
+    QImage shown(icon.size(), QImage::Format_RGB32);
+    shown.fill(panel);
+    QPainter(&shown).drawImage(0, 0, icon);
+    const auto inIcon = [&icon](int x, int y) {
+        return icon.rect().contains(x, y) && qAlpha(icon.pixel(x, y)) >= 128;
+    };
+    // The panel around the icon: the (nearly) clear pixels reached from the image's border.
+    QList<bool> around(icon.width() * icon.height(), false);
+    QList<QPoint> todo;
+    for (int i = 0; i < icon.width(); ++i)
+        todo << QPoint(i, 0) << QPoint(i, icon.height() - 1) << QPoint(0, i) << QPoint(icon.width() - 1, i);
+    while (!todo.isEmpty()) {
+        const QPoint p = todo.takeLast();
+        if (!icon.rect().contains(p) || around[p.y() * icon.width() + p.x()] || qAlpha(icon.pixel(p)) >= 32)
+            continue;
+        around[p.y() * icon.width() + p.x()] = true;
+        todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+    }
+    QList<double> edge;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            if (!around[y * icon.width() + x] ||
+                !(inIcon(x - 1, y) || inIcon(x + 1, y) || inIcon(x, y - 1) || inIcon(x, y + 1)))
+                continue;
+            double best = 1;
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx)
+                    if (inIcon(x + dx, y + dy))
+                        best =
+                            std::max(best, TrayIconAppearance::contrast(shown.pixel(x + dx, y + dy), panel));
+            edge.append(best);
+        }
+    }
+    std::sort(edge.begin(), edge.end());
+    return edge.isEmpty() ? 0 : edge.at(edge.size() / 20);
 }
 
 // The bounds of the digits cut into the pill: transparent pixels between opaque ones on their row.
@@ -76,7 +124,7 @@ private Q_SLOTS:
                 QCOMPARE(look.badged, update);
                 QCOMPARE(look.toolTip.endsWith(message), error);
                 QCOMPARE(look.toolTip.endsWith(QStringLiteral("cards in  In Review ")), cards && !update);
-                const QImage image = StatusIconImage::render({look.symbolName, 3, look.badged, dark}, 44);
+                const QImage image = StatusIconImage::render({look.symbolName, 3, look.badged, dark, {}}, 44);
                 int opaque = 0;
                 for (int i = 0; i < image.width() * image.height(); ++i) {
                     const QRgb pixel = image.pixel(i % image.width(), i / image.width());
@@ -98,6 +146,62 @@ private Q_SLOTS:
             StatusPresentation::Input input{Kind::needsSetup, {}, false, QStringLiteral("In Review")};
             input.keyring = keyring;
             QCOMPARE(StatusPresentation::look(input).toolTip, QString::fromUtf8(tip));
+        }
+    }
+
+    // No one can tell the panel's colour, so the icon has to read on a dark and on a light one: at
+    // its edge it stands out by at least 3:1 whatever the mode and the palette's guess (the figures
+    // are printed). Without the outline, a dark guess vanishes on a dark panel.
+    void legibleOnDarkAndLightPanels_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<QColor>("guess");
+        QTest::addColumn<bool>("outlined");
+        QTest::addColumn<QColor>("panel");
+        QTest::addColumn<bool>("legible");
+        const QColor black(Qt::black), white(0xF2, 0xF2, 0xF2), darkPanel(0x33, 0x33, 0x33),
+            lightPanel(0xEF, 0xEF, 0xEF);
+        const std::pair<const char *, QColor> panels[] = {{"dark panel", darkPanel},
+                                                          {"light panel", lightPanel}};
+        for (const auto &[panelName, panel] : panels) {
+            for (const auto &[guessName, guess] : {std::pair{"dark", black}, {"light", white}})
+                QTest::addRow("automatic, %s guess, %s", guessName, panelName)
+                    << Mode::automatic << guess << true << panel << true;
+            QTest::addRow("light, %s", panelName) << Mode::light << black << true << panel << true;
+            QTest::addRow("dark, %s", panelName) << Mode::dark << black << true << panel << true;
+        }
+        QTest::addRow("no outline, dark guess, dark panel")
+            << Mode::automatic << black << false << darkPanel << false;
+    }
+
+    void legibleOnDarkAndLightPanels()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(QColor, guess);
+        QFETCH(bool, outlined);
+        QFETCH(QColor, panel);
+        QFETCH(bool, legible);
+        const TrayIconAppearance::Colours colours = TrayIconAppearance::colours(mode, guess);
+        for (const int size : {16, 22, 44}) {
+            for (const char *symbol : {"checklist", "exclamationmark.triangle"}) {
+                const QImage icon =
+                    StatusIconImage::render({QString::fromLatin1(symbol), 3, true, colours.glyph,
+                                             outlined ? colours.outline : QColor()},
+                                            size);
+                const double figure = edgeContrast(icon, panel);
+                qInfo("%s at %d px: %.1f:1", symbol, size, figure);
+                QImage shown(icon.size(), QImage::Format_RGB32);
+                shown.fill(panel);
+                QPainter(&shown).drawImage(0, 0, icon);
+                shown.scaled(icon.size() * (88 / size))
+                    .save(QStringLiteral(NORRID_TRAY_IMAGES_DIR "/%1-%2-%3.png")
+                              .arg(QString::fromLatin1(QTest::currentDataTag())
+                                       .replace(QStringLiteral(", "), QStringLiteral("-"))
+                                       .replace(u' ', u'-'),
+                                   QString::fromLatin1(symbol))
+                              .arg(size));
+                QVERIFY2((figure >= 3) == legible, qPrintable(QString::number(figure)));
+            }
         }
     }
 
@@ -142,12 +246,33 @@ private Q_SLOTS:
         const QIcon three = images.icon(content("checklist", 3));
         QCOMPARE(images.icon(content("checklist", 3)).cacheKey(), three.cacheKey());
         QCOMPARE(images.renderCount(), 1);
-        for (const Content &other :
-             {content("checklist", 4), content("checklist", 3, true), content("checklist", 3, false, dark)})
+        Content outlined = content("checklist", 3);
+        outlined.outline = dark;
+        for (const Content &other : {content("checklist", 4), content("checklist", 3, true),
+                                     content("checklist", 3, false, dark), outlined})
             QVERIFY(images.icon(other).cacheKey() != three.cacheKey());
-        QCOMPARE(images.renderCount(), 4);
+        QCOMPARE(images.renderCount(), 5);
         for (const int size : StatusIconImage::logicalSizes)
             QCOMPARE(three.pixmap(QSize(size, size), 2.0).size(), QSize(size, size) * 2);
+    }
+
+    // A tray's slot taller than wide (trayer: 22 × 30) gets the square icon drawn at that width,
+    // centred, unstretched: the pixels of the 22-pixel rendering, with clear bands above and below.
+    void paintedSquareInATallSlot()
+    {
+        StatusIconImage images;
+        const QIcon icon = images.icon(content("checklist", 3));
+        QImage slot(22, 30, QImage::Format_ARGB32_Premultiplied);
+        slot.fill(Qt::transparent);
+        QPainter painter(&slot);
+        icon.paint(&painter, slot.rect());
+        painter.end();
+        QImage expected = StatusIconImage::render(content("checklist", 3), 22);
+        expected.setText(QStringLiteral("Description"), {});
+        QCOMPARE(slot.copy(0, 4, 22, 22), expected);
+        for (const int y : {0, 1, 2, 3, 26, 27, 28, 29})
+            for (int x = 0; x < 22; ++x)
+                QCOMPARE(qAlpha(slot.pixel(x, y)), 0);
     }
 
     // The count changes all day. Tray hosts ask each new icon for its pixmaps, every drawn size of

@@ -1,5 +1,6 @@
 #include "settings/Keychain.h"
 #include "shell/StatusIconImage.h"
+#include "shell/TrayIconAppearance.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
 #include "support/FakeNotificationService.h"
@@ -117,7 +118,9 @@ int countOnScreen(const Window &icon)
         QImage expected(shot.size(), QImage::Format_RGB32);
         expected.fill(std::max_element(colours.cbegin(), colours.cend()).key());
         QPainter painter(&expected);
-        images.icon({QStringLiteral("checklist"), count, false, StatusIconImage::paletteForeground()})
+        const auto look = TrayIconAppearance::colours(TrayIconAppearance::Mode::automatic,
+                                                      StatusIconImage::paletteForeground());
+        images.icon({QStringLiteral("checklist"), count, false, look.glyph, look.outline})
             .paint(&painter, expected.rect());
         painter.end();
         qint64 distance = 0;
@@ -147,11 +150,11 @@ std::optional<Window> iconWindow()
     return std::nullopt;
 }
 
-// The popover's window while it is shown: titled "Norrid", 360 wide.
+// The popover's window while it is shown: titled "Norrid Cards", 360 wide.
 std::optional<Window> popoverWindow()
 {
-    for (const Window &window :
-         search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid$")})) {
+    for (const Window &window : search(
+             {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")})) {
         if (window.geometry.width() == int(PopoverMetrics::width))
             return window;
     }

@@ -12,10 +12,16 @@
 
 #include <QDBusConnection>
 #include <QDir>
+#include <QFontMetricsF>
+#include <QMutex>
+#include <QNetworkAccessManager>
 #include <QPointer>
+#include <QQmlEngine>
+#include <QQmlNetworkAccessManagerFactory>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -46,6 +52,33 @@ QRectF sceneRect(QQuickItem *it)
 {
     return it->mapRectToScene(QRectF(0, 0, it->width(), it->height()));
 }
+
+// Network access of a QML engine, recorded: every request any of its managers is asked to send.
+struct RecordingNetworkFactory : QQmlNetworkAccessManagerFactory
+{
+    struct Manager : QNetworkAccessManager
+    {
+        Manager(RecordingNetworkFactory &owner, QObject *parent)
+            : QNetworkAccessManager(parent), factory(owner)
+        {
+        }
+        QNetworkReply *createRequest(Operation op, const QNetworkRequest &request, QIODevice *data) override
+        {
+            const QMutexLocker lock(&factory.mutex);
+            factory.requests.append(request.url());
+            return QNetworkAccessManager::createRequest(op, request, data);
+        }
+        RecordingNetworkFactory &factory;
+    };
+    QNetworkAccessManager *create(QObject *parent) override { return new Manager(*this, parent); }
+    QList<QUrl> recorded()
+    {
+        const QMutexLocker lock(&mutex);
+        return requests;
+    }
+    QMutex mutex; // managers live in the engine's loader threads too
+    QList<QUrl> requests;
+};
 
 } // namespace
 
@@ -78,6 +111,7 @@ class TestPopoverView : public QObject
         ReviewMonitor monitor{settings, notifier};
         UpdateState updateState;
         PopoverContent content{monitor, notifier, updateState, settings};
+        RecordingNetworkFactory network; // outlives the popover's engine
         PopoverWindow popover{content};
         QQuickView *view = nullptr;
         QStringList actions;
@@ -235,7 +269,6 @@ private Q_SLOTS:
         QQuickItem *summary = item("issueSummary", row(0));
         QCOMPARE(summary->property("lineCount").toInt(), 2);
         QVERIFY(summary->property("truncated").toBool());
-        QVERIFY(sceneRect(summary).bottom() <= sceneRect(row(0)).bottom());
         shoot(QStringLiteral("list"));
         click(row(1));
         QCOMPARE(m_rig->actions, QStringList{m_rig->jira.siteURL() + QStringLiteral("/browse/NOR-2")});
@@ -291,6 +324,84 @@ private Q_SLOTS:
         QVERIFY(KeyringControl::unlockLogin());
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->monitor.state().kind, StateKind::ok, 15000);
         QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
+    }
+
+    // Text from Jira and the feed shows exactly as it came: tags and entities as written, and nothing
+    // they name is fetched. The summary sits right under the key line, centred the same way for one
+    // and two lines, clear of the divider. A row whose link cannot be formed shows its tooltip but
+    // does nothing when clicked.
+    void jiraTextIsPlainAndRowsKeepTheirShape()
+    {
+        QTcpServer pixelHost; // where the markup in the cards points
+        QVERIFY(pixelHost.listen(QHostAddress::LocalHost));
+        int connections = 0;
+        connect(&pixelHost, &QTcpServer::newConnection, this, [&connections] { ++connections; });
+        const QString pixel = QStringLiteral("http://127.0.0.1:%1/pixel.png").arg(pixelHost.serverPort());
+        const QString assignee = QStringLiteral("<i>Ann</i> &amp; Bo");
+        const QStringList summaries = {
+            QStringLiteral("Pixel <img src=\"%1\"> tracker").arg(pixel),
+            QStringLiteral("<b>Bold</b> &amp; &lt;i&gt; &#65; as written"),
+            QStringLiteral("A summary long enough to take a second line in its row of the popover"),
+        };
+        QList<FakeJiraDocuments::Issue> issues;
+        for (qsizetype i = 0; i < summaries.size(); ++i)
+            issues.append({QStringLiteral("NOR-%1").arg(i + 1), summaries.at(i), assignee, std::nullopt});
+        configure();
+        serve(FakeResponse::json(FakeJiraDocuments::issues(issues)));
+        showAndStart();
+        m_rig->view->engine()->setNetworkAccessManagerFactory(&m_rig->network); // before any card arrives
+        m_rig->updateState.setAvailableVersion(QStringLiteral("<img src=\"%1\">2.0").arg(pixel));
+        QTRY_VERIFY(row(2));
+
+        const auto expectPlain = [](QQuickItem *label, const QString &text) {
+            QVERIFY(label);
+            QCOMPARE(label->property("text").toString(), text);
+            // Laid out as the literal text: as wide as its characters, tags and entities included.
+            const double literal =
+                QFontMetricsF(label->property("font").value<QFont>()).horizontalAdvance(text);
+            QVERIFY2(
+                qAbs(label->implicitWidth() - literal) <= 4,
+                qPrintable(
+                    QStringLiteral("%1 wide, literal text %2").arg(label->implicitWidth()).arg(literal)));
+        };
+        for (int i = 0; i < 3; ++i) {
+            expectPlain(item("issueSummary", row(i)), summaries.at(i));
+            expectPlain(item("issueAssignee", row(i)), assignee);
+        }
+        expectPlain(item("bannerText", item("updateBanner")),
+                    QStringLiteral("Version <img src=\"%1\">2.0 is available").arg(pixel));
+
+        for (int i : {1, 2}) {
+            QQuickItem *summary = item("issueSummary", row(i));
+            QCOMPARE(summary->property("lineCount").toInt(), i);
+            const QRectF box = sceneRect(row(i)), keys = sceneRect(item("issueKeyLine", row(i))),
+                         text = sceneRect(summary), divider = sceneRect(item("issueDivider", row(i)));
+            QCOMPARE(box.height(), 68.0);
+            QCOMPARE(text.top() - keys.bottom(), 4.0);
+            QVERIFY(text.bottom() + 4 <= divider.top());
+            QVERIFY2(qAbs((keys.top() - box.top()) - (box.bottom() - text.bottom())) <= 1,
+                     qPrintable(QStringLiteral("row %1: %2 above, %3 below")
+                                    .arg(i)
+                                    .arg(keys.top() - box.top())
+                                    .arg(box.bottom() - text.bottom())));
+        }
+        shoot(QStringLiteral("plain-text"));
+
+        m_rig->settings.setSiteURL(QStringLiteral("https://exa mple.com"));
+        QTRY_VERIFY(!row(0)->property("hasLink").toBool());
+        m_rig->actions.clear();
+        click(row(0));
+        QTest::mouseMove(m_rig->view, sceneRect(row(0)).center().toPoint() + QPoint(0, 5));
+        auto *tip = row(0)->findChild<QObject *>(QStringLiteral("issueToolTip"));
+        QTRY_VERIFY(row(0)->property("hovered").toBool());
+        QTRY_VERIFY(tip && tip->property("visible").toBool());
+        expectPlain(tip->property("contentItem").value<QQuickItem *>(), summaries.at(0));
+        shoot(QStringLiteral("row-without-link"));
+        QCOMPARE(m_rig->actions, QStringList());
+
+        QTest::qWait(500);
+        QCOMPARE(connections, 0);
+        QCOMPARE(m_rig->network.recorded(), QList<QUrl>());
     }
 
     // The update banner sits above the notification warning, the footer below both, and every

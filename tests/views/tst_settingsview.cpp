@@ -10,6 +10,7 @@
 
 #include <QDBusConnection>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QRegularExpression>
@@ -462,9 +463,10 @@ private Q_SLOTS:
     // keeps the list and the pick; a board without quick filters says so.
     void quickFiltersAndTheTeamFilter()
     {
+        const QString teamG = QStringLiteral("<b>Team G</b> &amp; co");
         fill();
         serveFilters({{7, QStringLiteral("Team F"), QStringLiteral("labels = team-f")},
-                      {8, QStringLiteral("Team G"), QStringLiteral("  labels = team-g ")}},
+                      {8, teamG, QStringLiteral("  labels = team-g ")}},
                      300ms);
         QQuickItem *button = item("loadFiltersButton");
         button->forceActiveFocus();
@@ -474,7 +476,20 @@ private Q_SLOTS:
         QQuickItem *picker = item("filterPicker");
         QTRY_VERIFY(picker->isVisible());
         QCOMPARE(form().filterChoices(),
-                 QStringList({QStringLiteral("None"), QStringLiteral("Team F"), QStringLiteral("Team G")}));
+                 QStringList({QStringLiteral("None"), QStringLiteral("Team F"), teamG}));
+        // A name from Jira shows as written in the list.
+        QObject *popup = picker->property("popup").value<QObject *>();
+        QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+        auto *entries = popup->property("contentItem").value<QQuickItem *>();
+        QQuickItem *entry = nullptr;
+        QTRY_VERIFY((QMetaObject::invokeMethod(entries, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, entry),
+                                               Q_ARG(int, 2)),
+                     entry));
+        auto *label = entry->property("contentItem").value<QQuickItem *>();
+        QCOMPARE(label->property("text").toString(), teamG);
+        QVERIFY(label->implicitWidth() >=
+                QFontMetricsF(label->property("font").value<QFont>()).horizontalAdvance(teamG) - 2);
+        QVERIFY(QMetaObject::invokeMethod(popup, "close"));
         picker->forceActiveFocus();
         press(Qt::Key_Down);
         QCOMPARE(text("extraJQLField"), QStringLiteral("labels = team-f"));
@@ -485,7 +500,7 @@ private Q_SLOTS:
         QCOMPARE(form().selectedFilterId(), std::nullopt);
         QCOMPARE(text("extraJQLField"), QStringLiteral("Labels = team-f"));
         form().setSelectedFilterId(8);
-        QCOMPARE(picker->property("currentText").toString(), QStringLiteral("Team G"));
+        QCOMPARE(picker->property("currentText").toString(), teamG);
         form().setSelectedFilterIdValue(QVariant());
         QCOMPARE(text("extraJQLField"), QString());
 
@@ -503,6 +518,7 @@ private Q_SLOTS:
 
     // Picking a sound with the keys scrolls the picker into view, above the bottom bar, and plays the
     // sound unless it is "Default" or "None"; a test notification goes out without saving the pick.
+    // The tray icon's look, by contrast, is stored as soon as it is picked.
     void pickingASound()
     {
         const QString stored = m_settings->notificationSound();
@@ -519,6 +535,14 @@ private Q_SLOTS:
         press(Qt::Key_Up);
         press(Qt::Key_Up); // "Default"
         QCOMPARE(m_previews, QStringList{QStringLiteral("Basso")});
+
+        // The tray icon's look applies and is stored at once, without Save.
+        QCOMPARE(reread()->trayIconAppearance(), QStringLiteral("automatic"));
+        item("trayIconPicker")->forceActiveFocus();
+        press(Qt::Key_Down);
+        press(Qt::Key_Down); // "Dark"
+        QCOMPARE(m_settings->trayIconAppearance(), QStringLiteral("dark"));
+        QCOMPARE(reread()->trayIconAppearance(), QStringLiteral("dark"));
     }
 
     // The rest is saved when the autostart folder cannot be made (a file stands where it should be),

@@ -27,7 +27,8 @@ Item {
             sourceSize: Qt.size(13, 13)
             Accessible.ignored: true
         }
-        Label {
+        PlainLabel {
+            objectName: "bannerText"
             text: banner.text
             font.pixelSize: banner.style.caption + 1
             color: banner.style.secondary
@@ -40,9 +41,11 @@ Item {
             text: banner.actionText
             font.pixelSize: banner.style.caption + 1
             palette.buttonText: banner.style.teal
-            ToolTip.visible: hovered
-            ToolTip.text: banner.actionTooltip
-            ToolTip.delay: 600
+            PlainToolTip {
+                visible: action.hovered
+                text: banner.actionTooltip
+                delay: 600
+            }
             onClicked: banner.actionTriggered()
             // Borderless: only a faint wash while hovered or pressed.
             background: Rectangle {

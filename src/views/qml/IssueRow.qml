@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 
-// One card: key, assignee, age and summary. A click opens it in the browser.
+// One card: key, assignee, age and summary. A click opens it in the browser. A card without a link
+// is greyed out and does nothing when clicked, but still shows its summary when hovered.
 AbstractButton {
     id: row
     required property string key
@@ -15,26 +16,34 @@ AbstractButton {
     required property string accessibilityText
     signal open(url url)
     property Style style: Style {}
+    readonly property bool highlighted: hasLink && (hovered || activeFocus)
 
     implicitHeight: 68
     height: 68
-    enabled: hasLink
+    leftPadding: 12
+    rightPadding: 12
+    // Not disabled without a link: a disabled item gets no hover, so its tooltip would never show.
     hoverEnabled: true
-    focusPolicy: Qt.StrongFocus
-    opacity: enabled ? 1.0 : 0.45
+    focusPolicy: hasLink ? Qt.StrongFocus : Qt.NoFocus
+    opacity: hasLink ? 1.0 : 0.45
     Accessible.role: Accessible.Button
     Accessible.name: accessibilityText
     Accessible.description: "Opens the ticket in your browser"
-    ToolTip.visible: hovered
-    ToolTip.text: summary
-    ToolTip.delay: 800
     onClicked: if (hasLink) row.open(row.url)
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
 
+    PlainToolTip {
+        objectName: "issueToolTip"
+        visible: row.hovered
+        text: row.summary
+        delay: 800
+    }
+
     background: Rectangle {
-        color: row.hovered || row.activeFocus ? Qt.rgba(row.style.primary.r, row.style.primary.g, row.style.primary.b, 0.06) : "transparent"
+        color: row.highlighted ? Qt.rgba(row.style.primary.r, row.style.primary.g, row.style.primary.b, 0.06) : "transparent"
         Rectangle {
+            objectName: "issueDivider"
             anchors.bottom: parent.bottom
             anchors.left: parent.left
             anchors.right: parent.right
@@ -44,58 +53,61 @@ AbstractButton {
         }
     }
 
-    contentItem: ColumnLayout {
-        spacing: 4
-        anchors.fill: parent
-        anchors.leftMargin: 12
-        anchors.rightMargin: 12
-        anchors.topMargin: 10
-        anchors.bottomMargin: 10
+    // The key line with the summary right under it, the pair centred in the row whatever the
+    // summary's line count: the button sizes this item, the column keeps its own height.
+    contentItem: Item {
+        ColumnLayout {
+            objectName: "issueText"
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width
+            spacing: 4
 
-        RowLayout {
-            spacing: 6
-            Layout.fillWidth: true
-            Label {
-                objectName: "issueKey"
-                text: row.key
-                font.family: "monospace"
-                font.pixelSize: row.style.caption + 1
-                font.weight: Font.DemiBold
-                color: row.style.teal
+            RowLayout {
+                objectName: "issueKeyLine"
+                spacing: 6
+                Layout.fillWidth: true
+                PlainLabel {
+                    objectName: "issueKey"
+                    text: row.key
+                    font.family: "monospace"
+                    font.pixelSize: row.style.caption + 1
+                    font.weight: Font.DemiBold
+                    color: row.style.teal
+                }
+                PlainLabel {
+                    objectName: "issueAssignee"
+                    visible: row.hasAssignee
+                    text: row.assignee
+                    font.pixelSize: row.style.caption + 1
+                    color: row.style.secondary
+                    elide: Text.ElideRight
+                    Layout.maximumWidth: 150
+                }
+                Item { Layout.fillWidth: true; Layout.minimumWidth: 8 }
+                PlainLabel {
+                    objectName: "issueAge"
+                    visible: row.age.length > 0
+                    text: row.age
+                    font.pixelSize: row.style.caption2 + 1
+                    color: row.style.secondary
+                }
+                Image {
+                    source: row.style.symbol("arrow.up.right", row.highlighted ? row.style.teal : Qt.rgba(row.style.secondary.r, row.style.secondary.g, row.style.secondary.b, 0.5))
+                    sourceSize: Qt.size(10, 10)
+                    Accessible.ignored: true
+                }
             }
-            Label {
-                objectName: "issueAssignee"
-                visible: row.hasAssignee
-                text: row.assignee
-                font.pixelSize: row.style.caption + 1
-                color: row.style.secondary
+            PlainLabel {
+                objectName: "issueSummary"
+                text: row.summary
+                font.pixelSize: row.style.callout + 1
+                color: row.style.primary
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
-                Layout.maximumWidth: 150
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignLeft
             }
-            Item { Layout.fillWidth: true; Layout.minimumWidth: 8 }
-            Label {
-                objectName: "issueAge"
-                visible: row.age.length > 0
-                text: row.age
-                font.pixelSize: row.style.caption2 + 1
-                color: row.style.secondary
-            }
-            Image {
-                source: row.style.symbol("arrow.up.right", row.hovered ? row.style.teal : Qt.rgba(row.style.secondary.r, row.style.secondary.g, row.style.secondary.b, 0.5))
-                sourceSize: Qt.size(10, 10)
-                Accessible.ignored: true
-            }
-        }
-        Label {
-            objectName: "issueSummary"
-            text: row.summary
-            font.pixelSize: row.style.callout + 1
-            color: row.style.primary
-            wrapMode: Text.Wrap
-            maximumLineCount: 2
-            elide: Text.ElideRight
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignLeft
         }
     }
 }

@@ -31,7 +31,7 @@ Item {
             font.bold: true
             color: view.style.primary
         }
-        Label {
+        PlainLabel {
             objectName: "messageText"
             Layout.fillWidth: true
             text: view.text

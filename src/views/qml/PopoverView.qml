@@ -202,7 +202,7 @@ Rectangle {
                     source: root.style.symbol("exclamationmark.triangle", root.style.orange)
                     sourceSize: Qt.size(12, 12)
                 }
-                Label {
+                PlainLabel {
                     objectName: "footerErrorText"
                     text: root.content.errorMessage
                     color: root.style.orange
@@ -210,9 +210,11 @@ Rectangle {
                     elide: Text.ElideRight
                     maximumLineCount: 1
                     Layout.fillWidth: true
-                    ToolTip.visible: footerHover.hovered
-                    ToolTip.text: root.content.errorMessage
                     HoverHandler { id: footerHover }
+                    PlainToolTip {
+                        visible: footerHover.hovered
+                        text: root.content.errorMessage
+                    }
                 }
             }
             Item { Layout.fillWidth: true; visible: !root.content.showsFooterError }

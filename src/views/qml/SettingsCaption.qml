@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 
-// Small secondary text under a group of controls.
-Label {
+// Small secondary text under a group of controls; it also shows what Jira or the keyring said.
+PlainLabel {
     property Style style: Style {}
     Layout.fillWidth: true
     wrapMode: Text.Wrap

@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 
-// A compact drop-down list for the settings form. `chosen` reports a choice the user made.
+// A compact drop-down list for the settings form. `chosen` reports a choice the user made. Its
+// entries can be names from Jira (quick filters), so they are shown as plain text.
 ComboBox {
     id: picker
     property string help
@@ -15,4 +16,23 @@ ComboBox {
     ToolTip.visible: hovered && help.length > 0 && !popup.visible
     ToolTip.text: help
     ToolTip.delay: 600
+
+    delegate: ItemDelegate {
+        id: entry
+        required property int index
+        required property var modelData
+        width: ListView.view.width
+        text: String(modelData)
+        font.weight: picker.currentIndex === index ? Font.DemiBold : Font.Normal
+        highlighted: picker.highlightedIndex === index
+        hoverEnabled: picker.hoverEnabled
+        contentItem: PlainLabel {
+            objectName: "pickerEntryText"
+            text: entry.text
+            font: entry.font
+            color: entry.highlighted ? entry.palette.highlightedText : entry.palette.text
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
+    }
 }

@@ -20,7 +20,7 @@ RowLayout {
         source: result.visible ? result.style.symbol(result.failed ? "xmark.circle.fill" : "checkmark.circle.fill", result.tint) : ""
         sourceSize: Qt.size(13, 13)
     }
-    Label {
+    PlainLabel {
         id: message
         objectName: "resultText"
         Layout.fillWidth: true
@@ -33,7 +33,7 @@ RowLayout {
         Accessible.name: message.text
 
         HoverHandler { id: hover }
-        ToolTip {
+        PlainToolTip {
             objectName: "resultToolTip"
             visible: result.failed && hover.hovered
             text: result.form.testResultText

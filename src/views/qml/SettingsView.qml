@@ -267,6 +267,17 @@ FocusScope {
                         }
                     }
                     SettingsRow {
+                        label: "Tray icon"
+                        SettingsPicker {
+                            objectName: "trayIconPicker"
+                            model: root.form.trayIconChoices
+                            currentIndex: root.form.trayIconIndex
+                            help: "Light suits a dark panel, Dark a light one. Automatic follows the desktop's colour scheme."
+                            Accessible.name: "Tray icon"
+                            onChosen: function(index) { root.form.trayIconIndex = index }
+                        }
+                    }
+                    SettingsRow {
                         label: "Launch at login"
                         wideLabel: true
                         Switch {
@@ -287,7 +298,7 @@ FocusScope {
                     title: "Updates"
                     SettingsRow {
                         label: "Version"
-                        Label {
+                        PlainLabel {
                             objectName: "versionValue"
                             Layout.fillWidth: true
                             horizontalAlignment: Text.AlignRight

@@ -86,7 +86,7 @@ FocusScope {
                 Layout.fillHeight: true
                 spacing: 8
 
-                Text {
+                PlainLabel {
                     objectName: "title"
                     Layout.fillWidth: true
                     text: root.controller.title
@@ -95,12 +95,11 @@ FocusScope {
                     color: root.style.primary
                     wrapMode: Text.Wrap
                 }
-                Text {
+                PlainLabel {
                     objectName: "message"
                     Layout.fillWidth: true
                     visible: text.length > 0
                     text: root.controller.message
-                    textFormat: Text.PlainText
                     font.pixelSize: root.style.body
                     color: root.style.primary
                     wrapMode: Text.Wrap

@@ -1,0 +1,322 @@
+#include "settings/Keychain.h"
+#include "support/FakeJiraDocuments.h"
+#include "support/FakeJiraServer.h"
+#include "support/TestCertificateAuthority.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString boardId = QStringLiteral("42");
+constexpr int startTimeoutMs = 30000;
+
+// What a StatusNotifierItem host does first: own the watcher's name, tell that a host is there
+// (Qt reads IsStatusNotifierHostRegistered through the introspection data, so it is a real
+// exported property) and take the items' registrations.
+class FakeWatcher : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
+
+public:
+    bool isHostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList items() const { return m_items; }
+    // Items register by service name; the bus name of the caller is kept with it.
+    QStringList m_items;
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString &service)
+    {
+        m_items.append(service.startsWith(u'/') ? message().service() + service : service);
+    }
+    void RegisterStatusNotifierHost(const QString &) {}
+};
+
+// The desktop portal's Settings, as far as the colour scheme goes.
+class FakePortalSettings : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    uint scheme = 1; // prefer dark
+
+    void change(uint newScheme)
+    {
+        scheme = newScheme;
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                         QStringLiteral("org.freedesktop.portal.Settings"),
+                                                         QStringLiteral("SettingChanged"));
+        signal << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme")
+               << QVariant::fromValue(QDBusVariant(scheme));
+        QDBusConnection::sessionBus().send(signal);
+    }
+
+public Q_SLOTS:
+    QDBusVariant ReadOne(const QString &group, const QString &key)
+    {
+        const bool known =
+            group == QLatin1String("org.freedesktop.appearance") && key == QLatin1String("color-scheme");
+        return QDBusVariant(known ? scheme : 0u);
+    }
+};
+
+// A call to the application that keeps this test's event loop running meanwhile: the application
+// may be calling the watcher or the portal, which live here, at the same moment.
+QDBusMessage call(const QDBusMessage &message)
+{
+    QDBusPendingCallWatcher pending(QDBusConnection::sessionBus().asyncCall(message, 20000));
+    QEventLoop loop;
+    QObject::connect(&pending, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+    if (!pending.isFinished())
+        loop.exec();
+    return pending.reply();
+}
+
+QDBusMessage itemCall(const QString &service, const QString &interface, const QString &method,
+                      const QVariantList &arguments)
+{
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(service, QStringLiteral("/StatusNotifierItem"), interface, method);
+    message.setArguments(arguments);
+    return call(message);
+}
+
+// One property of the item, read with a plain Properties.Get.
+QVariant itemProperty(const QString &service, const QString &name)
+{
+    const QDBusMessage reply =
+        itemCall(service, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                 {QStringLiteral("org.kde.StatusNotifierItem"), name});
+    return reply.arguments().value(0).value<QDBusVariant>().variant();
+}
+
+// The tooltip's title: the (s a(iiay) s s) structure's second text.
+QString toolTipTitle(const QString &service)
+{
+    const QDBusArgument tip = itemProperty(service, QStringLiteral("ToolTip")).value<QDBusArgument>();
+    if (tip.currentType() != QDBusArgument::StructureType)
+        return {};
+    QString iconName, title, description;
+    tip.beginStructure();
+    tip >> iconName;
+    tip.beginArray();
+    while (!tip.atEnd()) {
+        int width = 0, height = 0;
+        QByteArray pixels;
+        tip.beginStructure();
+        tip >> width >> height >> pixels;
+        tip.endStructure();
+    }
+    tip.endArray();
+    tip >> title >> description;
+    tip.endStructure();
+    return title;
+}
+
+// The largest of the item's icon pixmaps (ARGB32 in network byte order).
+QImage iconPixmap(const QString &service)
+{
+    const QDBusArgument pixmaps = itemProperty(service, QStringLiteral("IconPixmap")).value<QDBusArgument>();
+    QImage largest;
+    if (pixmaps.currentType() != QDBusArgument::ArrayType)
+        return largest;
+    pixmaps.beginArray();
+    while (!pixmaps.atEnd()) {
+        int width = 0, height = 0;
+        QByteArray bytes;
+        pixmaps.beginStructure();
+        pixmaps >> width >> height >> bytes;
+        pixmaps.endStructure();
+        if (width <= largest.width() || bytes.size() != width * height * 4)
+            continue;
+        largest = QImage(width, height, QImage::Format_ARGB32);
+        for (int i = 0; i < width * height; ++i) {
+            const auto *p = reinterpret_cast<const uchar *>(bytes.constData()) + 4 * i;
+            largest.setPixel(i % width, i / width, qRgba(p[1], p[2], p[3], p[0]));
+        }
+    }
+    pixmaps.endArray();
+    return largest;
+}
+
+// The lightness (0 to 255) of the colour most of the icon's opaque pixels have: its glyph's.
+int glyphLightness(const QImage &icon)
+{
+    QHash<QRgb, int> colours;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (qAlpha(icon.pixel(x, y)) == 255)
+                ++colours[icon.pixel(x, y)];
+    return colours.isEmpty() ? -1 : qGray(std::max_element(colours.cbegin(), colours.cend()).key());
+}
+
+// The labels of a dbusmenu layout (ia{sv}av) and of its children, depth first.
+void collectLabels(const QDBusArgument &node, QStringList &labels)
+{
+    int id = 0;
+    QVariantMap properties;
+    node.beginStructure();
+    node >> id >> properties;
+    if (properties.value(QStringLiteral("type")).toString() != QLatin1String("separator") && id != 0)
+        labels.append(properties.value(QStringLiteral("label")).toString());
+    node.beginArray();
+    while (!node.atEnd()) {
+        QDBusVariant child;
+        node >> child;
+        collectLabels(child.variant().value<QDBusArgument>(), labels);
+    }
+    node.endArray();
+    node.endStructure();
+}
+
+bool popoverShown()
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                              QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")});
+    return xdotool.waitForFinished(10000) && !xdotool.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+// Norrid under a StatusNotifierItem host (KDE Plasma, GNOME's AppIndicator extension), the way a
+// host and a screen reader see it: the real application as a process on a private bus where this
+// test is the watcher and the desktop portal. It reads the item's tooltip, icon and menu over
+// D-Bus and activates it as a host does on a click.
+class TestStatusNotifier : public QObject
+{
+    Q_OBJECT
+
+    FakeJiraServer m_jira;
+    FakeWatcher m_watcher;
+    FakePortalSettings m_portal;
+    QTemporaryDir m_configHome;
+    QProcess m_app;
+    QString m_item;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(), "xdotool");
+        QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
+        QList<FakeJiraDocuments::Issue> cards;
+        for (int i = 1; i <= 3; ++i)
+            cards.append({QStringLiteral("NOR-%1").arg(i), QStringLiteral("Card %1").arg(i), std::nullopt,
+                          std::nullopt});
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(boardId),
+                           FakeResponse::json(FakeJiraDocuments::issues(cards)));
+
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
+        QVERIFY(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
+                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+
+        const Keychain::Outcome saved =
+            Keychain::save(QStringLiteral("sni-token"), QStringLiteral("jira-token"));
+        QVERIFY2(saved.succeeded(), qPrintable(saved.problem));
+        QVERIFY(QDir().mkpath(m_configHome.filePath(QStringLiteral("norrid"))));
+        QFile config(m_configHome.filePath(QStringLiteral("norrid/Norrid.conf")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(QStringLiteral("[General]\nsiteURL=%1\nemail=sni@example.com\nboardId=%2\n"
+                                    "statusName=In Review\npollInterval=3600\nnotificationSound=None\n")
+                         .arg(m_jira.siteURL(), boardId)
+                         .toUtf8());
+        config.close();
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configHome.path());
+        env.insert(QStringLiteral("NORRID_TEST_CA_FILE"),
+                   TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem"));
+        env.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+        m_app.setProcessEnvironment(env);
+        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_app.start(QStringLiteral(NORRID_TESTAPP), {});
+        QVERIFY2(m_app.waitForStarted(), qPrintable(m_app.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_watcher.m_items.isEmpty(), startTimeoutMs);
+        m_item = m_watcher.m_items.constFirst();
+    }
+
+    void cleanupTestCase()
+    {
+        m_app.terminate();
+        if (!m_app.waitForFinished(5000))
+            m_app.kill();
+        Keychain::remove(QStringLiteral("jira-token"));
+    }
+
+    // Hosts show the tooltip's title and read it to screen readers: the count is there in words.
+    void toolTipSaysTheCount()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(toolTipTitle(m_item),
+                                  QStringLiteral("Norrid — cards in In Review\n3 cards to review"),
+                                  startTimeoutMs);
+    }
+
+    // The menu hosts show, over dbusmenu.
+    void menuOverDBusMenu()
+    {
+        const auto menuPath = itemProperty(m_item, QStringLiteral("Menu")).value<QDBusObjectPath>();
+        QDBusMessage getLayout = QDBusMessage::createMethodCall(
+            m_item, menuPath.path(), QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("GetLayout"));
+        getLayout << 0 << -1 << QStringList();
+        const QDBusMessage reply = call(getLayout);
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QStringList labels;
+        collectLabels(reply.arguments().value(1).value<QDBusArgument>(), labels);
+        QCOMPARE(labels, QStringList({QStringLiteral("Show Cards"), QStringLiteral("Refresh Now"),
+                                      QStringLiteral("Open Board in Browser"), QStringLiteral("Settings…"),
+                                      QStringLiteral("Check for Updates…"), QStringLiteral("Quit Norrid")}));
+    }
+
+    // A host's click is Activate: it opens the popover, and a second one closes it.
+    void activateOpensThePopover()
+    {
+        QVERIFY(!popoverShown());
+        const auto activate = [this] {
+            return itemCall(m_item, QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"),
+                            {100, 10})
+                .type();
+        };
+        QCOMPARE(activate(), QDBusMessage::ReplyMessage);
+        QTRY_VERIFY_WITH_TIMEOUT(popoverShown(), startTimeoutMs);
+        QTest::qWait(1000);
+        QCOMPARE(activate(), QDBusMessage::ReplyMessage);
+        QTRY_VERIFY_WITH_TIMEOUT(!popoverShown(), startTimeoutMs);
+    }
+
+    // The portal says the desktop went from dark to light: the icon is drawn anew, dark now.
+    void iconFollowsTheColourScheme()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(glyphLightness(iconPixmap(m_item)), 0xF2, startTimeoutMs);
+        m_portal.change(2);
+        QTRY_COMPARE_WITH_TIMEOUT(glyphLightness(iconPixmap(m_item)), 0x1C, startTimeoutMs);
+    }
+};
+
+QTEST_MAIN(TestStatusNotifier)
+#include "tst_statusnotifier.moc"
