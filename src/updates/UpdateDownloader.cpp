@@ -46,22 +46,24 @@ void UpdateDownloader::start(const QUrl &url, const QString &filePath, qint64 ex
     m_transferTimeout = transferTimeout;
     m_refusal.clear();
     if (!isHttps(url)) {
-        Q_EMIT failed(QStringLiteral("The update's address (%1) is not a secure https link, so Norrid did not "
-                                     "download it.")
-                          .arg(url.toDisplayString()));
+        Q_EMIT failed(
+            QStringLiteral("The update's address (%1) is not a secure https link, so Norrid did not "
+                           "download it.")
+                .arg(url.toDisplayString()));
         return;
     }
     m_file.setFileName(filePath);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Q_EMIT failed(
-            QStringLiteral("Norrid could not save the update in %1: %2.").arg(filePath, m_file.errorString()));
+        Q_EMIT failed(QStringLiteral("Norrid could not save the update in %1: %2.")
+                          .arg(filePath, m_file.errorString()));
         return;
     }
 
     QNetworkRequest request(url);
     request.setTransferTimeout(int(transferTimeout.count()));
     // Every hop is looked at: a redirect may lead only to another https address.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
     // The length announced must be the length of the file, not of a compressed transfer.
     request.setRawHeader("Accept-Encoding", "identity");
     m_reply = m_network.get(request);
@@ -103,10 +105,11 @@ void UpdateDownloader::onMetaData()
     if (m_expectedLength < 0 || !announced.isValid() || status >= 300)
         return;
     if (announced.toLongLong() != m_expectedLength) {
-        m_refusal = QStringLiteral("The download's size differs from what the update feed announced (%1 bytes "
-                                   "instead of %2), so Norrid stopped it.")
-                        .arg(announced.toLongLong())
-                        .arg(m_expectedLength);
+        m_refusal =
+            QStringLiteral("The download's size differs from what the update feed announced (%1 bytes "
+                           "instead of %2), so Norrid stopped it.")
+                .arg(announced.toLongLong())
+                .arg(m_expectedLength);
         m_reply->abort();
     }
 }
@@ -122,12 +125,13 @@ void UpdateDownloader::onReadyRead()
     m_received += chunk.size();
     const qint64 limit = m_expectedLength >= 0 ? m_expectedLength : maxUnannouncedBytes;
     if (m_received > limit) {
-        m_refusal = m_expectedLength >= 0
-                        ? QStringLiteral("The download is larger than the %1 MB the update feed announced, so "
-                                         "Norrid stopped it.")
-                              .arg(megabytes(m_expectedLength))
-                        : QStringLiteral("The download is larger than %1 MB, so Norrid stopped it.")
-                              .arg(megabytes(limit));
+        m_refusal =
+            m_expectedLength >= 0
+                ? QStringLiteral("The download is larger than the %1 MB the update feed announced, so "
+                                 "Norrid stopped it.")
+                      .arg(megabytes(m_expectedLength))
+                : QStringLiteral("The download is larger than %1 MB, so Norrid stopped it.")
+                      .arg(megabytes(limit));
         m_reply->abort();
         return;
     }
@@ -158,7 +162,8 @@ QString UpdateDownloader::replyError() const
             .arg(status)
             .arg(m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
             .trimmed();
-    if (m_reply->error() == QNetworkReply::OperationCanceledError || m_reply->error() == QNetworkReply::TimeoutError)
+    if (m_reply->error() == QNetworkReply::OperationCanceledError ||
+        m_reply->error() == QNetworkReply::TimeoutError)
         return QStringLiteral("The download server stopped answering for %1 seconds.")
             .arg(duration_cast<seconds>(m_transferTimeout).count());
     if (m_reply->error() != QNetworkReply::NoError)

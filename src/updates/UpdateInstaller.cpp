@@ -62,9 +62,10 @@ void UpdateInstaller::onDownloaded(const QString &partialPath)
         break;
     case Verdict::invalid:
         QFile::remove(partialPath);
-        refuse(QStringLiteral("The download does not carry the signature of Norrid's publisher: it was "
-                              "damaged or altered on the way, or signed by someone else. Norrid deleted it and "
-                              "installed nothing."));
+        refuse(
+            QStringLiteral("The download does not carry the signature of Norrid's publisher: it was "
+                           "damaged or altered on the way, or signed by someone else. Norrid deleted it and "
+                           "installed nothing."));
         return;
     case Verdict::malformed:
         QFile::remove(partialPath);

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <memory>
-#include <optional>
 #include <openssl/evp.h>
+#include <optional>
 
 namespace {
 
@@ -12,7 +12,8 @@ constexpr qsizetype signatureBytes = 64;
 
 std::optional<QByteArray> strictBase64(const QByteArray &text, qsizetype expectedBytes)
 {
-    const auto decoded = QByteArray::fromBase64Encoding(text.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    const auto decoded =
+        QByteArray::fromBase64Encoding(text.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.size() != expectedBytes)
         return std::nullopt;
     return decoded.decoded;
@@ -40,8 +41,8 @@ UpdateSignature::Verdict UpdateSignature::verify(const QString &filePath, const 
         return Verdict::unreadable;
 
     const std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> publicKey(
-        EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr, reinterpret_cast<const uchar *>(key->constData()),
-                                    size_t(key->size())),
+        EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
+                                    reinterpret_cast<const uchar *>(key->constData()), size_t(key->size())),
         &EVP_PKEY_free);
     if (!publicKey)
         return Verdict::badKey;

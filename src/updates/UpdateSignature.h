@@ -10,10 +10,10 @@ namespace UpdateSignature {
 enum class Verdict
 {
     valid,
-    invalid,      // the signature does not fit the file and the key: damaged, altered, another key
-    malformed,    // the feed's signature is not base64 of 64 bytes
-    badKey,       // the built-in key is not base64 of 32 bytes
-    unreadable    // the file could not be read
+    invalid,   // the signature does not fit the file and the key: damaged, altered, another key
+    malformed, // the feed's signature is not base64 of 64 bytes
+    badKey,    // the built-in key is not base64 of 32 bytes
+    unreadable // the file could not be read
 };
 
 // Both texts are base64, as the feed and the build options carry them.

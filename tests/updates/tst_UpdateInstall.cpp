@@ -82,12 +82,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message"); // empty: the installer gets the file
         QTest::newRow("good") << QString() << QString();
         QTest::newRow("tampered") << u"tampered"_s << u"does not carry the signature of Norrid's publisher"_s;
-        QTest::newRow("another key") << u"other key"_s << u"does not carry the signature of Norrid's publisher"_s;
+        QTest::newRow("another key") << u"other key"_s
+                                     << u"does not carry the signature of Norrid's publisher"_s;
         QTest::newRow("damaged signature") << u"bad base64"_s << u"signature for this download is damaged"_s;
         QTest::newRow("no signature") << u"unsigned"_s << u"gives no signature for this download"_s;
         QTest::newRow("cut off") << u"cut off"_s << u"The download broke off"_s;
-        QTest::newRow("shorter than announced") << u"short"_s << u"size differs from what the update feed announced"_s;
-        QTest::newRow("longer than announced") << u"long"_s << u"size differs from what the update feed announced"_s;
+        QTest::newRow("shorter than announced")
+            << u"short"_s << u"size differs from what the update feed announced"_s;
+        QTest::newRow("longer than announced")
+            << u"long"_s << u"size differs from what the update feed announced"_s;
         QTest::newRow("redirect to http") << u"http"_s << u"which is not a secure https link"_s;
         QTest::newRow("redirect to ftp") << u"ftp"_s << u"which is not a secure https link"_s;
         QTest::newRow("not found") << u"404"_s << u"answered with HTTP 404"_s;
