@@ -36,8 +36,7 @@ int environmentNumber(const char *name, int fallback)
 }
 
 // Runs the event loop until done() says so, or a minute has gone.
-template<typename Done>
-bool waitFor(Done done)
+template<typename Done> bool waitFor(Done done)
 {
     QElapsedTimer waited;
     waited.start();
@@ -97,8 +96,9 @@ int main(int argc, char *argv[])
     options.launchDelay = 24h;
     options.publicKey = key.publicKeyBase64();
     options.downloadDirectory = dir.filePath(QStringLiteral("updates"));
-    FeedUpdater updater(options, network,
-                        std::make_unique<QSettings>(dir.filePath(QStringLiteral("norrid.ini")), QSettings::IniFormat));
+    FeedUpdater updater(
+        options, network,
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("norrid.ini")), QSettings::IniFormat));
     UpdateSession &session = *updater.session();
 
     QElapsedTimer clock;
@@ -146,7 +146,8 @@ int main(int argc, char *argv[])
     std::printf("signature check alone, median: %.1f ms (%s)\n", checks[checks.size() / 2],
                 valid ? "valid" : "INVALID");
 
-    QMetaObject::invokeMethod(&serverContext, [&] { delete server; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &serverContext, [&] { delete server; }, Qt::BlockingQueuedConnection);
     serverThread.quit();
     serverThread.wait();
     return valid ? 0 : 1;

@@ -185,8 +185,12 @@ double UpdateWindowController::progress() const
 
 QString UpdateWindowController::progressText() const
 {
-    const auto megabytes = [](qint64 bytes) { return QString::number(double(bytes) / 1e6, 'f', 1); };
     const qint64 total = m_session.bytesTotal();
+    // Tenths of a megabyte for large files; a small one would sit at "0.0" for a while.
+    const int decimals = total >= 0 && total < 10'000'000 ? 2 : 1;
+    const auto megabytes = [decimals](qint64 bytes) {
+        return QString::number(double(bytes) / 1e6, 'f', decimals);
+    };
     return total > 0
                ? QStringLiteral("%1 of %2 MB").arg(megabytes(m_session.bytesReceived()), megabytes(total))
                : QStringLiteral("%1 MB").arg(megabytes(m_session.bytesReceived()));

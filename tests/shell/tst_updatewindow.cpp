@@ -212,7 +212,7 @@ private Q_SLOTS:
     {
         TestSigningKey key;
         const QByteArray package(512 * 1024, 'N');
-        FakeResponse download = FakeResponse::json(package).dripped(20, 50ms);
+        FakeResponse download = FakeResponse::json(package).dripped(20, 100ms);
         download.contentType = "application/vnd.debian.binary-package";
         m_server.setResponse(QStringLiteral("/norrid_1.1_amd64.deb"), download);
         FakeResponse signedFeed = feed();
@@ -230,7 +230,8 @@ private Q_SLOTS:
         QVERIFY(item("cancelButton")->isVisible());
         QTRY_VERIFY(item("downloadProgress")->property("value").toDouble() > 0);
         QVERIFY(item("downloadProgress")->property("value").toDouble() < 1);
-        QVERIFY(item("progressText")->property("text").toString().endsWith(QStringLiteral(" of 0.5 MB")));
+        QVERIFY(item("progressText")->property("text").toString().endsWith(QStringLiteral(" of 0.52 MB")));
+        QVERIFY(view()->grabWindow().save(QStringLiteral(NORRID_UPDATE_SHOTS_DIR "/downloading.png")));
         QTRY_COMPARE_WITH_TIMEOUT(session().state(), State::installing, 20000);
         QCOMPARE(m_rig->opened.size(), 1);
         QVERIFY(
