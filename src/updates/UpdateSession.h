@@ -2,9 +2,8 @@
 
 #include "updates/AppcastItem.h"
 
-#include <QPointer>
-
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <functional>
