@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps deps-test configure format check-format bench sanitize fuzz clean
+.PHONY: run test build deps deps-test configure format check-format bench sanitize fuzz clean package
 
 deps:
 	scripts/install-deps.sh run
@@ -25,6 +25,13 @@ run: deps
 test: deps-test
 	$(MAKE) build
 	ctest --preset $(PRESET) -j $(JOBS)
+
+# The Debian package, build/norrid_<version>-<build number>_<arch>.deb; CI checks it with
+# scripts/check-package.sh.
+package: deps
+	$(MAKE) build
+	rm -f $(BUILD)/norrid_*.deb
+	cd $(BUILD) && cpack -G DEB
 
 bench: deps-test
 	$(MAKE) build

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Norrid needs. Idempotent: it runs apt-get only for packages that are
 # missing, and refreshes the package lists only when something has to be installed.
-#   scripts/install-deps.sh build   what compiling needs
+#   scripts/install-deps.sh build   what compiling and packaging need
 #   scripts/install-deps.sh run     build + what running on a desktop needs
 #   scripts/install-deps.sh test    run + the services and tools the tests start
 set -euo pipefail
@@ -11,6 +11,7 @@ build=(
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
   qt6-httpserver-dev qt6-websockets-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
   qcoro-qt6-dev qtkeychain-qt6-dev libcanberra-dev libgl-dev libxkbcommon-dev
+  libssl-dev dpkg-dev file
 )
 run=(
   qt6-qpa-plugins qt6-wayland
@@ -21,6 +22,7 @@ run=(
 )
 test=(
   openssl gnome-keyring libsecret-tools dbus-x11 xvfb xauth xdotool trayer dunst x11-utils weston
+  desktop-file-utils appstream lintian mount
 )
 
 want=("${build[@]}")

@@ -9,11 +9,14 @@ build=${1:?build directory}
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 
-cmake --build "$build" --target bench_jiradecode bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray bench_tray_churn \
+cmake --build "$build" --target bench_jiradecode bench_update_install bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray bench_tray_churn \
   bench_polling_faults norrid_testapp -j "${JOBS:-$(nproc)}"
 
 echo "== decoding of a 100-card board document"
 "$build/bench/bench_jiradecode"
+echo
+echo "== installing a 5 MB update, from Install to the installer"
+"$build/bench/bench_update_install"
 echo
 echo "== monitor soak (${NORRID_SOAK_POLLS:-10000} polls)"
 dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_monitor_soak"

@@ -13,16 +13,14 @@ QString existingFile(const QString &path)
     return info.isFile() ? info.canonicalFilePath() : QString();
 }
 
-// Only a program that lives in the build tree reads the source tree, so an installed binary
-// never picks up files from wherever it happened to be built.
-bool runsFromBuildTree()
+} // namespace
+
+bool DataFiles::runsFromBuildTree()
 {
     const QString buildDir = QDir(QStringLiteral(NORRID_BUILD_DIR)).canonicalPath();
     const QString appDir = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
     return !buildDir.isEmpty() && (appDir == buildDir || appDir.startsWith(buildDir + QLatin1Char('/')));
 }
-
-} // namespace
 
 QString DataFiles::locate(const QString &relativePath)
 {

@@ -10,4 +10,8 @@ namespace DataFiles {
 // the XDG data directories, then, for a program run from the build tree, in the source resources.
 QString locate(const QString &relativePath);
 
+// Whether this program is one of the build tree's own. Only such a program may read files from the
+// build or source tree: an installed or unpacked Norrid takes nothing from wherever it was built.
+bool runsFromBuildTree();
+
 } // namespace DataFiles

@@ -1,5 +1,6 @@
 #include "shell/QuickScene.h"
 
+#include "notifications/DataFiles.h"
 #include "settings/SystemLog.h"
 
 #include <QCoreApplication>
@@ -15,12 +16,16 @@ namespace {
 
 using CreateScene = QWindow *(*)(const QString &, const QVariantMap &);
 
-// Where the module is: installed beside the executable's libraries, or in the build tree.
+// Where the module is: in the library folder of the tree the executable lives in (installed, or a
+// package unpacked anywhere), and only for a program of the build tree, in the build tree. A module
+// left at the build path would otherwise run inside every installed Norrid, next to the token.
 QStringList moduleCandidates()
 {
-    return {QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                                .filePath(QStringLiteral(NORRID_QUICKSCENE_RELATIVE_PATH))),
-            QStringLiteral(NORRID_QUICKSCENE_BUILD_PATH)};
+    QStringList candidates{QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                               .filePath(QStringLiteral(NORRID_QUICKSCENE_RELATIVE_PATH)))};
+    if (DataFiles::runsFromBuildTree())
+        candidates.append(QStringLiteral(NORRID_QUICKSCENE_BUILD_PATH));
+    return candidates;
 }
 
 CreateScene loadModule()

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -82,6 +83,7 @@ UpdateWindowController::UpdateWindowController(Updater &updater, QObject *parent
 {
     connect(&m_session, &UpdateSession::changed, this, &UpdateWindowController::follow);
     connect(&m_session, &UpdateSession::finished, this, &UpdateWindowController::follow);
+    connect(&m_session, &UpdateSession::progressChanged, this, &UpdateWindowController::progressChanged);
     if (m_session.presented())
         follow();
 }
@@ -108,6 +110,10 @@ QString UpdateWindowController::stateName() const
         return QStringLiteral("upToDate");
     case UpdateSession::State::updateAvailable:
         return QStringLiteral("updateAvailable");
+    case UpdateSession::State::downloading:
+        return QStringLiteral("downloading");
+    case UpdateSession::State::installing:
+        return QStringLiteral("installing");
     case UpdateSession::State::error:
         return QStringLiteral("error");
     }
@@ -125,6 +131,10 @@ QString UpdateWindowController::title() const
         return QStringLiteral("You're up to date!");
     case UpdateSession::State::updateAvailable:
         return QStringLiteral("A new version of Norrid is available!");
+    case UpdateSession::State::downloading:
+        return QStringLiteral("Downloading update…");
+    case UpdateSession::State::installing:
+        return QStringLiteral("Ready to Install");
     case UpdateSession::State::error:
         return QStringLiteral("Update Error!");
     }
@@ -145,14 +155,45 @@ QString UpdateWindowController::message() const
         return (m_session.informational()
                     ? QStringLiteral("Norrid %1 is now available — you have %2. Would you like to learn more "
                                      "about this update on the web?")
+                : m_session.installs()
+                    ? QStringLiteral("Norrid %1 is now available — you have %2. Would you like to install it "
+                                     "now?")
                     : QStringLiteral(
                           "Norrid %1 is now available — you have %2. Would you like to download it "
                           "now?"))
             .arg(m_session.displayVersion(), m_session.runningDisplayVersion());
+    case UpdateSession::State::downloading:
+        return QStringLiteral(
+                   "Norrid %1 is being downloaded. Its signature is checked before it is installed.")
+            .arg(m_session.displayVersion());
+    case UpdateSession::State::installing:
+        return QStringLiteral(
+                   "Norrid %1 was downloaded and its signature checked. Your software installer has "
+                   "opened it: finish the installation there, then start Norrid again.")
+            .arg(m_session.displayVersion());
     case UpdateSession::State::error:
         return m_session.errorText();
     }
     return {};
+}
+
+double UpdateWindowController::progress() const
+{
+    const qint64 total = m_session.bytesTotal();
+    return total > 0 ? std::clamp(double(m_session.bytesReceived()) / double(total), 0.0, 1.0) : -1.0;
+}
+
+QString UpdateWindowController::progressText() const
+{
+    const qint64 total = m_session.bytesTotal();
+    // Tenths of a megabyte for large files; a small one would sit at "0.0" for a while.
+    const int decimals = total >= 0 && total < 10'000'000 ? 2 : 1;
+    const auto megabytes = [decimals](qint64 bytes) {
+        return QString::number(double(bytes) / 1e6, 'f', decimals);
+    };
+    return total > 0
+               ? QStringLiteral("%1 of %2 MB").arg(megabytes(m_session.bytesReceived()), megabytes(total))
+               : QStringLiteral("%1 MB").arg(megabytes(m_session.bytesReceived()));
 }
 
 QString UpdateWindowController::releaseNotes() const

@@ -18,13 +18,16 @@ class Updater;
 class UpdateWindowController : public QObject
 {
     Q_OBJECT
-    // "idle", "checking", "upToDate", "updateAvailable" or "error".
+    // "idle", "checking", "upToDate", "updateAvailable", "downloading", "installing" or "error".
     Q_PROPERTY(QString stateName READ stateName NOTIFY changed)
     Q_PROPERTY(QString title READ title NOTIFY changed)
     Q_PROPERTY(QString message READ message NOTIFY changed)
     // The release's notes in the subset of HTML that Text.StyledText shows, with nothing that loads.
     Q_PROPERTY(QString releaseNotes READ releaseNotes NOTIFY changed)
     Q_PROPERTY(bool hasReleaseNotesLink READ hasReleaseNotesLink NOTIFY changed)
+    // The download's part done, 0 to 1, or -1 while its size is unknown; and as text.
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    Q_PROPERTY(QString progressText READ progressText NOTIFY progressChanged)
 
 public:
     static constexpr QSize size{460, 300};
@@ -37,6 +40,8 @@ public:
     QString message() const;
     QString releaseNotes() const;
     bool hasReleaseNotesLink() const;
+    double progress() const;
+    QString progressText() const;
 
     // The release-notes page, in the browser; the session stays open.
     Q_INVOKABLE void openReleaseNotes();
@@ -55,6 +60,7 @@ public:
 
 Q_SIGNALS:
     void changed();
+    void progressChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

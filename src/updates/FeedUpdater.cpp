@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "updates/AppcastParser.h"
+#include "updates/UpdateInstaller.h"
 #include "updates/UpdateSession.h"
 #include "updates/UpdaterDelegate.h"
 #include "updates/VersionComparator.h"
@@ -9,6 +10,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QStandardPaths>
 #include <algorithm>
 
 using namespace std::chrono;
@@ -27,6 +29,9 @@ FeedUpdater::Options FeedUpdater::Options::fromBuild()
     options.feedURL = QUrl(QString::fromUtf8(BuildInfo::updateFeedURL));
     options.runningVersion = QString::fromUtf8(BuildInfo::buildNumber);
     options.runningDisplayVersion = QString::fromUtf8(BuildInfo::shortVersion);
+    options.publicKey = QByteArray(BuildInfo::updatePublicKey);
+    options.downloadDirectory = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                                QStringLiteral("/norrid/updates");
     return options;
 }
 
@@ -42,6 +47,10 @@ FeedUpdater::FeedUpdater(Options options, QNetworkAccessManager &network, std::u
         m_settings->sync();
     });
     connect(m_session, &UpdateSession::finished, this, &FeedUpdater::onSessionFinished);
+    // With a key built in, updates are installed here instead of opened in the browser.
+    if (!m_options.publicKey.isEmpty())
+        m_session->setInstaller(new UpdateInstaller(
+            {.publicKey = m_options.publicKey, .directory = m_options.downloadDirectory}, m_network, this));
     if (automaticallyChecksForUpdates())
         schedule(m_options.launchDelay);
 }
@@ -123,6 +132,8 @@ void FeedUpdater::checkForUpdates()
         m_session->present();
         return;
     case UpdateSession::State::checking:
+    case UpdateSession::State::downloading:
+    case UpdateSession::State::installing:
         m_session->present();
         return;
     case UpdateSession::State::idle:

@@ -16,9 +16,10 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
-// An updater that reads an appcast feed over HTTPS and sends the user to the download in the
-// browser. Versions compare the feed's sparkle:version with the running build number, and show the
-// feed's shortVersionString beside the running short version, as appcast publishers expect.
+// An updater that reads an appcast feed over HTTPS. A build with a public key installs the update
+// (UpdateInstaller); one without sends the user to the download in the browser. Versions compare the feed's
+// sparkle:version with the running build number, and show the feed's shortVersionString beside the running
+// short version, as appcast publishers expect.
 //
 // Kept in the settings store, under keys of its own: "updates/automaticChecks" (default on),
 // "updates/lastCheck" (UTC, ISO 8601) and "updates/skippedVersion".
@@ -41,6 +42,10 @@ public:
         std::chrono::milliseconds transferTimeout = std::chrono::seconds(20);
         qint64 maxFeedBytes = 1024 * 1024;
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+        // Base64 of the Ed25519 key that signs the downloads; empty: updates open in the browser.
+        QByteArray publicKey{};
+        // Where installed updates are downloaded to.
+        QString downloadDirectory{};
 
         // The feed and versions this build was made with.
         static Options fromBuild();

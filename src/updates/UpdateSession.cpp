@@ -1,5 +1,7 @@
 #include "updates/UpdateSession.h"
 
+#include "updates/UpdateInstaller.h"
+
 #include <QDesktopServices>
 
 namespace {
@@ -64,10 +66,33 @@ void UpdateSession::present()
     Q_EMIT changed();
 }
 
+void UpdateSession::setInstaller(UpdateInstaller *installer)
+{
+    m_installer = installer;
+    connect(installer, &UpdateInstaller::progress, this, [this](qint64 received, qint64 total) {
+        m_bytesReceived = received;
+        m_bytesTotal = total;
+        Q_EMIT progressChanged();
+    });
+    connect(installer, &UpdateInstaller::handedOver, this, [this] {
+        if (m_state != State::downloading)
+            return;
+        m_state = State::installing;
+        Q_EMIT changed();
+    });
+    connect(installer, &UpdateInstaller::failed, this, [this](const QString &message) {
+        if (m_state == State::downloading)
+            showError(message);
+    });
+    Q_EMIT changed();
+}
+
 void UpdateSession::finish()
 {
     if (m_state == State::idle)
         return;
+    if (m_installer)
+        m_installer->cancel();
     m_state = State::idle;
     m_presented = false;
     m_userInitiated = false;
@@ -88,6 +113,10 @@ void UpdateSession::download()
 {
     if (m_state != State::updateAvailable || !m_item)
         return;
+    if (m_installer && !informational()) {
+        install();
+        return;
+    }
     const QUrl target = downloadTarget();
     const QString version = m_item->displayVersion;
     if (!target.isValid()) {
@@ -106,6 +135,16 @@ void UpdateSession::download()
         return;
     }
     finish();
+}
+
+void UpdateSession::install()
+{
+    m_state = State::downloading;
+    m_bytesReceived = 0;
+    m_bytesTotal = m_item->contentLength;
+    Q_EMIT changed();
+    Q_EMIT progressChanged();
+    m_installer->start(*m_item);
 }
 
 void UpdateSession::skipThisVersion()

@@ -3,14 +3,18 @@
 #include "updates/AppcastItem.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <functional>
 #include <optional>
 
+class UpdateInstaller;
+
 // What the update window shows, from the start of a check to the user's answer. The updater drives
 // the state; the window binds to the properties and calls the four actions. Every action ends the
-// session, except a download that cannot be opened, which turns into an error the user can read.
+// session, except a download that cannot be opened or installed, which turns into an error the user
+// can read, and an installation, which shows its progress until the installer has the file.
 class UpdateSession : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,10 @@ class UpdateSession : public QObject
     Q_PROPERTY(bool informational READ informational NOTIFY changed)
     Q_PROPERTY(bool critical READ critical NOTIFY changed)
     Q_PROPERTY(QString errorText READ errorText NOTIFY changed)
+    // Whether "download" installs the update (a build with a public key) or opens it in the browser.
+    Q_PROPERTY(bool installs READ installs NOTIFY changed)
+    Q_PROPERTY(qint64 bytesReceived READ bytesReceived NOTIFY progressChanged)
+    Q_PROPERTY(qint64 bytesTotal READ bytesTotal NOTIFY progressChanged)
 
 public:
     enum class State
@@ -32,6 +40,8 @@ public:
         checking,
         upToDate,
         updateAvailable,
+        downloading, // the installer fetches and checks the update
+        installing,  // the checked update went to the desktop's installer
         error
     };
     Q_ENUM(State)
@@ -57,6 +67,12 @@ public:
     bool informational() const { return m_item && m_item->isInformationalFor(m_runningVersion); }
     bool critical() const { return m_item && m_item->isCriticalFor(m_runningVersion); }
     QString errorText() const { return m_errorText; }
+    bool installs() const { return !m_installer.isNull(); }
+    qint64 bytesReceived() const { return m_bytesReceived; }
+    qint64 bytesTotal() const { return m_bytesTotal; } // -1 while unknown
+
+    // Makes "download" install updates through this installer, which must outlive the session.
+    void setInstaller(UpdateInstaller *installer);
 
     // Driven by the updater.
     void beginUserCheck();
@@ -66,7 +82,8 @@ public:
     void present();
     void finish();
 
-    // Opens the release's download (or, for an informational update, its page) in the browser.
+    // Installs the release's download when the session has an installer; otherwise opens it (or, for
+    // an informational update, its page) in the browser.
     Q_INVOKABLE void download();
     Q_INVOKABLE void skipThisVersion();
     Q_INVOKABLE void remindMeLater();
@@ -77,9 +94,11 @@ Q_SIGNALS:
     // The user skipped this machine version; the updater remembers it.
     void skipRequested(const QString &version);
     void finished();
+    void progressChanged();
 
 private:
     QUrl downloadTarget() const;
+    void install();
 
     const QString m_runningVersion;
     const QString m_runningDisplayVersion;
@@ -88,4 +107,7 @@ private:
     bool m_userInitiated = false;
     std::optional<AppcastItem> m_item;
     QString m_errorText;
+    QPointer<UpdateInstaller> m_installer;
+    qint64 m_bytesReceived = 0;
+    qint64 m_bytesTotal = -1;
 };

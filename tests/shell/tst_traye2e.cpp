@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
@@ -22,6 +23,14 @@
 namespace {
 
 const QString boardId = QStringLiteral("42");
+
+// The program under test: the build's test application, or the one NORRID_E2E_APP names, such as
+// the norrid of an unpacked package.
+QString application()
+{
+    const QString named = qEnvironmentVariable("NORRID_E2E_APP");
+    return named.isEmpty() ? QStringLiteral(NORRID_TESTAPP) : named;
+}
 constexpr int startTimeoutMs = 30000;
 
 // The cards NOR-1 to NOR-count, NOR-1 updated nine minutes ago and each next one a minute later.
@@ -175,6 +184,7 @@ class TestTrayEndToEnd : public QObject
     FakeJiraServer m_jira;
     FakeNotificationService m_notifications;
     QTemporaryDir m_configHome;
+    QTemporaryDir m_certificates;
     QProcess m_trayer;
     QProcess m_app;
     std::optional<Window> m_icon;
@@ -214,12 +224,27 @@ private Q_SLOTS:
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configHome.path());
-        env.insert(QStringLiteral("NORRID_TEST_CA_FILE"),
-                   TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem"));
+        const QString caFile = TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem");
+        env.insert(QStringLiteral("NORRID_TEST_CA_FILE"), caFile);
         env.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
         m_app.setProcessEnvironment(env);
         m_app.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_app.start(QStringLiteral(NORRID_TESTAPP), {});
+        if (qEnvironmentVariableIsSet("NORRID_E2E_APP")) {
+            // A shipped Norrid trusts only the system's authorities. It runs in a mount namespace of its
+            // own where the system's certificate folder holds the test authority alone; the machine's
+            // trust store stays untouched.
+            QVERIFY(m_certificates.isValid() &&
+                    QFile::copy(caFile, m_certificates.filePath(QStringLiteral("ca.pem"))));
+            QVERIFY(QProcess::execute(QStringLiteral("openssl"),
+                                      {QStringLiteral("rehash"), m_certificates.path()}) == 0);
+            m_app.start(QStringLiteral("unshare"),
+                        {QStringLiteral("--user"), QStringLiteral("--map-current-user"),
+                         QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"),
+                         QStringLiteral("mount --bind \"$0\" /etc/ssl/certs && exec \"$1\""),
+                         m_certificates.path(), application()});
+        } else {
+            m_app.start(application(), {});
+        }
         QVERIFY2(m_app.waitForStarted(), qPrintable(m_app.errorString()));
     }
 
@@ -255,6 +280,17 @@ private Q_SLOTS:
         QVERIFY(QGuiApplication::primaryScreen()->geometry().contains(popover->geometry));
         QVERIFY(popover->geometry.top() >= m_icon->geometry.bottom());
         save(grab(popover->id), QStringLiteral("popover-3-cards"));
+        // An unpacked package takes its window module from its own tree, never from the build tree.
+        if (qEnvironmentVariableIsSet("NORRID_E2E_APP")) {
+            QFile maps(QStringLiteral("/proc/%1/maps").arg(m_app.processId()));
+            QVERIFY(maps.open(QIODevice::ReadOnly));
+            const QString mapped = QString::fromLocal8Bit(maps.readAll());
+            const QString root = QFileInfo(application()).canonicalPath().section(u'/', 0, -3);
+            const qsizetype at = mapped.indexOf(QStringLiteral("/libnorrid_quickscene.so"));
+            QVERIFY2(at > 0, "the window module is not loaded");
+            const QString module = mapped.left(at).section(u' ', -1);
+            QVERIFY2(module.startsWith(root + u'/'), qPrintable(module));
+        }
 
         // A second click, a moment later as a person would, closes it.
         QTest::qWait(1000);

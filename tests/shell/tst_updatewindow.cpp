@@ -1,7 +1,9 @@
 #include "shell/UpdateWindowController.h"
 #include "support/FakeJiraServer.h"
+#include "support/TestSigningKey.h"
 #include "updates/FeedUpdater.h"
 #include "updates/GentleUpdateReminder.h"
+#include "updates/UpdateInstaller.h"
 #include "updates/UpdateSession.h"
 #include "updates/UpdateState.h"
 
@@ -58,11 +60,13 @@ class TestUpdateWindow : public QObject
     // What a test works with, built fresh for each test and torn down in reverse order.
     struct Rig
     {
-        explicit Rig(const QUrl &feedURL)
+        explicit Rig(const QUrl &feedURL, const QByteArray &publicKey = {})
             : updater({.feedURL = feedURL,
                        .runningVersion = QStringLiteral("100"),
                        .runningDisplayVersion = QStringLiteral("1.0"),
-                       .launchDelay = 1h},
+                       .launchDelay = 1h,
+                       .publicKey = publicKey,
+                       .downloadDirectory = dir.filePath(QStringLiteral("updates"))},
                       network,
                       std::make_unique<QSettings>(dir.filePath(QStringLiteral("norrid.ini")),
                                                   QSettings::IniFormat))
@@ -72,6 +76,11 @@ class TestUpdateWindow : public QObject
                 opened.append(url);
                 return true;
             };
+            if (auto *installer = updater.findChild<UpdateInstaller *>())
+                installer->handoff().setOpener([this](const QUrl &url) {
+                    opened.append(url);
+                    return true;
+                });
         }
         QTemporaryDir dir;
         QNetworkAccessManager network;
@@ -195,6 +204,41 @@ private Q_SLOTS:
         QVERIFY(!m_rig->state.availableVersion());
         QCOMPARE(m_rig->updater.skippedVersion(), skipped);
         QCOMPARE(m_rig->opened, opened);
+    }
+
+    // With a public key built in, the window installs: the download's progress shows in the window,
+    // and the checked file goes to the installer once.
+    void installShowsProgress()
+    {
+        TestSigningKey key;
+        const QByteArray package(512 * 1024, 'N');
+        FakeResponse download = FakeResponse::json(package).dripped(20, 100ms);
+        download.contentType = "application/vnd.debian.binary-package";
+        m_server.setResponse(QStringLiteral("/norrid_1.1_amd64.deb"), download);
+        FakeResponse signedFeed = feed();
+        signedFeed.body.replace("https://dl.example/norrid-1.1.tar.gz\" length=\"10\"",
+                                m_server.url(QStringLiteral("/norrid_1.1_amd64.deb")).toEncoded() +
+                                    "\" length=\"" + QByteArray::number(package.size()) +
+                                    "\" sparkle:edSignature=\"" + key.sign(package).toLatin1() + '"');
+        m_server.setResponse(feedPath, signedFeed);
+        m_rig = std::make_unique<Rig>(m_server.url(feedPath), key.publicKeyBase64());
+
+        checkAndWaitFor(State::updateAvailable);
+        QCOMPARE(item("downloadButton")->property("text").toString(), QStringLiteral("Install Update"));
+        click("downloadButton");
+        QCOMPARE(session().state(), State::downloading);
+        QVERIFY(item("cancelButton")->isVisible());
+        QTRY_VERIFY(item("downloadProgress")->property("value").toDouble() > 0);
+        QVERIFY(item("downloadProgress")->property("value").toDouble() < 1);
+        QVERIFY(item("progressText")->property("text").toString().endsWith(QStringLiteral(" of 0.52 MB")));
+        QVERIFY(view()->grabWindow().save(QStringLiteral(NORRID_UPDATE_SHOTS_DIR "/downloading.png")));
+        QTRY_COMPARE_WITH_TIMEOUT(session().state(), State::installing, 20000);
+        QCOMPARE(m_rig->opened.size(), 1);
+        QVERIFY(
+            m_rig->opened.first().toLocalFile().endsWith(QStringLiteral("/updates/norrid_1.1_amd64.deb")));
+        QCOMPARE(item("title")->property("text").toString(), QStringLiteral("Ready to Install"));
+        click("okButton");
+        QVERIFY(!m_rig->controller.isShown());
     }
 
     // Feed descriptions that are not HTML, or are broken HTML, still read as text, and nothing in

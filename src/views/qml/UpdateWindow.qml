@@ -13,6 +13,8 @@ FocusScope {
     property Style style: Style {}
     readonly property string stateName: controller.stateName
     readonly property bool offering: stateName === "updateAvailable"
+    readonly property bool downloading: stateName === "downloading"
+    readonly property bool finishedWithOK: stateName === "upToDate" || stateName === "error" || stateName === "installing"
     width: 460
     height: 300
     focus: true
@@ -20,7 +22,7 @@ FocusScope {
     function acceptDefault() {
         if (offering)
             session.download()
-        else if (stateName === "upToDate" || stateName === "error")
+        else if (finishedWithOK)
             session.close()
     }
 
@@ -58,7 +60,7 @@ FocusScope {
                     objectName: "busyIndicator"
                     anchors.fill: parent
                     padding: 4
-                    visible: root.stateName === "checking"
+                    visible: root.stateName === "checking" || root.downloading
                     running: visible
                 }
                 Image {
@@ -72,6 +74,8 @@ FocusScope {
                             return root.style.symbol("checkmark.circle.fill", root.style.green)
                         case "updateAvailable":
                             return root.style.symbol("arrow.down.circle.fill", root.style.teal)
+                        case "installing":
+                            return root.style.symbol("checkmark.circle.fill", root.style.green)
                         case "error":
                             return root.style.symbol("exclamationmark.triangle", root.style.red)
                         default:
@@ -105,6 +109,25 @@ FocusScope {
                     wrapMode: Text.Wrap
                     maximumLineCount: 6
                     elide: Text.ElideRight
+                }
+                // The download's progress: a bar once the size is known, and the megabytes so far.
+                ProgressBar {
+                    objectName: "downloadProgress"
+                    Layout.fillWidth: true
+                    visible: root.downloading
+                    from: 0
+                    to: 1
+                    indeterminate: root.controller.progress < 0
+                    value: Math.max(root.controller.progress, 0)
+                }
+                Text {
+                    objectName: "progressText"
+                    Layout.fillWidth: true
+                    visible: root.downloading
+                    text: root.controller.progressText
+                    textFormat: Text.PlainText
+                    font.pixelSize: root.style.body
+                    color: root.style.secondary
                 }
                 UpdateReleaseNotes {
                     id: notesBox
@@ -164,7 +187,7 @@ FocusScope {
             }
             SettingsButton {
                 objectName: "downloadButton"
-                text: root.session.informational ? "Learn More…" : "Download"
+                text: root.session.informational ? "Learn More…" : root.session.installs ? "Install Update" : "Download"
                 visible: root.offering
                 highlighted: true
                 style: root.style
@@ -173,14 +196,14 @@ FocusScope {
             SettingsButton {
                 objectName: "cancelButton"
                 text: "Cancel"
-                visible: root.stateName === "checking"
+                visible: root.stateName === "checking" || root.downloading
                 style: root.style
                 onClicked: root.session.close()
             }
             SettingsButton {
                 objectName: "okButton"
                 text: "OK"
-                visible: root.stateName === "upToDate" || root.stateName === "error"
+                visible: root.finishedWithOK
                 highlighted: true
                 style: root.style
                 onClicked: root.session.close()
