@@ -1,5 +1,6 @@
 #include "shell/UpdateWindowController.h"
 #include "support/FakeJiraServer.h"
+#include "support/QuickItems.h"
 #include "support/TestSigningKey.h"
 #include "updates/FeedUpdater.h"
 #include "updates/GentleUpdateReminder.h"
@@ -7,7 +8,6 @@
 #include "updates/UpdateSession.h"
 #include "updates/UpdateState.h"
 
-#include <QDir>
 #include <QNetworkAccessManager>
 #include <QQuickItem>
 #include <QQuickView>
@@ -97,21 +97,8 @@ class TestUpdateWindow : public QObject
     UpdateSession &session() { return *m_rig->updater.session(); }
     QQuickView *view() { return qobject_cast<QQuickView *>(m_rig->controller.window()); }
 
-    QQuickItem *item(const char *name)
-    {
-        auto *found = view()->rootObject()->findChild<QQuickItem *>(QString::fromLatin1(name));
-        if (!found)
-            qWarning("no item named %s", name);
-        return found;
-    }
-
-    void click(const char *name)
-    {
-        QQuickItem *target = item(name);
-        QVERIFY(target && target->isVisible());
-        QTest::mouseClick(view(), Qt::LeftButton, {},
-                          target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
-    }
+    QQuickItem *item(const char *name) { return QuickItems::find(view(), name); }
+    void click(const char *name) { QuickItems::click(view(), item(name)); }
 
     // The user's check, up to the window on screen in the state the feed leads to.
     void checkAndWaitFor(State state)
@@ -151,8 +138,8 @@ private Q_SLOTS:
         for (const char *kept : {"What’s new", "<b>board</b>", "&amp;", "<i>quieter</i>", "&lt;crash&gt;",
                                  "<a href=\"https://norrid.example/issues/12\">Issue 12</a>", "Not a link"})
             QVERIFY2(shown.contains(QString::fromUtf8(kept)), kept);
-        QDir().mkpath(QStringLiteral(NORRID_UPDATE_SHOTS_DIR));
-        QVERIFY(view()->grabWindow().save(QStringLiteral(NORRID_UPDATE_SHOTS_DIR "/update-available.png")));
+        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR),
+                          QStringLiteral("update-available"));
 
         // The link under the notes and https links inside them open in the browser; the session goes
         // on. Any other link stays shut.
@@ -231,7 +218,7 @@ private Q_SLOTS:
         QTRY_VERIFY(item("downloadProgress")->property("value").toDouble() > 0);
         QVERIFY(item("downloadProgress")->property("value").toDouble() < 1);
         QVERIFY(item("progressText")->property("text").toString().endsWith(QStringLiteral(" of 0.52 MB")));
-        QVERIFY(view()->grabWindow().save(QStringLiteral(NORRID_UPDATE_SHOTS_DIR "/downloading.png")));
+        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), QStringLiteral("downloading"));
         QTRY_COMPARE_WITH_TIMEOUT(session().state(), State::installing, 20000);
         QCOMPARE(m_rig->opened.size(), 1);
         QVERIFY(

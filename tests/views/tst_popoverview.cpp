@@ -7,11 +7,11 @@
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
 #include "support/FakeNotificationService.h"
+#include "support/QuickItems.h"
 #include "updates/UpdateState.h"
 #include "views/PopoverContent.h"
 
 #include <QDBusConnection>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QMutex>
 #include <QNetworkAccessManager>
@@ -28,6 +28,7 @@
 
 using namespace std::chrono_literals;
 using StateKind = ReviewMonitor::StateKind;
+using QuickItems::sceneRect;
 
 namespace {
 
@@ -46,11 +47,6 @@ FakeResponse cards(int count)
                           .addSecs(-3600 - i * 60)
                           .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"))});
     return FakeResponse::json(FakeJiraDocuments::issues(cards));
-}
-
-QRectF sceneRect(QQuickItem *it)
-{
-    return it->mapRectToScene(QRectF(0, 0, it->width(), it->height()));
 }
 
 // Network access of a QML engine, recorded: every request any of its managers is asked to send.
@@ -156,11 +152,7 @@ class TestPopoverView : public QObject
 
     QQuickItem *item(const char *name, QQuickItem *in = nullptr) const
     {
-        auto *found =
-            (in ? in : m_rig->view->rootObject())->findChild<QQuickItem *>(QString::fromLatin1(name));
-        if (!found)
-            qWarning("no item named %s", name);
-        return found;
+        return QuickItems::find(m_rig->view, name, in);
     }
 
     bool visible(const char *name) const { return item(name)->isVisible(); }
@@ -189,16 +181,9 @@ class TestPopoverView : public QObject
 
     void shoot(const QString &name)
     {
-        QDir().mkpath(QStringLiteral(NORRID_POPOVER_SHOTS_DIR));
-        QVERIFY(m_rig->view->grabWindow().save(QStringLiteral(NORRID_POPOVER_SHOTS_DIR "/") + name +
-                                               QStringLiteral(".png")));
+        QuickItems::shoot(m_rig->view, QStringLiteral(NORRID_POPOVER_SHOTS_DIR), name);
     }
-
-    void click(QQuickItem *target)
-    {
-        QVERIFY(target && target->isVisible());
-        QTest::mouseClick(m_rig->view, Qt::LeftButton, {}, sceneRect(target).center().toPoint());
-    }
+    void click(QQuickItem *target) { QuickItems::click(m_rig->view, target); }
 
     // Without cards, each state has its own view in a main area of an empty list's height; setup and
     // error offer a way to the settings.
