@@ -179,31 +179,9 @@ private Q_SLOTS:
         QCOMPARE(JiraDate::parse(text), instant);
     }
 
-    void normalizeSiteURL_data()
-    {
-        QTest::addColumn<QString>("raw");
-        QTest::addColumn<QString>("normalized");
-        const auto row = [](const char *name, const QString &raw, const QString &normalized) {
-            QTest::newRow(name) << raw << normalized;
-        };
-        row("bare host with blanks", u"  acme.atlassian.net \n"_s, u"https://acme.atlassian.net"_s);
-        row("trailing slashes", u"https://acme.atlassian.net///"_s, u"https://acme.atlassian.net"_s);
-        row("blanks only", u" \t\n "_s, QString());
-        row("capital http", u"HTTP://Acme.atlassian.net"_s, u"https://Acme.atlassian.net"_s);
-        row("capital https kept", u"HTTPS://acme.atlassian.net/"_s, u"HTTPS://acme.atlassian.net"_s);
-        row("path goes", u"acme.atlassian.net/jira/?x#y"_s, u"https://acme.atlassian.net"_s);
-        row("Unicode blanks", u"\u00a0acme.atlassian.net\u2028"_s, u"https://acme.atlassian.net"_s);
-    }
-
-    void normalizeSiteURL()
-    {
-        QFETCH(QString, raw);
-        QFETCH(QString, normalized);
-        QCOMPARE(JiraConfig::normalizeSiteURL(raw), normalized);
-    }
-
-    // Addresses as users paste them from the browser: the links start from the site's origin, a
-    // board page names its board, and an address whose host is not the one it shows is refused.
+    // Addresses as users type or paste them from the browser: trimmed, https:// when no scheme is
+    // given, the links start from the site's origin, a board page names its board, and an address
+    // whose host is not the one it shows is refused.
     void siteAddresses_data()
     {
         QTest::addColumn<QString>("typed");
@@ -221,6 +199,13 @@ private Q_SLOTS:
         const QString httpsOnly =
             invalid +
             u" Norrid connects only to an https:// address, such as https://your-team.atlassian.net."_s;
+        row("bare host with blanks", u"  acme.atlassian.net \n"_s, acme, acmeLinks);
+        row("trailing slashes", u"https://acme.atlassian.net///"_s, acme, acmeLinks);
+        row("capital http", u"HTTP://Acme.atlassian.net"_s, u"https://Acme.atlassian.net"_s, acmeLinks);
+        row("capital https kept", u"HTTPS://acme.atlassian.net/"_s, u"HTTPS://acme.atlassian.net"_s,
+            acmeLinks);
+        row("path goes", u"acme.atlassian.net/jira/?x#y"_s, acme, acmeLinks);
+        row("Unicode blanks", u"\u00a0acme.atlassian.net\u2028"_s, acme, acmeLinks);
         row("Cloud board", acme + u"/jira/software/c/projects/AB/boards/7"_s, acme, acmeLinks, u"7"_s);
         row("board, selected issue",
             u"acme.atlassian.net/jira/software/projects/AB/boards/12/backlog?selectedIssue=AB-3"_s, acme,
