@@ -2,14 +2,10 @@
 // keyring is locked at launch, and the settings folder cannot be written. Norrid must go on with what it
 // holds, say clearly what is wrong, and lose nothing once the fault is gone. Runs on a private bus that
 // cannot start a keyring on demand, with a real gnome-keyring started by with-keyring.sh.
-#include "monitor/RecordingNotificationCenter.h"
-#include "monitor/ReviewMonitor.h"
-#include "notifications/NotificationManager.h"
-#include "settings/AppSettings.h"
+#include "monitor/MonitorRig.h"
 #include "settings/Keychain.h"
 #include "settings/KeyringControl.h"
 #include "support/FakeJiraDocuments.h"
-#include "support/FakeJiraServer.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -17,7 +13,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,29 +32,10 @@ bool keyringRuns()
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(secretsName).value();
 }
 
-FakeJiraDocuments::Issue card(int number)
-{
-    return {QStringLiteral("AB-%1").arg(number), QStringLiteral("Card %1").arg(number), std::nullopt,
-            std::nullopt};
-}
-
 QByteArray basicCredentials(const QString &token)
 {
     return "Basic " + (QStringLiteral("me@example.com:") + token).toUtf8().toBase64();
 }
-
-// A monitor with its own recording notification centre over a given settings store.
-struct Watcher
-{
-    explicit Watcher(AppSettings &settings) : notifier(settings, center), monitor(settings, notifier)
-    {
-        notifier.attachmentPath.clear();
-    }
-
-    RecordingNotificationCenter center;
-    NotificationManager notifier;
-    ReviewMonitor monitor;
-};
 
 } // namespace
 
@@ -71,21 +47,6 @@ private:
     FakeJiraServer m_jira;
     QTemporaryDir m_dir;
     qint64 m_restartedKeyring = 0;
-
-    void configure(AppSettings &settings)
-    {
-        settings.setSiteURL(m_jira.siteURL());
-        settings.setEmail(QStringLiteral("me@example.com"));
-        settings.setBoardId(boardId);
-        settings.setStatusName(QStringLiteral("In Review"));
-    }
-
-    static void pollAndWait(ReviewMonitor &monitor, bool start = false)
-    {
-        QSignalSpy done(&monitor, &ReviewMonitor::stateChanged);
-        start ? monitor.start() : monitor.refreshNow();
-        QTRY_VERIFY_WITH_TIMEOUT(!done.isEmpty() && monitor.state().kind != StateKind::loading, 15000);
-    }
 
     void stopKeyring()
     {
@@ -119,8 +80,7 @@ private Q_SLOTS:
         QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
         m_jira.setResponse(
             FakeJiraDocuments::issuesPath(boardId),
-            FakeResponse::json(FakeJiraDocuments::issues(
-                {{QStringLiteral("AB-1"), QStringLiteral("One"), std::nullopt, std::nullopt}})));
+            FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(1))));
     }
 
     void cleanupTestCase()
@@ -134,17 +94,17 @@ private Q_SLOTS:
     {
         const QString file = m_dir.filePath(QStringLiteral("keyring.conf"));
         AppSettings settings(file);
-        configure(settings);
+        MonitorRig::configure(settings, m_jira, boardId, {});
         settings.setToken(QStringLiteral("first-token"));
-        Watcher running(settings);
-        pollAndWait(running.monitor, true);
-        QCOMPARE(running.monitor.state().kind, StateKind::ok);
+        MonitorRig running(settings);
+        running.poll(true);
+        QCOMPARE(running.monitor->state().kind, StateKind::ok);
 
         stopKeyring();
 
         // The running store has its token in memory and goes on polling with it.
-        pollAndWait(running.monitor);
-        QCOMPARE(running.monitor.state().kind, StateKind::ok);
+        running.poll();
+        QCOMPARE(running.monitor->state().kind, StateKind::ok);
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("first-token")));
 
@@ -158,8 +118,8 @@ private Q_SLOTS:
                      QStringLiteral("Norrid cannot reach your system keyring, so the "
                                     "Jira API token is not stored yet.")),
                  qPrintable(settings.tokenProblem()));
-        pollAndWait(running.monitor);
-        QCOMPARE(running.monitor.state().kind, StateKind::ok);
+        running.poll();
+        QCOMPARE(running.monitor->state().kind, StateKind::ok);
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("second-token")));
         startKeyringAgain();
@@ -173,13 +133,13 @@ private Q_SLOTS:
                              QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
         AppSettings restarted(file);
         QVERIFY(restarted.tokenUnavailable() && !restarted.keyringLocked());
-        Watcher waiting(restarted);
+        MonitorRig waiting(restarted);
         const qsizetype requests = m_jira.requests().size();
-        waiting.monitor.start();
-        QCOMPARE(waiting.monitor.state().kind, StateKind::needsSetup);
+        waiting.monitor->start();
+        QCOMPARE(waiting.monitor->state().kind, StateKind::needsSetup);
         QCOMPARE(m_jira.requests().size(), requests);
         startKeyringAgain();
-        QTRY_COMPARE_WITH_TIMEOUT(waiting.monitor.state().kind, StateKind::ok, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(waiting.monitor->state().kind, StateKind::ok, 15000);
         QCOMPARE(restarted.token(), QStringLiteral("second-token"));
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("second-token")));
@@ -193,31 +153,33 @@ private Q_SLOTS:
         const QString file = m_dir.filePath(QStringLiteral("locked.conf"));
         {
             AppSettings first(file);
-            configure(first);
+            MonitorRig::configure(first, m_jira, boardId, {});
             first.setPollInterval(15);
             first.setToken(QStringLiteral("locked-token"));
         }
         const QString path = FakeJiraDocuments::issuesPath(boardId);
-        m_jira.setResponse(path, FakeResponse::json(FakeJiraDocuments::issues({card(1)})));
+        m_jira.setResponse(
+            path, FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(1))));
         QVERIFY(KeyringControl::lockLogin());
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
         AppSettings settings(file);
         QVERIFY(settings.tokenUnavailable() && settings.keyringLocked());
-        Watcher watcher(settings);
+        MonitorRig watcher(settings);
         const qsizetype requests = m_jira.requests().size();
-        watcher.monitor.start();
-        QCOMPARE(watcher.monitor.state().kind, StateKind::needsSetup);
+        watcher.monitor->start();
+        QCOMPARE(watcher.monitor->state().kind, StateKind::needsSetup);
         QTest::qWait(1000);
         QCOMPARE(m_jira.requests().size(), requests);
         QCOMPARE(KeyringControl::itemCount(Keychain::service(), QStringLiteral("jira-token")), 1);
 
         QVERIFY(KeyringControl::unlockLogin());
-        QTRY_COMPARE_WITH_TIMEOUT(watcher.monitor.state().kind, StateKind::ok, 15000);
-        QVERIFY(watcher.monitor.timer().isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(watcher.monitor->state().kind, StateKind::ok, 15000);
+        QVERIFY(watcher.monitor->timer().isActive());
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  basicCredentials(QStringLiteral("locked-token")));
-        m_jira.setResponse(path, FakeResponse::json(FakeJiraDocuments::issues({card(1), card(2)})));
+        m_jira.setResponse(
+            path, FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(2))));
         QTRY_COMPARE_WITH_TIMEOUT(watcher.center.added.size(), 1, 60000);
         QCOMPARE(watcher.center.added.first().subtitle, QStringLiteral("AB-2"));
     }
@@ -239,7 +201,7 @@ private Q_SLOTS:
         const QRegularExpression logLine(QStringLiteral("^Norrid: settings save failed — .+Norrid\\.conf"));
         for (int i = 0; i < 5; ++i)
             QTest::ignoreMessage(QtWarningMsg, logLine);
-        configure(settings);
+        MonitorRig::configure(settings, m_jira, boardId, {});
         settings.setPollInterval(120);
         QVERIFY2(settings.saveProblem().startsWith(QStringLiteral("The settings could not be saved: ")),
                  qPrintable(settings.saveProblem()));
@@ -247,10 +209,10 @@ private Q_SLOTS:
 
         // Norrid works from what it holds.
         settings.setToken(QStringLiteral("folder-token"));
-        Watcher running(settings);
-        pollAndWait(running.monitor, true);
-        QCOMPARE(running.monitor.state().kind, StateKind::ok);
-        QCOMPARE(running.monitor.timer().interval(), 120 * 1000);
+        MonitorRig running(settings);
+        running.poll(true);
+        QCOMPARE(running.monitor->state().kind, StateKind::ok);
+        QCOMPARE(running.monitor->timer().interval(), 120 * 1000);
 
         // The folder is fixed; the next assignment writes everything that was owed.
         QVERIFY(QFile::remove(folder));

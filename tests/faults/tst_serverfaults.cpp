@@ -3,17 +3,11 @@
 // lose no card: the first good answer afterwards announces what arrived meanwhile.
 #include "jira/JiraRequest.h"
 #include "jira/Network.h"
-#include "monitor/RecordingNotificationCenter.h"
-#include "monitor/ReviewMonitor.h"
-#include "notifications/NotificationManager.h"
-#include "settings/AppSettings.h"
+#include "monitor/MonitorRig.h"
 #include "support/FakeJiraDocuments.h"
-#include "support/FakeJiraServer.h"
 #include "support/TestCertificateAuthority.h"
 
 #include <QDateTime>
-#include <QNetworkAccessManager>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -41,48 +35,40 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<FakeJiraServer> m_jira;
     std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<RecordingNotificationCenter> m_center;
-    std::unique_ptr<NotificationManager> m_notifier;
-    std::unique_ptr<ReviewMonitor> m_monitor;
+    std::unique_ptr<MonitorRig> m_rig;
 
-    QString issuesPath() const { return FakeJiraDocuments::issuesPath(boardId); }
-
-    void serve(FakeResponse response) { m_jira->setResponse(issuesPath(), std::move(response)); }
+    ReviewMonitor &monitor() { return *m_rig->monitor; }
+    void serve(FakeResponse response)
+    {
+        m_jira->setResponse(FakeJiraDocuments::issuesPath(boardId), std::move(response));
+    }
     void serveCards(const QList<Issue> &cards)
     {
         serve(FakeResponse::json(FakeJiraDocuments::issues(cards)));
-    }
-
-    // Starts or refreshes, then waits until that poll has published its outcome.
-    void pollAndWait(bool start = false)
-    {
-        QSignalSpy done(m_monitor.get(), &ReviewMonitor::stateChanged);
-        start ? m_monitor->start() : m_monitor->refreshNow();
-        QTRY_VERIFY_WITH_TIMEOUT(!done.isEmpty() && m_monitor->state().kind != StateKind::loading, 15000);
     }
 
     // A good column of two cards, learned by a first poll.
     void runWithTwoCards()
     {
         serveCards({card(1), card(2)});
-        pollAndWait(true);
-        QCOMPARE(m_monitor->state().kind, StateKind::ok);
-        QCOMPARE(m_monitor->issues().size(), 2);
+        m_rig->poll(true);
+        QCOMPARE(monitor().state().kind, StateKind::ok);
+        QCOMPARE(monitor().issues().size(), 2);
     }
 
     // After the fault: the list of before is still shown, and the next good answer announces the
     // card that arrived meanwhile, and nothing else.
     void recoverWithThirdCard()
     {
-        QCOMPARE(m_monitor->issues().size(), 2);
-        QVERIFY(m_monitor->lastUpdated().has_value());
+        QCOMPARE(monitor().issues().size(), 2);
+        QVERIFY(monitor().lastUpdated().has_value());
         serveCards({card(1), card(2), card(3)});
-        pollAndWait();
-        QVERIFY2(m_monitor->state().kind == StateKind::ok, qPrintable(m_monitor->state().message));
-        QCOMPARE(m_monitor->issues().size(), 3);
-        QCOMPARE(m_center->added.size(), 1);
-        QVERIFY2(m_center->added.first().subtitle.contains(QStringLiteral("AB-3")),
-                 qPrintable(m_center->added.first().subtitle));
+        m_rig->poll();
+        QVERIFY2(monitor().state().kind == StateKind::ok, qPrintable(monitor().state().message));
+        QCOMPARE(monitor().issues().size(), 3);
+        QCOMPARE(m_rig->center.added.size(), 1);
+        QVERIFY2(m_rig->center.added.first().subtitle.contains(QStringLiteral("AB-3")),
+                 qPrintable(m_rig->center.added.first().subtitle));
     }
 
 private Q_SLOTS:
@@ -92,25 +78,16 @@ private Q_SLOTS:
         m_jira = std::make_unique<FakeJiraServer>();
         QVERIFY2(m_jira->start(), qPrintable(m_jira->errorString()));
         m_settings = std::make_unique<AppSettings>(m_dir.filePath(QStringLiteral("Norrid.conf")));
-        m_settings->setSiteURL(m_jira->siteURL());
-        m_settings->setEmail(QStringLiteral("me@example.com"));
-        m_settings->setToken(QStringLiteral("secret-token"));
-        m_settings->setBoardId(boardId);
-        m_settings->setStatusName(QStringLiteral("In Review"));
+        MonitorRig::configure(*m_settings, *m_jira, boardId);
         QVERIFY2(m_settings->isConfigured(), qPrintable(m_settings->tokenProblem()));
-        m_center = std::make_unique<RecordingNotificationCenter>();
-        m_notifier = std::make_unique<NotificationManager>(*m_settings, *m_center);
-        m_notifier->attachmentPath.clear();
-        m_monitor = std::make_unique<ReviewMonitor>(*m_settings, *m_notifier);
+        m_rig = std::make_unique<MonitorRig>(*m_settings);
     }
 
     void cleanup()
     {
         JiraRequest::setTotalDeadlineForTesting(std::chrono::milliseconds(0));
         TestCertificateAuthority::shared().trustInThisProcess();
-        m_monitor.reset();
-        m_notifier.reset();
-        m_center.reset();
+        m_rig.reset();
         m_settings.reset();
         m_jira.reset();
         Network::shared().clearConnectionCache();
@@ -154,9 +131,9 @@ private Q_SLOTS:
         if (!retryAfter.isEmpty())
             limited.withHeader("Retry-After", retryAfter);
         serve(limited);
-        pollAndWait();
-        QCOMPARE(m_monitor->state().kind, StateKind::error);
-        QCOMPARE(m_monitor->state().message, wait);
+        m_rig->poll();
+        QCOMPARE(monitor().state().kind, StateKind::error);
+        QCOMPARE(monitor().state().message, wait);
         recoverWithThirdCard();
     }
 
@@ -168,10 +145,10 @@ private Q_SLOTS:
         JiraRequest::setTotalDeadlineForTesting(std::chrono::milliseconds(1500));
         serve(FakeResponse::json(FakeJiraDocuments::issues({card(1), card(2), card(3)}))
                   .dripped(60, std::chrono::milliseconds(200)));
-        pollAndWait();
-        QCOMPARE(m_monitor->state(),
+        m_rig->poll();
+        QCOMPARE(monitor().state(),
                  ReviewMonitor::State::error(QStringLiteral("The request to Jira timed out.")));
-        QVERIFY(m_monitor->timer().isActive());
+        QVERIFY(monitor().timer().isActive());
         recoverWithThirdCard();
     }
 
@@ -182,9 +159,9 @@ private Q_SLOTS:
         TestCertificateAuthority::shared().distrustInThisProcess();
         Network::shared().clearConnectionCache();
         serveCards({card(1), card(2)});
-        pollAndWait(true);
-        QCOMPARE(m_monitor->state().kind, StateKind::error);
-        QVERIFY(m_monitor->issues().isEmpty() && !m_monitor->lastUpdated().has_value());
+        m_rig->poll(true);
+        QCOMPARE(monitor().state().kind, StateKind::error);
+        QVERIFY(monitor().issues().isEmpty() && !monitor().lastUpdated().has_value());
         QVERIFY(m_jira->requests().isEmpty());
 
         // Trusted (the user installed the company's authority); later the same site presents a
@@ -195,9 +172,9 @@ private Q_SLOTS:
         TestCertificateAuthority::shared().distrustInThisProcess();
         Network::shared().clearConnectionCache();
         const qsizetype requestsBefore = m_jira->requests().size();
-        pollAndWait();
-        QCOMPARE(m_monitor->state().kind, StateKind::error);
-        const QString message = m_monitor->state().message;
+        m_rig->poll();
+        QCOMPARE(monitor().state().kind, StateKind::error);
+        const QString message = monitor().state().message;
         QVERIFY2(message.startsWith(QStringLiteral("The certificate of the Jira site is not trusted (")),
                  qPrintable(message));
         QVERIFY2(!message.contains(QStringLiteral("secret-token")), qPrintable(message));

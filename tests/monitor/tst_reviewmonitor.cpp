@@ -1,15 +1,10 @@
 // A real monitor against the fake Jira over TLS, and what the real notification manager hands to
 // the desktop.
-#include "RecordingNotificationCenter.h"
-#include "monitor/ReviewMonitor.h"
-#include "notifications/NotificationManager.h"
-#include "settings/AppSettings.h"
+#include "MonitorRig.h"
 #include "support/FakeJiraDocuments.h"
-#include "support/FakeJiraServer.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -41,9 +36,7 @@ class ReviewMonitorTest : public QObject
     QTemporaryDir m_dir;
     FakeJiraServer m_jira;
     AppSettings m_settings{m_dir.filePath(u"norrid.conf"_s)};
-    RecordingNotificationCenter m_center;
-    NotificationManager m_notifier{m_settings, m_center};
-    std::unique_ptr<ReviewMonitor> m_monitor;
+    std::unique_ptr<MonitorRig> m_rig;
     QList<StateKind> m_states;
 
     void serve(const QList<Issue> &cards, std::chrono::milliseconds delay = 0ms)
@@ -52,47 +45,33 @@ class ReviewMonitorTest : public QObject
                            FakeResponse::json(FakeJiraDocuments::issues(cards)).withDelay(delay));
     }
 
-    // Starts (learning the column afresh) or polls now, and waits until that poll has published.
+    // As MonitorRig::poll, and the poll reached Jira.
     void poll(bool start = false)
     {
         const qsizetype before = m_jira.requests().size();
-        QSignalSpy done(m_monitor.get(), &ReviewMonitor::stateChanged);
-        start ? m_monitor->start() : m_monitor->refreshNow();
-        QTRY_VERIFY(m_jira.requests().size() > before);
-        QTRY_VERIFY(!done.isEmpty() && m_monitor->state().kind != StateKind::loading);
+        m_rig->poll(start);
+        QVERIFY(m_jira.requests().size() > before);
     }
 
-    QStringList notified() const
-    {
-        QStringList subtitles;
-        for (const NotificationRequest &request : m_center.added)
-            subtitles.append(request.subtitle);
-        return subtitles;
-    }
+    QStringList notified() const { return m_rig->notified(); }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
-        m_settings.setSiteURL(m_jira.siteURL());
-        m_settings.setEmail(u"me@example.com"_s);
-        m_settings.setToken(u"secret-token"_s);
-        m_settings.setBoardId(u"7"_s);
-        m_settings.setStatusName(u"To review"_s);
-        m_notifier.attachmentPath.clear();
+        MonitorRig::configure(m_settings, m_jira, u"7"_s);
     }
 
     void init()
     {
         m_jira.reset();
-        m_center.added.clear();
         m_states.clear();
-        m_monitor = std::make_unique<ReviewMonitor>(m_settings, m_notifier);
-        connect(m_monitor.get(), &ReviewMonitor::stateChanged, this,
-                [this] { m_states.append(m_monitor->state().kind); });
+        m_rig = std::make_unique<MonitorRig>(m_settings);
+        connect(&*m_rig->monitor, &ReviewMonitor::stateChanged, this,
+                [this] { m_states.append(m_rig->monitor->state().kind); });
     }
 
-    void cleanup() { m_monitor.reset(); }
+    void cleanup() { m_rig.reset(); }
 
     void launchLearnsTheColumnThenAnnouncesUpToThreeCardsOneByOne()
     {
@@ -102,31 +81,31 @@ private Q_SLOTS:
         poll(true);
         QCOMPARE(m_states, (QList<StateKind>{StateKind::loading, StateKind::ok}));
         QStringList keys;
-        for (const ReviewIssue &issue : m_monitor->issues())
+        for (const ReviewIssue &issue : m_rig->monitor->issues())
             keys.append(issue.key);
         QCOMPARE(keys, (QStringList{u"A-2"_s, u"A-3"_s, u"A-1"_s, u"X-1"_s, u"X-2"_s}));
-        QVERIFY(m_center.added.isEmpty());
+        QVERIFY(m_rig->center.added.isEmpty());
 
         // Two arrive: one notification each, newest first, each with its card link.
         column << card("B-1", 10) << card("B-2", 20);
         serve(column);
         poll();
         QCOMPARE(notified(), (QStringList{u"B-2"_s, u"B-1"_s}));
-        QCOMPARE(m_center.added.at(0).userInfo.value(u"url"_s), m_jira.siteURL() + u"/browse/B-2"_s);
-        QCOMPARE(m_monitor->issues().size(), 7);
+        QCOMPARE(m_rig->center.added.at(0).userInfo.value(u"url"_s), m_jira.siteURL() + u"/browse/B-2"_s);
+        QCOMPARE(m_rig->monitor->issues().size(), 7);
         QVERIFY(!m_states.mid(2).contains(StateKind::loading)); // loading only before the first success
 
         // Four or more make one batch, newest first, linking the board; three do not.
-        m_center.added.clear();
+        m_rig->center.added.clear();
         column << card("C-1", 21) << card("C-2", 24) << card("C-3", 22) << card("C-4", 23);
         serve(column);
         poll();
-        QCOMPARE(m_center.added.size(), 1);
-        QCOMPARE(m_center.added[0].title, u"4 cards ready for review"_s);
-        QCOMPARE(m_center.added[0].body, u"C-2, C-4, C-3, C-1"_s);
-        QCOMPARE(m_center.added[0].userInfo.value(u"url"_s),
+        QCOMPARE(m_rig->center.added.size(), 1);
+        QCOMPARE(m_rig->center.added[0].title, u"4 cards ready for review"_s);
+        QCOMPARE(m_rig->center.added[0].body, u"C-2, C-4, C-3, C-1"_s);
+        QCOMPARE(m_rig->center.added[0].userInfo.value(u"url"_s),
                  m_jira.siteURL() + u"/secure/RapidBoard.jspa?rapidView=7"_s);
-        m_center.added.clear();
+        m_rig->center.added.clear();
         serve({card("D-1"), card("D-2"), card("D-3")});
         poll();
         QCOMPARE(notified(), (QStringList{u"D-1"_s, u"D-2"_s, u"D-3"_s}));
@@ -156,13 +135,13 @@ private Q_SLOTS:
                             {FakeResponse::noBody(500), FakeResponse::json(FakeJiraDocuments::issues(
                                                             {card("A-1"), card("A-2"), card("A-3")}))});
         poll(true);
-        QCOMPARE(m_monitor->state(), ReviewMonitor::State::error(u"Jira returned HTTP 500."_s));
-        QVERIFY(!m_monitor->lastUpdated());
+        QCOMPARE(m_rig->monitor->state(), ReviewMonitor::State::error(u"Jira returned HTTP 500."_s));
+        QVERIFY(!m_rig->monitor->lastUpdated());
         poll();
         QCOMPARE(m_states,
                  (QList<StateKind>{StateKind::loading, StateKind::error, StateKind::loading, StateKind::ok}));
-        QVERIFY(m_center.added.isEmpty());
-        QCOMPARE(m_monitor->issues().size(), 3);
+        QVERIFY(m_rig->center.added.isEmpty());
+        QCOMPARE(m_rig->monitor->issues().size(), 3);
     }
 
     // The interval is bounded to 15 s … 24 h in 64 bits, whatever a hand-edited file holds, and
@@ -178,9 +157,9 @@ private Q_SLOTS:
                                                   {std::numeric_limits<qint64>::max(), 86400000}}) {
             m_settings.setPollInterval(setting);
             poll(true);
-            QCOMPARE(m_monitor->timer().interval(), intervalMs);
-            QVERIFY(m_monitor->timer().isActive());
-            QCOMPARE(m_monitor->toleranceMilliseconds(), intervalMs / 10);
+            QCOMPARE(m_rig->monitor->timer().interval(), intervalMs);
+            QVERIFY(m_rig->monitor->timer().isActive());
+            QCOMPARE(m_rig->monitor->toleranceMilliseconds(), intervalMs / 10);
             QCOMPARE(
                 QSettings(m_settings.fileName(), QSettings::IniFormat).value(u"pollInterval"_s).toLongLong(),
                 setting);
@@ -195,22 +174,22 @@ private Q_SLOTS:
         serve({card("A-1")});
         poll(true);
         serve({card("A-1"), card("Z-1")}, 2s);
-        m_monitor->refreshNow();
+        m_rig->monitor->refreshNow();
         QTRY_COMPARE(m_jira.requests().size(), 2);
-        m_monitor->refreshNow();
-        m_monitor->refreshAfterWake();
-        m_monitor->refreshNow();
+        m_rig->monitor->refreshNow();
+        m_rig->monitor->refreshAfterWake();
+        m_rig->monitor->refreshNow();
         QTRY_COMPARE_WITH_TIMEOUT(m_jira.requests().size(), 3, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(m_states.count(StateKind::ok), 3, 10000);
         QCOMPARE(m_jira.requests().size(), 3);
         QCOMPARE(notified(), QStringList{u"Z-1"_s});
 
         serve({card("A-1"), card("Z-1"), card("Y-1")}, 300ms);
-        m_monitor->refreshNow();
+        m_rig->monitor->refreshNow();
         QTRY_COMPARE(m_jira.requests().size(), 4);
-        m_monitor.reset();
+        m_rig->monitor.reset();
         QTest::qWait(500); // the answer would arrive for a monitor that is gone
-        QCOMPARE(m_center.added.size(), 1);
+        QCOMPARE(m_rig->center.added.size(), 1);
     }
 
     // A save while a slow poll of the old board runs: the new board is fetched at once, the old
@@ -224,15 +203,15 @@ private Q_SLOTS:
         serve({card("OLD-1"), card("OLD-2"), card("OLD-3"), card("OLD-4")}, 20s);
         m_jira.setResponse(newBoard,
                            FakeResponse::json(FakeJiraDocuments::issues({card("NEW-1"), card("NEW-2")})));
-        m_monitor->refreshNow();
+        m_rig->monitor->refreshNow();
         QTRY_COMPARE(m_jira.requests().size(), 2);
         m_states.clear();
         m_settings.setBoardId(u"8"_s);
-        m_monitor->start();
+        m_rig->monitor->start();
         QTRY_COMPARE(m_jira.requests(newBoard).size(), 1);
         QTRY_COMPARE(m_states, QList<StateKind>{StateKind::ok});
-        QCOMPARE(m_monitor->issues().size(), 2);
-        QCOMPARE(m_monitor->issues().first().key.left(4), u"NEW-"_s);
+        QCOMPARE(m_rig->monitor->issues().size(), 2);
+        QCOMPARE(m_rig->monitor->issues().first().key.left(4), u"NEW-"_s);
 
         m_jira.setResponse(newBoard, FakeResponse::json(FakeJiraDocuments::issues(
                                          {card("NEW-1"), card("NEW-2"), card("NEW-3")})));
@@ -264,12 +243,12 @@ private Q_SLOTS:
         poll(true);
         m_jira.setResponse(FakeJiraDocuments::issuesPath(u"7"_s), answer);
         poll();
-        QCOMPARE(m_monitor->state().kind, StateKind::error);
-        QCOMPARE(m_monitor->isPaused(), pauses);
-        QCOMPARE(m_monitor->timer().isActive(), !pauses);
+        QCOMPARE(m_rig->monitor->state().kind, StateKind::error);
+        QCOMPARE(m_rig->monitor->isPaused(), pauses);
+        QCOMPARE(m_rig->monitor->timer().isActive(), !pauses);
         if (!pauses)
             return;
-        m_monitor->refreshAfterWake();
+        m_rig->monitor->refreshAfterWake();
         QTest::qWait(300);
         QCOMPARE(m_jira.requests().size(), 2);
 
@@ -277,8 +256,8 @@ private Q_SLOTS:
         serve({card("A-1"), card("B-1")});
         m_settings.setToken(u"another-token"_s);
         QTRY_COMPARE(m_jira.requests().size(), 3);
-        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
-        QVERIFY(!m_monitor->isPaused() && m_monitor->timer().isActive());
+        QTRY_COMPARE(m_rig->monitor->state().kind, StateKind::ok);
+        QVERIFY(!m_rig->monitor->isPaused() && m_rig->monitor->timer().isActive());
         QCOMPARE(notified(), QStringList{u"B-1"_s});
         QCOMPARE(m_jira.requests().last().header("Authorization"),
                  "Basic " + QByteArray("me@example.com:another-token").toBase64());
@@ -286,10 +265,10 @@ private Q_SLOTS:
         // So does Refresh Now.
         m_jira.setResponse(FakeJiraDocuments::issuesPath(u"7"_s), answer);
         poll();
-        QVERIFY(m_monitor->isPaused());
+        QVERIFY(m_rig->monitor->isPaused());
         serve({card("A-1"), card("B-1")});
         poll();
-        QVERIFY(!m_monitor->isPaused() && m_monitor->timer().isActive());
+        QVERIFY(!m_rig->monitor->isPaused() && m_rig->monitor->timer().isActive());
         m_settings.setToken(u"secret-token"_s);
     }
 
@@ -304,13 +283,13 @@ private Q_SLOTS:
         poll();
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(m_monitor->isHeldBack() && !m_monitor->timer().isActive());
+        QVERIFY(m_rig->monitor->isHeldBack() && !m_rig->monitor->timer().isActive());
         serve({card("A-1"), card("B-1")});
-        m_monitor->refreshAfterWake();
+        m_rig->monitor->refreshAfterWake();
         QTRY_COMPARE_WITH_TIMEOUT(m_jira.requests().size(), 3, 90000);
         QVERIFY2(clock.elapsed() >= 19000, qPrintable(QString::number(clock.elapsed())));
-        QTRY_COMPARE(m_monitor->state().kind, StateKind::ok);
-        QVERIFY(m_monitor->timer().isActive() && !m_monitor->isHeldBack());
+        QTRY_COMPARE(m_rig->monitor->state().kind, StateKind::ok);
+        QVERIFY(m_rig->monitor->timer().isActive() && !m_rig->monitor->isHeldBack());
         QCOMPARE(notified(), QStringList{u"B-1"_s});
         m_settings.setPollInterval(60);
     }
@@ -321,12 +300,12 @@ private Q_SLOTS:
         QList<Issue> column = FakeJiraDocuments::numberedIssues(150);
         m_jira.setHandler(FakeJiraDocuments::issuesPath(u"7"_s), FakeJiraDocuments::issuePages(column));
         poll(true);
-        QCOMPARE(m_monitor->issueCount(), 150);
+        QCOMPARE(m_rig->monitor->issueCount(), 150);
         std::reverse(column.begin(), column.end());
         m_jira.setHandler(FakeJiraDocuments::issuesPath(u"7"_s), FakeJiraDocuments::issuePages(column));
         poll();
-        QCOMPARE(m_monitor->issueCount(), 150);
-        QVERIFY(m_center.added.isEmpty());
+        QCOMPARE(m_rig->monitor->issueCount(), 150);
+        QVERIFY(m_rig->center.added.isEmpty());
     }
 };
 
