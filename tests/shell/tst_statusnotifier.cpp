@@ -1,7 +1,5 @@
-#include "settings/Keychain.h"
+#include "NorridProcess.h"
 #include "support/FakeJiraDocuments.h"
-#include "support/FakeJiraServer.h"
-#include "support/TestCertificateAuthority.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -11,15 +9,12 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -212,8 +207,7 @@ class TestStatusNotifier : public QObject
     FakeJiraServer m_jira;
     FakeWatcher m_watcher;
     FakePortalSettings m_portal;
-    QTemporaryDir m_configHome;
-    QProcess m_app;
+    NorridProcess m_app;
     QString m_item;
 
 private Q_SLOTS:
@@ -221,12 +215,9 @@ private Q_SLOTS:
     {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(), "xdotool");
         QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
-        QList<FakeJiraDocuments::Issue> cards;
-        for (int i = 1; i <= 3; ++i)
-            cards.append({QStringLiteral("NOR-%1").arg(i), QStringLiteral("Card %1").arg(i), std::nullopt,
-                          std::nullopt});
-        m_jira.setResponse(FakeJiraDocuments::issuesPath(boardId),
-                           FakeResponse::json(FakeJiraDocuments::issues(cards)));
+        m_jira.setResponse(
+            FakeJiraDocuments::issuesPath(boardId),
+            FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(3))));
 
         QDBusConnection bus = QDBusConnection::sessionBus();
         QVERIFY(bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
@@ -236,38 +227,15 @@ private Q_SLOTS:
                                    QDBusConnection::ExportAllSlots));
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
 
-        const Keychain::Outcome saved =
-            Keychain::save(QStringLiteral("sni-token"), QStringLiteral("jira-token"));
-        QVERIFY2(saved.succeeded(), qPrintable(saved.problem));
-        QVERIFY(QDir().mkpath(m_configHome.filePath(QStringLiteral("norrid"))));
-        QFile config(m_configHome.filePath(QStringLiteral("norrid/Norrid.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(QStringLiteral("[General]\nsiteURL=%1\nemail=sni@example.com\nboardId=%2\n"
-                                    "statusName=In Review\npollInterval=3600\nnotificationSound=None\n")
-                         .arg(m_jira.siteURL(), boardId)
-                         .toUtf8());
-        config.close();
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configHome.path());
-        env.insert(QStringLiteral("NORRID_TEST_CA_FILE"),
-                   TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem"));
-        env.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
-        m_app.setProcessEnvironment(env);
-        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_app.start(QStringLiteral(NORRID_TESTAPP), {});
-        QVERIFY2(m_app.waitForStarted(), qPrintable(m_app.errorString()));
+        QVERIFY(m_app.prepare(m_jira, boardId, QStringLiteral("sni@example.com"), QStringLiteral("In Review"),
+                              QStringLiteral("sni-token")));
+        m_app.process.start(QStringLiteral(NORRID_TESTAPP), {});
+        QVERIFY2(m_app.process.waitForStarted(), qPrintable(m_app.process.errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(!m_watcher.m_items.isEmpty(), startTimeoutMs);
         m_item = m_watcher.m_items.constFirst();
     }
 
-    void cleanupTestCase()
-    {
-        m_app.terminate();
-        if (!m_app.waitForFinished(5000))
-            m_app.kill();
-        Keychain::remove(QStringLiteral("jira-token"));
-    }
+    void cleanupTestCase() { m_app.stop(); }
 
     // Hosts show the tooltip's title and read it to screen readers: the count is there in words.
     void toolTipSaysTheCount()

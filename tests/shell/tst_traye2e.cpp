@@ -1,10 +1,8 @@
-#include "settings/Keychain.h"
+#include "NorridProcess.h"
 #include "shell/StatusIconImage.h"
 #include "shell/TrayIconAppearance.h"
 #include "support/FakeJiraDocuments.h"
-#include "support/FakeJiraServer.h"
 #include "support/FakeNotificationService.h"
-#include "support/TestCertificateAuthority.h"
 #include "views/PopoverMetrics.h"
 
 #include <QDir>
@@ -183,10 +181,10 @@ class TestTrayEndToEnd : public QObject
 
     FakeJiraServer m_jira;
     FakeNotificationService m_notifications;
-    QTemporaryDir m_configHome;
     QTemporaryDir m_certificates;
     QProcess m_trayer;
-    QProcess m_app;
+    NorridProcess m_norrid;
+    QProcess &m_app = m_norrid.process;
     std::optional<Window> m_icon;
 
 private Q_SLOTS:
@@ -199,20 +197,8 @@ private Q_SLOTS:
         m_jira.setResponse(FakeJiraDocuments::issuesPath(boardId), cards(3));
         QVERIFY2(m_notifications.start(), "the fake notification server could not take its bus name");
 
-        // The token goes where Norrid looks for it: the session's keyring, never a file or argv.
-        const Keychain::Outcome saved =
-            Keychain::save(QStringLiteral("e2e-secret-token"), QStringLiteral("jira-token"));
-        QVERIFY2(saved.succeeded(), qPrintable(saved.problem));
-        QVERIFY(m_configHome.isValid());
-        QVERIFY(QDir().mkpath(m_configHome.filePath(QStringLiteral("norrid"))));
-        QFile config(m_configHome.filePath(QStringLiteral("norrid/Norrid.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        // Only the first poll and "Refresh Now" fetch during the test.
-        config.write(QStringLiteral("[General]\nsiteURL=%1\nemail=e2e@example.com\nboardId=%2\n"
-                                    "statusName=To review\npollInterval=3600\nnotificationSound=None\n")
-                         .arg(m_jira.siteURL(), boardId)
-                         .toUtf8());
-        config.close();
+        QVERIFY(m_norrid.prepare(m_jira, boardId, QStringLiteral("e2e@example.com"),
+                                 QStringLiteral("To review"), QStringLiteral("e2e-secret-token")));
 
         // A panel across the top of the screen, its tray at the right end.
         m_trayer.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -222,19 +208,12 @@ private Q_SLOTS:
                            .split(u' '));
         QTRY_VERIFY_WITH_TIMEOUT(trayWindow().has_value(), startTimeoutMs);
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configHome.path());
-        const QString caFile = TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem");
-        env.insert(QStringLiteral("NORRID_TEST_CA_FILE"), caFile);
-        env.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
-        m_app.setProcessEnvironment(env);
-        m_app.setProcessChannelMode(QProcess::ForwardedChannels);
         if (qEnvironmentVariableIsSet("NORRID_E2E_APP")) {
             // A shipped Norrid trusts only the system's authorities. It runs in a mount namespace of its
             // own where the system's certificate folder holds the test authority alone; the machine's
             // trust store stays untouched.
             QVERIFY(m_certificates.isValid() &&
-                    QFile::copy(caFile, m_certificates.filePath(QStringLiteral("ca.pem"))));
+                    QFile::copy(NorridProcess::caFile(), m_certificates.filePath(QStringLiteral("ca.pem"))));
             QVERIFY(QProcess::execute(QStringLiteral("openssl"),
                                       {QStringLiteral("rehash"), m_certificates.path()}) == 0);
             m_app.start(QStringLiteral("unshare"),
@@ -250,12 +229,10 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        for (QProcess *process : {&m_app, &m_trayer}) {
-            process->terminate();
-            if (!process->waitForFinished(5000))
-                process->kill();
-        }
-        Keychain::remove(QStringLiteral("jira-token"));
+        m_norrid.stop();
+        m_trayer.terminate();
+        if (!m_trayer.waitForFinished(5000))
+            m_trayer.kill();
     }
 
     void trayShowsTheIconWithTheCount()
