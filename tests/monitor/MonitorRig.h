@@ -37,8 +37,8 @@ struct MonitorRig
     {
         QSignalSpy done(&*monitor, &ReviewMonitor::stateChanged);
         start ? monitor->start() : monitor->refreshNow();
-        QTRY_VERIFY_WITH_TIMEOUT(!done.isEmpty() && monitor->state().kind != ReviewMonitor::StateKind::loading,
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !done.isEmpty() && monitor->state().kind != ReviewMonitor::StateKind::loading, 15000);
     }
 
     // The subtitles (a card's key first) of the notifications handed over, in order.

@@ -47,7 +47,10 @@ public:
         Keychain::remove(QStringLiteral("jira-token"));
     }
 
-    static QString caFile() { return TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem"); }
+    static QString caFile()
+    {
+        return TestCertificateAuthority::shared().directory() + QStringLiteral("/ca.pem");
+    }
 
     QProcess process;
 

@@ -46,11 +46,6 @@ void FakeNotificationService::stop()
     m_running = false;
 }
 
-QString FakeNotificationService::uniqueName() const
-{
-    return m_running ? QDBusConnection(m_connectionName).baseService() : QString();
-}
-
 void FakeNotificationService::invokeAction(uint id, const QString &actionKey)
 {
     sendSignal(QStringLiteral("ActionInvoked"), {id, actionKey});
@@ -70,7 +65,6 @@ void FakeNotificationService::sendSignal(const QString &name, const QVariantList
 
 QStringList FakeNotificationService::GetCapabilities()
 {
-    ++capabilityCalls;
     return m_capabilities;
 }
 
@@ -92,7 +86,6 @@ void FakeNotificationService::CloseNotification(uint id)
 
 QString FakeNotificationService::GetServerInformation(QString &vendor, QString &version, QString &specVersion)
 {
-    ++serverInformationCalls;
     vendor = QStringLiteral("Norrid tests");
     version = QStringLiteral("1.0");
     specVersion = QStringLiteral("1.2");

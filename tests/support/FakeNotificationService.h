@@ -40,9 +40,6 @@ public:
     // Gives up the name and closes the connection, as a server that quits. start() runs it anew,
     // with fresh ids from 1, as a restarted server.
     void stop();
-    bool isRunning() const { return m_running; }
-    // The server's unique bus name while it runs.
-    QString uniqueName() const;
 
     // Sends ActionInvoked, as when the user clicks (key "default") or picks an action.
     void invokeAction(uint id, const QString &actionKey = QStringLiteral("default"));
@@ -51,8 +48,6 @@ public:
 
     QList<NotifyCall> notifyCalls;
     QList<uint> closeCalls;
-    int capabilityCalls = 0;
-    int serverInformationCalls = 0;
 
 public Q_SLOTS: // the D-Bus interface
     QStringList GetCapabilities();

@@ -18,7 +18,6 @@ public:
     // Why the certificates could not be made, for a test's failure message.
     const QString &error() const { return m_error; }
 
-    const QSslCertificate &caCertificate() const { return m_caCertificate; }
     const QSslCertificate &serverCertificate() const { return m_serverCertificate; }
     const QSslKey &serverKey() const { return m_serverKey; }
     // The folder that holds ca.pem, server.pem and server.key, kept for the life of the process.
