@@ -1,5 +1,6 @@
 #include "support/ResponseWriter.h"
 
+#include <QHash>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -8,33 +9,13 @@ namespace {
 constexpr qint64 endlessLimit = 64 * 1024 * 1024;
 constexpr qint64 endlessChunk = 256 * 1024;
 
-QByteArray reasonPhrase(int status)
-{
-    switch (status) {
-    case 200:
-        return "OK";
-    case 301:
-        return "Moved Permanently";
-    case 302:
-        return "Found";
-    case 307:
-        return "Temporary Redirect";
-    case 400:
-        return "Bad Request";
-    case 401:
-        return "Unauthorized";
-    case 403:
-        return "Forbidden";
-    case 404:
-        return "Not Found";
-    case 429:
-        return "Too Many Requests";
-    case 500:
-        return "Internal Server Error";
-    default:
-        return "Status";
-    }
-}
+// The reason phrases of the statuses the tests send, as a server words them.
+// clang-format off
+const QHash<int, QByteArray> reasonPhrases{
+    {200, "OK"}, {301, "Moved Permanently"}, {302, "Found"}, {307, "Temporary Redirect"}, {400, "Bad Request"},
+    {401, "Unauthorized"}, {403, "Forbidden"}, {404, "Not Found"}, {429, "Too Many Requests"},
+    {500, "Internal Server Error"}};
+// clang-format on
 
 } // namespace
 
@@ -56,8 +37,8 @@ ResponseWriter::ResponseWriter(QTcpSocket *socket, FakeResponse response)
 
 void ResponseWriter::writeHead(bool withLength)
 {
-    QByteArray head =
-        "HTTP/1.1 " + QByteArray::number(m_response.status) + ' ' + reasonPhrase(m_response.status) + "\r\n";
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(m_response.status) + ' ' +
+                      reasonPhrases.value(m_response.status, "Status") + "\r\n";
     if (!m_response.contentType.isEmpty())
         head += "Content-Type: " + m_response.contentType + "\r\n";
     if (withLength)
