@@ -19,13 +19,14 @@
 #include <csignal>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using StateKind = ReviewMonitor::StateKind;
 using namespace std::chrono_literals;
 
 namespace {
 
-const QString boardId = QStringLiteral("7");
-const QString secretsName = QStringLiteral("org.freedesktop.secrets");
+const QString boardId = u"7"_s;
+const QString secretsName = u"org.freedesktop.secrets"_s;
 
 bool keyringRuns()
 {
@@ -34,7 +35,7 @@ bool keyringRuns()
 
 QByteArray basicCredentials(const QString &token)
 {
-    return "Basic " + (QStringLiteral("me@example.com:") + token).toUtf8().toBase64();
+    return "Basic " + (u"me@example.com:"_s + token).toUtf8().toBase64();
 }
 
 } // namespace
@@ -61,9 +62,7 @@ private:
     void startKeyringAgain()
     {
         QProcess daemon;
-        daemon.start(QStringLiteral("gnome-keyring-daemon"),
-                     {QStringLiteral("--daemonize"), QStringLiteral("--unlock"),
-                      QStringLiteral("--components=secrets")});
+        daemon.start(u"gnome-keyring-daemon"_s, {u"--daemonize"_s, u"--unlock"_s, u"--components=secrets"_s});
         QVERIFY(daemon.waitForStarted());
         daemon.write(qgetenv("NORRID_TEST_KEYRING_PASSWORD"));
         daemon.closeWriteChannel();
@@ -92,10 +91,10 @@ private Q_SLOTS:
 
     void keyringGoesAwayWhileRunning()
     {
-        const QString file = m_dir.filePath(QStringLiteral("keyring.conf"));
+        const QString file = m_dir.filePath(u"keyring.conf"_s);
         AppSettings settings(file);
         MonitorRig::configure(settings, m_jira, boardId, {});
-        settings.setToken(QStringLiteral("first-token"));
+        settings.setToken(u"first-token"_s);
         MonitorRig running(settings);
         running.poll(true);
         QCOMPARE(running.monitor->state().kind, StateKind::ok);
@@ -105,14 +104,12 @@ private Q_SLOTS:
         // The running store has its token in memory and goes on polling with it.
         running.poll();
         QCOMPARE(running.monitor->state().kind, StateKind::ok);
-        QCOMPARE(m_jira.requests().last().header("Authorization"),
-                 basicCredentials(QStringLiteral("first-token")));
+        QCOMPARE(m_jira.requests().last().header("Authorization"), basicCredentials(u"first-token"_s));
 
         // A new token typed while the keyring is away is used at once and owed to the keyring,
         // which gets it by itself once it is back.
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Norrid: token save failed — .+")));
-        settings.setToken(QStringLiteral("second-token"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token save failed — .+"_s));
+        settings.setToken(u"second-token"_s);
         QVERIFY(settings.tokenUnavailable());
         QVERIFY2(settings.tokenProblem().startsWith(
                      QStringLiteral("Norrid cannot reach your system keyring, so the "
@@ -120,17 +117,15 @@ private Q_SLOTS:
                  qPrintable(settings.tokenProblem()));
         running.poll();
         QCOMPARE(running.monitor->state().kind, StateKind::ok);
-        QCOMPARE(m_jira.requests().last().header("Authorization"),
-                 basicCredentials(QStringLiteral("second-token")));
+        QCOMPARE(m_jira.requests().last().header("Authorization"), basicCredentials(u"second-token"_s));
         startKeyringAgain();
         QTRY_VERIFY_WITH_TIMEOUT(!settings.tokenUnavailable(), 15000);
-        QCOMPARE(Keychain::read(QStringLiteral("jira-token")), std::optional(QStringLiteral("second-token")));
+        QCOMPARE(Keychain::read(u"jira-token"_s), std::optional(u"second-token"_s));
 
         // Norrid started while the keyring is away: no token, a clear word, no request; and once
         // the keyring is back it connects by itself.
         stopKeyring();
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed — .+"_s));
         AppSettings restarted(file);
         QVERIFY(restarted.tokenUnavailable() && !restarted.keyringLocked());
         MonitorRig waiting(restarted);
@@ -140,9 +135,8 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().size(), requests);
         startKeyringAgain();
         QTRY_COMPARE_WITH_TIMEOUT(waiting.monitor->state().kind, StateKind::ok, 15000);
-        QCOMPARE(restarted.token(), QStringLiteral("second-token"));
-        QCOMPARE(m_jira.requests().last().header("Authorization"),
-                 basicCredentials(QStringLiteral("second-token")));
+        QCOMPARE(restarted.token(), u"second-token"_s);
+        QCOMPARE(m_jira.requests().last().header("Authorization"), basicCredentials(u"second-token"_s));
     }
 
     // The keyring is still locked when Norrid starts (auto-login, a keyring password of its own):
@@ -150,19 +144,18 @@ private Q_SLOTS:
     // own, on the timer, and a card that arrives afterwards is announced.
     void keyringLockedAtLaunch()
     {
-        const QString file = m_dir.filePath(QStringLiteral("locked.conf"));
+        const QString file = m_dir.filePath(u"locked.conf"_s);
         {
             AppSettings first(file);
             MonitorRig::configure(first, m_jira, boardId, {});
             first.setPollInterval(15);
-            first.setToken(QStringLiteral("locked-token"));
+            first.setToken(u"locked-token"_s);
         }
         const QString path = FakeJiraDocuments::issuesPath(boardId);
         m_jira.setResponse(
             path, FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(1))));
         QVERIFY(KeyringControl::lockLogin());
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Norrid: token read failed — .+")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed — .+"_s));
         AppSettings settings(file);
         QVERIFY(settings.tokenUnavailable() && settings.keyringLocked());
         MonitorRig watcher(settings);
@@ -171,17 +164,16 @@ private Q_SLOTS:
         QCOMPARE(watcher.monitor->state().kind, StateKind::needsSetup);
         QTest::qWait(1000);
         QCOMPARE(m_jira.requests().size(), requests);
-        QCOMPARE(KeyringControl::itemCount(Keychain::service(), QStringLiteral("jira-token")), 1);
+        QCOMPARE(KeyringControl::itemCount(Keychain::service(), u"jira-token"_s), 1);
 
         QVERIFY(KeyringControl::unlockLogin());
         QTRY_COMPARE_WITH_TIMEOUT(watcher.monitor->state().kind, StateKind::ok, 15000);
         QVERIFY(watcher.monitor->timer().isActive());
-        QCOMPARE(m_jira.requests().last().header("Authorization"),
-                 basicCredentials(QStringLiteral("locked-token")));
+        QCOMPARE(m_jira.requests().last().header("Authorization"), basicCredentials(u"locked-token"_s));
         m_jira.setResponse(
             path, FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(2))));
         QTRY_COMPARE_WITH_TIMEOUT(watcher.center.added.size(), 1, 60000);
-        QCOMPARE(watcher.center.added.first().subtitle, QStringLiteral("AB-2"));
+        QCOMPARE(watcher.center.added.first().subtitle, u"AB-2"_s);
     }
 
     // The settings folder cannot be made or written (a file stands where it should be; as root a
@@ -191,24 +183,24 @@ private Q_SLOTS:
     {
         const QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         QVERIFY(QDir().mkpath(configHome));
-        const QString folder = configHome + QStringLiteral("/norrid");
+        const QString folder = configHome + u"/norrid"_s;
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QCOMPARE(AppSettings::defaultFileName(), folder + QStringLiteral("/Norrid.conf"));
+        QCOMPARE(AppSettings::defaultFileName(), folder + u"/Norrid.conf"_s);
 
         AppSettings settings(AppSettings::defaultFileName());
-        const QRegularExpression logLine(QStringLiteral("^Norrid: settings save failed — .+Norrid\\.conf"));
+        const QRegularExpression logLine(u"^Norrid: settings save failed — .+Norrid\\.conf"_s);
         for (int i = 0; i < 5; ++i)
             QTest::ignoreMessage(QtWarningMsg, logLine);
         MonitorRig::configure(settings, m_jira, boardId, {});
         settings.setPollInterval(120);
-        QVERIFY2(settings.saveProblem().startsWith(QStringLiteral("The settings could not be saved: ")),
+        QVERIFY2(settings.saveProblem().startsWith(u"The settings could not be saved: "_s),
                  qPrintable(settings.saveProblem()));
         QVERIFY(settings.saveProblem().contains(AppSettings::defaultFileName()));
 
         // Norrid works from what it holds.
-        settings.setToken(QStringLiteral("folder-token"));
+        settings.setToken(u"folder-token"_s);
         MonitorRig running(settings);
         running.poll(true);
         QCOMPARE(running.monitor->state().kind, StateKind::ok);
@@ -216,12 +208,12 @@ private Q_SLOTS:
 
         // The folder is fixed; the next assignment writes everything that was owed.
         QVERIFY(QFile::remove(folder));
-        settings.setNotificationSound(QStringLiteral("Glass"));
+        settings.setNotificationSound(u"Glass"_s);
         QVERIFY2(settings.saveProblem().isEmpty(), qPrintable(settings.saveProblem()));
         AppSettings reread(AppSettings::defaultFileName());
         QCOMPARE(reread.siteURL(), m_jira.siteURL());
         QCOMPARE(reread.pollInterval(), qint64(120));
-        QCOMPARE(reread.notificationSound(), QStringLiteral("Glass"));
+        QCOMPARE(reread.notificationSound(), u"Glass"_s);
         QVERIFY(reread.isConfigured());
     }
 };

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <malloc.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Content = StatusIconImage::Content;
@@ -101,7 +103,7 @@ private Q_SLOTS:
     {
         for (const QString &name : SymbolNames::symbolNames())
             QVERIFY2(QSvgRenderer(SymbolNames::resourcePath(name)).isValid(), qPrintable(name));
-        QCOMPARE(SymbolNames::resourcePath(QStringLiteral("no.such.symbol")), QString());
+        QCOMPARE(SymbolNames::resourcePath(u"no.such.symbol"_s), QString());
     }
 
     // An error shows the triangle and its message; otherwise the checklist, and without an update to
@@ -110,20 +112,19 @@ private Q_SLOTS:
     void lookOfEachState()
     {
         QDir().mkpath(QStringLiteral(NORRID_TRAY_IMAGES_DIR));
-        const QString message = QStringLiteral("Jira rejected the email/token (401).");
+        const QString message = u"Jira rejected the email/token (401)."_s;
         const std::pair<Kind, const char *> kinds[] = {{Kind::error, "error"},
                                                        {Kind::needsSetup, "setup"},
                                                        {Kind::loading, "loading"},
                                                        {Kind::ok, "ok"}};
         for (const bool update : {false, true}) {
             for (const auto &[kind, name] : kinds) {
-                const auto look =
-                    StatusPresentation::look({kind, message, update, QStringLiteral(" In Review ")});
+                const auto look = StatusPresentation::look({kind, message, update, u" In Review "_s});
                 const bool error = kind == Kind::error, cards = !error && kind != Kind::needsSetup;
                 QCOMPARE(look.symbolName, QLatin1String(error ? "exclamationmark.triangle" : "checklist"));
                 QCOMPARE(look.badged, update);
                 QCOMPARE(look.toolTip.endsWith(message), error);
-                QCOMPARE(look.toolTip.endsWith(QStringLiteral("cards in  In Review ")), cards && !update);
+                QCOMPARE(look.toolTip.endsWith(u"cards in  In Review "_s), cards && !update);
                 const QImage image = StatusIconImage::render({look.symbolName, 3, look.badged, dark, {}}, 44);
                 int opaque = 0;
                 for (int i = 0; i < image.width() * image.height(); ++i) {
@@ -132,9 +133,8 @@ private Q_SLOTS:
                         QCOMPARE(QColor(pixel), dark);
                 }
                 QVERIFY(opaque > 100);
-                QVERIFY(image.save(
-                    QStringLiteral(NORRID_TRAY_IMAGES_DIR "/%1%2.png")
-                        .arg(QLatin1String(name), update ? QStringLiteral("-update") : QString())));
+                QVERIFY(image.save(QStringLiteral(NORRID_TRAY_IMAGES_DIR "/%1%2.png")
+                                       .arg(QLatin1String(name), update ? u"-update"_s : QString())));
             }
         }
         // A token the keyring holds back is not a setup to do.
@@ -143,7 +143,7 @@ private Q_SLOTS:
              {std::pair{Keyring::ready, "Norrid — needs setup"},
               {Keyring::locked, "Norrid — keyring locked; connects once it is unlocked"},
               {Keyring::unreachable, "Norrid — keyring not reachable; connects once it answers"}}) {
-            StatusPresentation::Input input{Kind::needsSetup, {}, false, QStringLiteral("In Review")};
+            StatusPresentation::Input input{Kind::needsSetup, {}, false, u"In Review"_s};
             input.keyring = keyring;
             QCOMPARE(StatusPresentation::look(input).toolTip, QString::fromUtf8(tip));
         }
@@ -196,7 +196,7 @@ private Q_SLOTS:
                 shown.scaled(icon.size() * (88 / size))
                     .save(QStringLiteral(NORRID_TRAY_IMAGES_DIR "/%1-%2-%3.png")
                               .arg(QString::fromLatin1(QTest::currentDataTag())
-                                       .replace(QStringLiteral(", "), QStringLiteral("-"))
+                                       .replace(u", "_s, u"-"_s)
                                        .replace(u' ', u'-'),
                                    QString::fromLatin1(symbol))
                               .arg(size));
@@ -228,9 +228,8 @@ private Q_SLOTS:
             for (const int count : {1, 7, 12, 99, 100}) {
                 images.append(StatusIconImage::render(content("", count), size));
                 digits.append(digitHoles(images.last()));
-                QVERIFY2(
-                    digits.last().height() >= size * 0.3,
-                    qPrintable(QStringLiteral("%1 px: %2 px digits").arg(size).arg(digits.last().height())));
+                QVERIFY2(digits.last().height() >= size * 0.3,
+                         qPrintable(u"%1 px: %2 px digits"_s.arg(size).arg(digits.last().height())));
                 QCOMPARE(images.count(images.last()), 1);
             }
             QVERIFY(digits.at(2).width() > digits.at(1).width());
@@ -267,7 +266,7 @@ private Q_SLOTS:
         icon.paint(&painter, slot.rect());
         painter.end();
         QImage expected = StatusIconImage::render(content("checklist", 3), 22);
-        expected.setText(QStringLiteral("Description"), {});
+        expected.setText(u"Description"_s, {});
         QCOMPARE(slot.copy(0, 4, 22, 22), expected);
         for (const int y : {0, 1, 2, 3, 26, 27, 28, 29})
             for (int x = 0; x < 22; ++x)
@@ -291,8 +290,7 @@ private Q_SLOTS:
         const size_t before = mallinfo2().uordblks;
         churn(20, 520);
         const size_t grown = mallinfo2().uordblks - std::min(before, mallinfo2().uordblks);
-        QVERIFY2(grown < 2 * 1024 * 1024,
-                 qPrintable(QStringLiteral("heap grew by %1 KiB").arg(grown / 1024)));
+        QVERIFY2(grown < 2 * 1024 * 1024, qPrintable(u"heap grew by %1 KiB"_s.arg(grown / 1024)));
     }
 };
 

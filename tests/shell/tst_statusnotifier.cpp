@@ -17,9 +17,11 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString boardId = QStringLiteral("42");
+const QString boardId = u"42"_s;
 constexpr int startTimeoutMs = 30000;
 
 // What a StatusNotifierItem host does first: own the watcher's name, tell that a host is there
@@ -60,10 +62,9 @@ public:
     void change(uint newScheme)
     {
         scheme = newScheme;
-        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
-                                                         QStringLiteral("org.freedesktop.portal.Settings"),
-                                                         QStringLiteral("SettingChanged"));
-        signal << QStringLiteral("org.freedesktop.appearance") << QStringLiteral("color-scheme")
+        QDBusMessage signal = QDBusMessage::createSignal(
+            u"/org/freedesktop/portal/desktop"_s, u"org.freedesktop.portal.Settings"_s, u"SettingChanged"_s);
+        signal << u"org.freedesktop.appearance"_s << u"color-scheme"_s
                << QVariant::fromValue(QDBusVariant(scheme));
         QDBusConnection::sessionBus().send(signal);
     }
@@ -93,7 +94,7 @@ QDBusMessage itemCall(const QString &service, const QString &interface, const QS
                       const QVariantList &arguments)
 {
     QDBusMessage message =
-        QDBusMessage::createMethodCall(service, QStringLiteral("/StatusNotifierItem"), interface, method);
+        QDBusMessage::createMethodCall(service, u"/StatusNotifierItem"_s, interface, method);
     message.setArguments(arguments);
     return call(message);
 }
@@ -101,16 +102,15 @@ QDBusMessage itemCall(const QString &service, const QString &interface, const QS
 // One property of the item, read with a plain Properties.Get.
 QVariant itemProperty(const QString &service, const QString &name)
 {
-    const QDBusMessage reply =
-        itemCall(service, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                 {QStringLiteral("org.kde.StatusNotifierItem"), name});
+    const QDBusMessage reply = itemCall(service, u"org.freedesktop.DBus.Properties"_s, u"Get"_s,
+                                        {u"org.kde.StatusNotifierItem"_s, name});
     return reply.arguments().value(0).value<QDBusVariant>().variant();
 }
 
 // The tooltip's title: the (s a(iiay) s s) structure's second text.
 QString toolTipTitle(const QString &service)
 {
-    const QDBusArgument tip = itemProperty(service, QStringLiteral("ToolTip")).value<QDBusArgument>();
+    const QDBusArgument tip = itemProperty(service, u"ToolTip"_s).value<QDBusArgument>();
     if (tip.currentType() != QDBusArgument::StructureType)
         return {};
     QString iconName, title, description;
@@ -133,7 +133,7 @@ QString toolTipTitle(const QString &service)
 // The largest of the item's icon pixmaps (ARGB32 in network byte order).
 QImage iconPixmap(const QString &service)
 {
-    const QDBusArgument pixmaps = itemProperty(service, QStringLiteral("IconPixmap")).value<QDBusArgument>();
+    const QDBusArgument pixmaps = itemProperty(service, u"IconPixmap"_s).value<QDBusArgument>();
     QImage largest;
     if (pixmaps.currentType() != QDBusArgument::ArrayType)
         return largest;
@@ -174,8 +174,8 @@ void collectLabels(const QDBusArgument &node, QStringList &labels)
     QVariantMap properties;
     node.beginStructure();
     node >> id >> properties;
-    if (properties.value(QStringLiteral("type")).toString() != QLatin1String("separator") && id != 0)
-        labels.append(properties.value(QStringLiteral("label")).toString());
+    if (properties.value(u"type"_s).toString() != QLatin1String("separator") && id != 0)
+        labels.append(properties.value(u"label"_s).toString());
     node.beginArray();
     while (!node.atEnd()) {
         QDBusVariant child;
@@ -189,8 +189,7 @@ void collectLabels(const QDBusArgument &node, QStringList &labels)
 bool popoverShown()
 {
     QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                              QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")});
+    xdotool.start(u"xdotool"_s, {u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^Norrid Cards$"_s});
     return xdotool.waitForFinished(10000) && !xdotool.readAllStandardOutput().trimmed().isEmpty();
 }
 
@@ -213,22 +212,21 @@ class TestStatusNotifier : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(), "xdotool");
+        QVERIFY2(!QStandardPaths::findExecutable(u"xdotool"_s).isEmpty(), "xdotool");
         QVERIFY2(m_jira.start(), qPrintable(m_jira.errorString()));
         m_jira.setResponse(
             FakeJiraDocuments::issuesPath(boardId),
             FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(3))));
 
         QDBusConnection bus = QDBusConnection::sessionBus();
-        QVERIFY(bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
+        QVERIFY(bus.registerObject(u"/StatusNotifierWatcher"_s, &m_watcher,
                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
-        QVERIFY(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
-        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
+        QVERIFY(bus.registerService(u"org.kde.StatusNotifierWatcher"_s));
+        QVERIFY(bus.registerObject(u"/org/freedesktop/portal/desktop"_s, &m_portal,
                                    QDBusConnection::ExportAllSlots));
-        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+        QVERIFY(bus.registerService(u"org.freedesktop.portal.Desktop"_s));
 
-        QVERIFY(m_app.prepare(m_jira, boardId, QStringLiteral("sni@example.com"), QStringLiteral("In Review"),
-                              QStringLiteral("sni-token")));
+        QVERIFY(m_app.prepare(m_jira, boardId, u"sni@example.com"_s, u"In Review"_s, u"sni-token"_s));
         m_app.process.start(QStringLiteral(NORRID_TESTAPP), {});
         QVERIFY2(m_app.process.waitForStarted(), qPrintable(m_app.process.errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(!m_watcher.m_items.isEmpty(), startTimeoutMs);
@@ -240,25 +238,23 @@ private Q_SLOTS:
     // Hosts show the tooltip's title and read it to screen readers: the count is there in words.
     void toolTipSaysTheCount()
     {
-        QTRY_COMPARE_WITH_TIMEOUT(toolTipTitle(m_item),
-                                  QStringLiteral("Norrid — cards in In Review\n3 cards to review"),
+        QTRY_COMPARE_WITH_TIMEOUT(toolTipTitle(m_item), u"Norrid — cards in In Review\n3 cards to review"_s,
                                   startTimeoutMs);
     }
 
     // The menu hosts show, over dbusmenu.
     void menuOverDBusMenu()
     {
-        const auto menuPath = itemProperty(m_item, QStringLiteral("Menu")).value<QDBusObjectPath>();
-        QDBusMessage getLayout = QDBusMessage::createMethodCall(
-            m_item, menuPath.path(), QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("GetLayout"));
+        const auto menuPath = itemProperty(m_item, u"Menu"_s).value<QDBusObjectPath>();
+        QDBusMessage getLayout = QDBusMessage::createMethodCall(m_item, menuPath.path(),
+                                                                u"com.canonical.dbusmenu"_s, u"GetLayout"_s);
         getLayout << 0 << -1 << QStringList();
         const QDBusMessage reply = call(getLayout);
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QStringList labels;
         collectLabels(reply.arguments().value(1).value<QDBusArgument>(), labels);
-        QCOMPARE(labels, QStringList({QStringLiteral("Show Cards"), QStringLiteral("Refresh Now"),
-                                      QStringLiteral("Open Board in Browser"), QStringLiteral("Settings…"),
-                                      QStringLiteral("Check for Updates…"), QStringLiteral("Quit Norrid")}));
+        QCOMPARE(labels, QStringList({u"Show Cards"_s, u"Refresh Now"_s, u"Open Board in Browser"_s,
+                                      u"Settings…"_s, u"Check for Updates…"_s, u"Quit Norrid"_s}));
     }
 
     // A host's click is Activate: it opens the popover, and a second one closes it.
@@ -266,9 +262,7 @@ private Q_SLOTS:
     {
         QVERIFY(!popoverShown());
         const auto activate = [this] {
-            return itemCall(m_item, QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"),
-                            {100, 10})
-                .type();
+            return itemCall(m_item, u"org.kde.StatusNotifierItem"_s, u"Activate"_s, {100, 10}).type();
         };
         QCOMPARE(activate(), QDBusMessage::ReplyMessage);
         QTRY_VERIFY_WITH_TIMEOUT(popoverShown(), startTimeoutMs);

@@ -18,9 +18,11 @@
 #include <QTest>
 #include <span>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString boardId = QStringLiteral("42");
+const QString boardId = u"42"_s;
 
 // The program under test: the build's test application, or the one NORRID_E2E_APP names, such as
 // the norrid of an unpacked package.
@@ -36,11 +38,10 @@ FakeResponse cards(int count)
 {
     QList<FakeJiraDocuments::Issue> cards;
     for (int i = 1; i <= count; ++i)
-        cards.append({QStringLiteral("NOR-%1").arg(i), QStringLiteral("End-to-end card %1").arg(i),
-                      QStringLiteral("Reviewer %1").arg(i),
+        cards.append({u"NOR-%1"_s.arg(i), u"End-to-end card %1"_s.arg(i), u"Reviewer %1"_s.arg(i),
                       QDateTime::currentDateTimeUtc()
                           .addSecs(60 * (i - 10))
-                          .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"))});
+                          .toString(u"yyyy-MM-ddTHH:mm:ss.zzz+0000"_s)});
     return FakeResponse::json(FakeJiraDocuments::issues(cards));
 }
 
@@ -56,7 +57,7 @@ struct Window
 std::optional<QString> xdotool(const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
+    process.start(u"xdotool"_s, arguments);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
         return std::nullopt;
@@ -67,18 +68,15 @@ std::optional<QString> xdotool(const QStringList &arguments)
 QList<Window> search(const QStringList &criteria)
 {
     QList<Window> found;
-    const QStringList ids = xdotool(QStringList{QStringLiteral("search")} + criteria)
-                                .value_or(QString())
-                                .split(u'\n', Qt::SkipEmptyParts);
+    const QStringList ids =
+        xdotool(QStringList{u"search"_s} + criteria).value_or(QString()).split(u'\n', Qt::SkipEmptyParts);
     for (const QString &id : ids) {
         QHash<QString, int> values; // X, Y, WIDTH and HEIGHT among others, a "NAME=value" line each
-        const QString shell =
-            xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}).value_or(QString());
+        const QString shell = xdotool({u"getwindowgeometry"_s, u"--shell"_s, id}).value_or(QString());
         for (const QString &line : shell.split(u'\n'))
             values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
-        found.append({id.toUInt(),
-                      QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
-                            values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")))});
+        found.append({id.toUInt(), QRect(values.value(u"X"_s), values.value(u"Y"_s), values.value(u"WIDTH"_s),
+                                         values.value(u"HEIGHT"_s))});
     }
     return found;
 }
@@ -86,8 +84,8 @@ QList<Window> search(const QStringList &criteria)
 // Moves the pointer to `at` (root coordinates) and clicks the button there.
 bool click(const QPoint &at, int button)
 {
-    return xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                    QStringLiteral("click"), QString::number(button)})
+    return xdotool({u"mousemove"_s, QString::number(at.x()), QString::number(at.y()), u"click"_s,
+                    QString::number(button)})
         .has_value();
 }
 
@@ -100,7 +98,7 @@ QImage grab(quint32 window)
 void save(const QImage &image, const QString &name)
 {
     QDir().mkpath(QStringLiteral(NORRID_TRAY_E2E_SHOTS_DIR));
-    image.save(QStringLiteral(NORRID_TRAY_E2E_SHOTS_DIR "/") + name + QStringLiteral(".png"));
+    image.save(QStringLiteral(NORRID_TRAY_E2E_SHOTS_DIR "/") + name + u".png"_s);
 }
 
 // The pixels of an image of Format_RGB32 no wider than 64 pixels, whose lines have no padding.
@@ -127,7 +125,7 @@ int countOnScreen(const Window &icon)
         QPainter painter(&expected);
         const auto look = TrayIconAppearance::colours(TrayIconAppearance::Mode::automatic,
                                                       StatusIconImage::paletteForeground());
-        images.icon({QStringLiteral("checklist"), count, false, look.glyph, look.outline})
+        images.icon({u"checklist"_s, count, false, look.glyph, look.outline})
             .paint(&painter, expected.rect());
         painter.end();
         qint64 distance = 0;
@@ -141,7 +139,7 @@ int countOnScreen(const Window &icon)
 // trayer's panel, once it is up.
 std::optional<Window> trayWindow()
 {
-    const QList<Window> panels = search({QStringLiteral("--name"), QStringLiteral("^panel$")});
+    const QList<Window> panels = search({u"--name"_s, u"^panel$"_s});
     return panels.isEmpty() ? std::nullopt : std::optional(panels.first());
 }
 
@@ -149,8 +147,7 @@ std::optional<Window> trayWindow()
 std::optional<Window> iconWindow()
 {
     const auto tray = trayWindow();
-    for (const Window &window :
-         tray ? search({QStringLiteral("--class"), QStringLiteral("^Norrid$")}) : QList<Window>()) {
+    for (const Window &window : tray ? search({u"--class"_s, u"^Norrid$"_s}) : QList<Window>()) {
         if (!window.geometry.isEmpty() && tray->geometry.contains(window.geometry))
             return window;
     }
@@ -160,8 +157,7 @@ std::optional<Window> iconWindow()
 // The popover's window while it is shown: titled "Norrid Cards", 360 wide.
 std::optional<Window> popoverWindow()
 {
-    for (const Window &window : search(
-             {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Norrid Cards$")})) {
+    for (const Window &window : search({u"--onlyvisible"_s, u"--name"_s, u"^Norrid Cards$"_s})) {
         if (window.geometry.width() == int(PopoverMetrics::width))
             return window;
     }
@@ -197,15 +193,14 @@ private Q_SLOTS:
         m_jira.setResponse(FakeJiraDocuments::issuesPath(boardId), cards(3));
         QVERIFY2(m_notifications.start(), "the fake notification server could not take its bus name");
 
-        QVERIFY(m_norrid.prepare(m_jira, boardId, QStringLiteral("e2e@example.com"),
-                                 QStringLiteral("To review"), QStringLiteral("e2e-secret-token")));
+        QVERIFY(
+            m_norrid.prepare(m_jira, boardId, u"e2e@example.com"_s, u"To review"_s, u"e2e-secret-token"_s));
 
         // A panel across the top of the screen, its tray at the right end.
         m_trayer.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_trayer.start(QStringLiteral("trayer"),
-                       QStringLiteral("--edge top --align right --widthtype request --height 32 "
-                                      "--SetDockType true --transparent false")
-                           .split(u' '));
+        m_trayer.start(u"trayer"_s, QStringLiteral("--edge top --align right --widthtype request --height 32 "
+                                                   "--SetDockType true --transparent false")
+                                        .split(u' '));
         QTRY_VERIFY_WITH_TIMEOUT(trayWindow().has_value(), startTimeoutMs);
 
         if (qEnvironmentVariableIsSet("NORRID_E2E_APP")) {
@@ -213,14 +208,11 @@ private Q_SLOTS:
             // own where the system's certificate folder holds the test authority alone; the machine's
             // trust store stays untouched.
             QVERIFY(m_certificates.isValid() &&
-                    QFile::copy(NorridProcess::caFile(), m_certificates.filePath(QStringLiteral("ca.pem"))));
-            QVERIFY(QProcess::execute(QStringLiteral("openssl"),
-                                      {QStringLiteral("rehash"), m_certificates.path()}) == 0);
-            m_app.start(QStringLiteral("unshare"),
-                        {QStringLiteral("--user"), QStringLiteral("--map-current-user"),
-                         QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"),
-                         QStringLiteral("mount --bind \"$0\" /etc/ssl/certs && exec \"$1\""),
-                         m_certificates.path(), application()});
+                    QFile::copy(NorridProcess::caFile(), m_certificates.filePath(u"ca.pem"_s)));
+            QVERIFY(QProcess::execute(u"openssl"_s, {u"rehash"_s, m_certificates.path()}) == 0);
+            m_app.start(u"unshare"_s, {u"--user"_s, u"--map-current-user"_s, u"--mount"_s, u"sh"_s, u"-c"_s,
+                                       u"mount --bind \"$0\" /etc/ssl/certs && exec \"$1\""_s,
+                                       m_certificates.path(), application()});
         } else {
             m_app.start(application(), {});
         }
@@ -243,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().constFirst().header("authorization"),
                  "Basic " + QByteArray("e2e@example.com:e2e-secret-token").toBase64());
         QTRY_COMPARE_WITH_TIMEOUT(countOnScreen(*m_icon), 3, startTimeoutMs);
-        save(grab(trayWindow()->id), QStringLiteral("tray-3"));
+        save(grab(trayWindow()->id), u"tray-3"_s);
     }
 
     void leftClickTogglesThePopover()
@@ -256,14 +248,14 @@ private Q_SLOTS:
         QCOMPARE(popover->geometry.size(), QSize(360, int(PopoverMetrics::height(3, false, false))));
         QVERIFY(QGuiApplication::primaryScreen()->geometry().contains(popover->geometry));
         QVERIFY(popover->geometry.top() >= m_icon->geometry.bottom());
-        save(grab(popover->id), QStringLiteral("popover-3-cards"));
+        save(grab(popover->id), u"popover-3-cards"_s);
         // An unpacked package takes its window module from its own tree, never from the build tree.
         if (qEnvironmentVariableIsSet("NORRID_E2E_APP")) {
-            QFile maps(QStringLiteral("/proc/%1/maps").arg(m_app.processId()));
+            QFile maps(u"/proc/%1/maps"_s.arg(m_app.processId()));
             QVERIFY(maps.open(QIODevice::ReadOnly));
             const QString mapped = QString::fromLocal8Bit(maps.readAll());
             const QString root = QFileInfo(application()).canonicalPath().section(u'/', 0, -3);
-            const qsizetype at = mapped.indexOf(QStringLiteral("/libnorrid_quickscene.so"));
+            const qsizetype at = mapped.indexOf(u"/libnorrid_quickscene.so"_s);
             QVERIFY2(at > 0, "the window module is not loaded");
             const QString module = mapped.left(at).section(u' ', -1);
             QVERIFY2(module.startsWith(root + u'/'), qPrintable(module));
@@ -283,15 +275,13 @@ private Q_SLOTS:
         QTest::qWait(1000);
         QVERIFY(click(m_icon->geometry.center(), 3));
         QTest::qWait(1000); // let the menu open and take the keyboard
-        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"),
-                         QStringLiteral("Return")})
-                    .has_value());
+        QVERIFY(xdotool({u"key"_s, u"Down"_s, u"Down"_s, u"Return"_s}).has_value());
         QTRY_VERIFY_WITH_TIMEOUT(!m_notifications.notifyCalls.isEmpty(), startTimeoutMs);
         QCOMPARE(m_notifications.notifyCalls.size(), 1);
         const FakeNotificationService::NotifyCall &call = m_notifications.notifyCalls.constFirst();
-        QVERIFY2(call.body.contains(QStringLiteral("NOR-4")), qPrintable(call.body));
+        QVERIFY2(call.body.contains(u"NOR-4"_s), qPrintable(call.body));
         QTRY_COMPARE_WITH_TIMEOUT(countOnScreen(*m_icon), 4, startTimeoutMs);
-        save(grab(m_icon->id), QStringLiteral("tray-icon-4"));
+        save(grab(m_icon->id), u"tray-icon-4"_s);
     }
 };
 

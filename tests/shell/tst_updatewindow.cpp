@@ -15,12 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using State = UpdateSession::State;
 
 namespace {
 
-const QString feedPath = QStringLiteral("/appcast.xml");
+const QString feedPath = u"/appcast.xml"_s;
 
 // Notes as publishers write them: formatting, a tracking picture, a script, an inline style, links
 // that may and may not be opened, and character references.
@@ -62,14 +63,13 @@ class TestUpdateWindow : public QObject
     {
         explicit Rig(const QUrl &feedURL, const QByteArray &publicKey = {})
             : updater({.feedURL = feedURL,
-                       .runningVersion = QStringLiteral("100"),
-                       .runningDisplayVersion = QStringLiteral("1.0"),
+                       .runningVersion = u"100"_s,
+                       .runningDisplayVersion = u"1.0"_s,
                        .launchDelay = 1h,
                        .publicKey = publicKey,
-                       .downloadDirectory = dir.filePath(QStringLiteral("updates"))},
+                       .downloadDirectory = dir.filePath(u"updates"_s)},
                       network,
-                      std::make_unique<QSettings>(dir.filePath(QStringLiteral("norrid.ini")),
-                                                  QSettings::IniFormat))
+                      std::make_unique<QSettings>(dir.filePath(u"norrid.ini"_s), QSettings::IniFormat))
         {
             updater.setDelegate(&reminder);
             updater.session()->openURL = [this](const QUrl &url) {
@@ -116,7 +116,7 @@ private Q_SLOTS:
     void init()
     {
         // Any complaint of the QML engine about the window's files is a failure.
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/qml/")));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
         m_server.reset();
         m_server.setResponse(feedPath, feed());
         m_rig = std::make_unique<Rig>(m_server.url(feedPath));
@@ -138,8 +138,7 @@ private Q_SLOTS:
         for (const char *kept : {"What’s new", "<b>board</b>", "&amp;", "<i>quieter</i>", "&lt;crash&gt;",
                                  "<a href=\"https://norrid.example/issues/12\">Issue 12</a>", "Not a link"})
             QVERIFY2(shown.contains(QString::fromUtf8(kept)), kept);
-        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR),
-                          QStringLiteral("update-available"));
+        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), u"update-available"_s);
 
         // The link under the notes and https links inside them open in the browser; the session goes
         // on. Any other link stays shut.
@@ -147,8 +146,8 @@ private Q_SLOTS:
         for (const char *link : {"https://norrid.example/issues/12", "javascript:alert(1)",
                                  "http://norrid.example/issues/12", "file:///etc/passwd"})
             m_rig->controller.openLink(QString::fromLatin1(link));
-        QCOMPARE(m_rig->opened, QList<QUrl>({QUrl(QStringLiteral("https://norrid.example/notes/1.1.html")),
-                                             QUrl(QStringLiteral("https://norrid.example/issues/12"))}));
+        QCOMPARE(m_rig->opened, QList<QUrl>({QUrl(u"https://norrid.example/notes/1.1.html"_s),
+                                             QUrl(u"https://norrid.example/issues/12"_s)}));
         QVERIFY(m_rig->controller.isShown());
     }
 
@@ -159,13 +158,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("skipped");
         QTest::addColumn<QList<QUrl>>("opened");
-        const QList<QUrl> download{QUrl(QStringLiteral("https://dl.example/norrid-1.1.tar.gz"))};
-        QTest::newRow("download") << QStringLiteral("downloadButton") << QString() << download;
-        QTest::newRow("return") << QStringLiteral("return") << QString() << download;
-        QTest::newRow("skip") << QStringLiteral("skipButton") << QStringLiteral("101") << QList<QUrl>();
-        QTest::newRow("remind") << QStringLiteral("remindButton") << QString() << QList<QUrl>();
-        QTest::newRow("escape") << QStringLiteral("escape") << QString() << QList<QUrl>();
-        QTest::newRow("close button") << QStringLiteral("close") << QString() << QList<QUrl>();
+        const QList<QUrl> download{QUrl(u"https://dl.example/norrid-1.1.tar.gz"_s)};
+        QTest::newRow("download") << u"downloadButton"_s << QString() << download;
+        QTest::newRow("return") << u"return"_s << QString() << download;
+        QTest::newRow("skip") << u"skipButton"_s << u"101"_s << QList<QUrl>();
+        QTest::newRow("remind") << u"remindButton"_s << QString() << QList<QUrl>();
+        QTest::newRow("escape") << u"escape"_s << QString() << QList<QUrl>();
+        QTest::newRow("close button") << u"close"_s << QString() << QList<QUrl>();
     }
 
     void everyAnswerEndsTheSession()
@@ -174,7 +173,7 @@ private Q_SLOTS:
         QFETCH(QString, skipped);
         QFETCH(QList<QUrl>, opened);
         m_rig->updater.checkForUpdatesInBackground();
-        QTRY_COMPARE(m_rig->state.availableVersionText(), QStringLiteral("1.1"));
+        QTRY_COMPARE(m_rig->state.availableVersionText(), u"1.1"_s);
         checkAndWaitFor(State::updateAvailable);
 
         if (answer == u"return")
@@ -201,29 +200,28 @@ private Q_SLOTS:
         const QByteArray package(512 * 1024, 'N');
         FakeResponse download = FakeResponse::json(package).dripped(20, 100ms);
         download.contentType = "application/vnd.debian.binary-package";
-        m_server.setResponse(QStringLiteral("/norrid_1.1_amd64.deb"), download);
+        m_server.setResponse(u"/norrid_1.1_amd64.deb"_s, download);
         FakeResponse signedFeed = feed();
         signedFeed.body.replace("https://dl.example/norrid-1.1.tar.gz\" length=\"10\"",
-                                m_server.url(QStringLiteral("/norrid_1.1_amd64.deb")).toEncoded() +
-                                    "\" length=\"" + QByteArray::number(package.size()) +
-                                    "\" sparkle:edSignature=\"" + key.sign(package).toLatin1() + '"');
+                                m_server.url(u"/norrid_1.1_amd64.deb"_s).toEncoded() + "\" length=\"" +
+                                    QByteArray::number(package.size()) + "\" sparkle:edSignature=\"" +
+                                    key.sign(package).toLatin1() + '"');
         m_server.setResponse(feedPath, signedFeed);
         m_rig = std::make_unique<Rig>(m_server.url(feedPath), key.publicKeyBase64());
 
         checkAndWaitFor(State::updateAvailable);
-        QCOMPARE(item("downloadButton")->property("text").toString(), QStringLiteral("Install Update"));
+        QCOMPARE(item("downloadButton")->property("text").toString(), u"Install Update"_s);
         click("downloadButton");
         QCOMPARE(session().state(), State::downloading);
         QVERIFY(item("cancelButton")->isVisible());
         QTRY_VERIFY(item("downloadProgress")->property("value").toDouble() > 0);
         QVERIFY(item("downloadProgress")->property("value").toDouble() < 1);
-        QVERIFY(item("progressText")->property("text").toString().endsWith(QStringLiteral(" of 0.52 MB")));
-        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), QStringLiteral("downloading"));
+        QVERIFY(item("progressText")->property("text").toString().endsWith(u" of 0.52 MB"_s));
+        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), u"downloading"_s);
         QTRY_COMPARE_WITH_TIMEOUT(session().state(), State::installing, 20000);
         QCOMPARE(m_rig->opened.size(), 1);
-        QVERIFY(
-            m_rig->opened.first().toLocalFile().endsWith(QStringLiteral("/updates/norrid_1.1_amd64.deb")));
-        QCOMPARE(item("title")->property("text").toString(), QStringLiteral("Ready to Install"));
+        QVERIFY(m_rig->opened.first().toLocalFile().endsWith(u"/updates/norrid_1.1_amd64.deb"_s));
+        QCOMPARE(item("title")->property("text").toString(), u"Ready to Install"_s);
         click("okButton");
         QVERIFY(!m_rig->controller.isShown());
     }

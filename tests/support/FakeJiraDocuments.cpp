@@ -4,38 +4,38 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+using namespace Qt::StringLiterals;
+
 QString FakeJiraDocuments::issuesPath(const QString &boardId)
 {
-    return QStringLiteral("/rest/agile/1.0/board/") + boardId + QStringLiteral("/issue");
+    return u"/rest/agile/1.0/board/"_s + boardId + u"/issue"_s;
 }
 
 QString FakeJiraDocuments::quickFiltersPath(const QString &boardId)
 {
-    return QStringLiteral("/rest/agile/1.0/board/") + boardId + QStringLiteral("/quickfilter");
+    return u"/rest/agile/1.0/board/"_s + boardId + u"/quickfilter"_s;
 }
 
 QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues, qint64 startAt, std::optional<qint64> total)
 {
     QJsonArray array;
     for (const Issue &issue : issues) {
-        QJsonObject fields{{QStringLiteral("summary"), issue.summary}};
+        QJsonObject fields{{u"summary"_s, issue.summary}};
         if (issue.updated)
-            fields.insert(QStringLiteral("updated"), *issue.updated);
+            fields.insert(u"updated"_s, *issue.updated);
         if (issue.assignee)
-            fields.insert(QStringLiteral("assignee"),
-                          QJsonObject{{QStringLiteral("displayName"), *issue.assignee},
-                                      {QStringLiteral("active"), true}});
+            fields.insert(u"assignee"_s,
+                          QJsonObject{{u"displayName"_s, *issue.assignee}, {u"active"_s, true}});
         else
-            fields.insert(QStringLiteral("assignee"), QJsonValue::Null);
-        array.append(QJsonObject{{QStringLiteral("id"), QString::number(10000 + array.size())},
-                                 {QStringLiteral("key"), issue.key},
-                                 {QStringLiteral("fields"), fields}});
+            fields.insert(u"assignee"_s, QJsonValue::Null);
+        array.append(QJsonObject{
+            {u"id"_s, QString::number(10000 + array.size())}, {u"key"_s, issue.key}, {u"fields"_s, fields}});
     }
-    const QJsonObject document{{QStringLiteral("expand"), QStringLiteral("schema,names")},
-                               {QStringLiteral("startAt"), startAt},
-                               {QStringLiteral("maxResults"), 100},
-                               {QStringLiteral("total"), total.value_or(array.size())},
-                               {QStringLiteral("issues"), array}};
+    const QJsonObject document{{u"expand"_s, u"schema,names"_s},
+                               {u"startAt"_s, startAt},
+                               {u"maxResults"_s, 100},
+                               {u"total"_s, total.value_or(array.size())},
+                               {u"issues"_s, array}};
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
@@ -44,16 +44,14 @@ QByteArray FakeJiraDocuments::quickFilterPage(const QList<Filter> &values, qint6
 {
     QJsonArray array;
     for (const Filter &filter : values)
-        array.append(QJsonObject{{QStringLiteral("id"), filter.id},
-                                 {QStringLiteral("boardId"), 7},
-                                 {QStringLiteral("name"), filter.name},
-                                 {QStringLiteral("jql"), filter.jql},
-                                 {QStringLiteral("position"), 0}});
-    QJsonObject document{{QStringLiteral("maxResults"), 50},
-                         {QStringLiteral("startAt"), startAt},
-                         {QStringLiteral("values"), array}};
+        array.append(QJsonObject{{u"id"_s, filter.id},
+                                 {u"boardId"_s, 7},
+                                 {u"name"_s, filter.name},
+                                 {u"jql"_s, filter.jql},
+                                 {u"position"_s, 0}});
+    QJsonObject document{{u"maxResults"_s, 50}, {u"startAt"_s, startAt}, {u"values"_s, array}};
     if (isLast)
-        document.insert(QStringLiteral("isLast"), *isLast);
+        document.insert(u"isLast"_s, *isLast);
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
@@ -61,7 +59,7 @@ QList<FakeJiraDocuments::Filter> FakeJiraDocuments::numberedFilters(int count)
 {
     QList<Filter> filters;
     for (int id = 1; id <= count; ++id)
-        filters.append({id, QStringLiteral("Filter %1").arg(id), QStringLiteral("team = %1").arg(id)});
+        filters.append({id, u"Filter %1"_s.arg(id), u"team = %1"_s.arg(id)});
     return filters;
 }
 
@@ -82,8 +80,7 @@ QList<FakeJiraDocuments::Issue> FakeJiraDocuments::numberedIssues(int count)
 {
     QList<Issue> list;
     for (int number = 1; number <= count; ++number)
-        list.append({QStringLiteral("AB-%1").arg(number), QStringLiteral("Card %1").arg(number), std::nullopt,
-                     std::nullopt});
+        list.append({u"AB-%1"_s.arg(number), u"Card %1"_s.arg(number), std::nullopt, std::nullopt});
     return list;
 }
 

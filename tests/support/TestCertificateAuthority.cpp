@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QSslConfiguration>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray readFile(const QString &path)
@@ -23,13 +25,13 @@ const TestCertificateAuthority &TestCertificateAuthority::shared()
 TestCertificateAuthority::TestCertificateAuthority()
 {
     if (!m_directory.isValid()) {
-        m_error = QStringLiteral("no temporary folder: ") + m_directory.errorString();
+        m_error = u"no temporary folder: "_s + m_directory.errorString();
         return;
     }
     const QString dir = m_directory.path() + u'/';
-    QFile extensions(dir + QStringLiteral("server.ext"));
+    QFile extensions(dir + u"server.ext"_s);
     if (!extensions.open(QIODevice::WriteOnly)) {
-        m_error = QStringLiteral("cannot write ") + extensions.fileName();
+        m_error = u"cannot write "_s + extensions.fileName();
         return;
     }
     extensions.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n"
@@ -39,46 +41,39 @@ TestCertificateAuthority::TestCertificateAuthority()
     extensions.close();
 
     // Elliptic-curve keys: generated in milliseconds, unlike RSA.
-    const QStringList ecKey{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                            QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
+    const QStringList ecKey{u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s,
+                            u"-nodes"_s};
     const bool made =
-        runOpenSSL(QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey +
-                   QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("ca.key"),
-                               QStringLiteral("-out"), dir + QStringLiteral("ca.pem"),
-                               QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                               QStringLiteral("/CN=Norrid Test CA"), QStringLiteral("-addext"),
-                               QStringLiteral("basicConstraints=critical,CA:TRUE"), QStringLiteral("-addext"),
-                               QStringLiteral("keyUsage=critical,keyCertSign,cRLSign")}) &&
-        runOpenSSL(QStringList{QStringLiteral("req")} + ecKey +
-                   QStringList{QStringLiteral("-keyout"), dir + QStringLiteral("server.key"),
-                               QStringLiteral("-out"), dir + QStringLiteral("server.csr"),
-                               QStringLiteral("-subj"), QStringLiteral("/CN=localhost")}) &&
-        runOpenSSL({QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
-                    dir + QStringLiteral("server.csr"), QStringLiteral("-CA"), dir + QStringLiteral("ca.pem"),
-                    QStringLiteral("-CAkey"), dir + QStringLiteral("ca.key"), QStringLiteral("-set_serial"),
-                    QStringLiteral("2"), QStringLiteral("-days"), QStringLiteral("2"),
-                    QStringLiteral("-extfile"), dir + QStringLiteral("server.ext"), QStringLiteral("-out"),
-                    dir + QStringLiteral("server.pem")});
+        runOpenSSL(QStringList{u"req"_s, u"-x509"_s} + ecKey +
+                   QStringList{u"-keyout"_s, dir + u"ca.key"_s, u"-out"_s, dir + u"ca.pem"_s, u"-days"_s,
+                               u"2"_s, u"-subj"_s, u"/CN=Norrid Test CA"_s, u"-addext"_s,
+                               u"basicConstraints=critical,CA:TRUE"_s, u"-addext"_s,
+                               u"keyUsage=critical,keyCertSign,cRLSign"_s}) &&
+        runOpenSSL(QStringList{u"req"_s} + ecKey +
+                   QStringList{u"-keyout"_s, dir + u"server.key"_s, u"-out"_s, dir + u"server.csr"_s,
+                               u"-subj"_s, u"/CN=localhost"_s}) &&
+        runOpenSSL({u"x509"_s, u"-req"_s, u"-in"_s, dir + u"server.csr"_s, u"-CA"_s, dir + u"ca.pem"_s,
+                    u"-CAkey"_s, dir + u"ca.key"_s, u"-set_serial"_s, u"2"_s, u"-days"_s, u"2"_s,
+                    u"-extfile"_s, dir + u"server.ext"_s, u"-out"_s, dir + u"server.pem"_s});
     if (!made)
         return;
 
-    m_caCertificate = QSslCertificate(readFile(dir + QStringLiteral("ca.pem")));
-    m_serverCertificate = QSslCertificate(readFile(dir + QStringLiteral("server.pem")));
-    m_serverKey = QSslKey(readFile(dir + QStringLiteral("server.key")), QSsl::Ec);
+    m_caCertificate = QSslCertificate(readFile(dir + u"ca.pem"_s));
+    m_serverCertificate = QSslCertificate(readFile(dir + u"server.pem"_s));
+    m_serverKey = QSslKey(readFile(dir + u"server.key"_s), QSsl::Ec);
     if (m_caCertificate.isNull() || m_serverCertificate.isNull() || m_serverKey.isNull())
-        m_error = QStringLiteral("openssl wrote certificates Qt cannot read in ") + dir;
+        m_error = u"openssl wrote certificates Qt cannot read in "_s + dir;
 }
 
 bool TestCertificateAuthority::runOpenSSL(const QStringList &arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral("openssl"), arguments);
+    process.start(u"openssl"_s, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        m_error =
-            QStringLiteral("openssl %1 failed: %2 %3")
-                .arg(arguments.first(), process.errorString(), QString::fromLocal8Bit(process.readAll()));
+        m_error = u"openssl %1 failed: %2 %3"_s.arg(arguments.first(), process.errorString(),
+                                                    QString::fromLocal8Bit(process.readAll()));
         return false;
     }
     return true;

@@ -26,26 +26,26 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using StateKind = ReviewMonitor::StateKind;
 using QuickItems::sceneRect;
 
 namespace {
 
-const QString boardId = QStringLiteral("7");
+const QString boardId = u"7"_s;
 
 // Cards NOR-1 to NOR-count with summaries too long for two lines, updated an hour ago and before.
 FakeResponse cards(int count)
 {
     QList<FakeJiraDocuments::Issue> cards;
     for (int i = 1; i <= count; ++i)
-        cards.append({QStringLiteral("NOR-%1").arg(i),
-                      QStringLiteral("Card %1: ").arg(i) +
-                          QStringLiteral("rework the retry logic of the export queue ").repeated(3),
+        cards.append({u"NOR-%1"_s.arg(i),
+                      u"Card %1: "_s.arg(i) + u"rework the retry logic of the export queue "_s.repeated(3),
                       std::nullopt,
                       QDateTime::currentDateTimeUtc()
                           .addSecs(-3600 - i * 60)
-                          .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000"))});
+                          .toString(u"yyyy-MM-ddTHH:mm:ss.zzz+0000"_s)});
     return FakeResponse::json(FakeJiraDocuments::issues(cards));
 }
 
@@ -125,10 +125,10 @@ class TestPopoverView : public QObject
     {
         AppSettings &settings = m_rig->settings;
         settings.setSiteURL(m_rig->jira.siteURL());
-        settings.setEmail(QStringLiteral("me@example.com"));
-        settings.setToken(QStringLiteral("popover-token"));
+        settings.setEmail(u"me@example.com"_s);
+        settings.setToken(u"popover-token"_s);
         settings.setBoardId(boardId);
-        settings.setStatusName(QStringLiteral("To review"));
+        settings.setStatusName(u"To review"_s);
     }
 
     // Shows the popover with its height set from the content, as the application's host does, and
@@ -194,21 +194,21 @@ class TestPopoverView : public QObject
         QCOMPARE(m_rig->view->size(), QSize(360, 300));
         QCOMPARE(mainAreaHeight(), 200.0);
         shoot(QString::fromLatin1(name).chopped(4)); // "setup" for "setupView"
-        auto *button = item(name)->findChild<QQuickItem *>(QStringLiteral("openSettingsButton"));
+        auto *button = item(name)->findChild<QQuickItem *>(u"openSettingsButton"_s);
         QCOMPARE(button && button->isVisible(), settingsButton);
         if (settingsButton) {
             m_rig->actions.clear();
             click(button);
-            QCOMPARE(m_rig->actions, QStringList{QStringLiteral("settings")});
+            QCOMPARE(m_rig->actions, QStringList{u"settings"_s});
         }
     }
 
 private Q_SLOTS:
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/qml/")));
-        QFile::remove(m_dir.filePath(QStringLiteral("Norrid.conf")));
-        m_rig = std::make_unique<Rig>(m_dir.filePath(QStringLiteral("Norrid.conf")));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
+        QFile::remove(m_dir.filePath(u"Norrid.conf"_s));
+        m_rig = std::make_unique<Rig>(m_dir.filePath(u"Norrid.conf"_s));
         QVERIFY2(m_rig->jira.start() && m_rig->notificationServer.start(),
                  qPrintable(m_rig->jira.errorString()));
         m_rig->settings.setToken({});
@@ -235,7 +235,7 @@ private Q_SLOTS:
         serve(FakeResponse::json(R"({"errorMessages":["Field 'lables' does not exist."],"errors":{}})", 400));
         pollAndWaitFor(StateKind::error);
         QCOMPARE(item("messageText", item("errorView"))->property("text").toString(),
-                 QStringLiteral("Jira returned HTTP 400.\nField 'lables' does not exist."));
+                 u"Jira returned HTTP 400.\nField 'lables' does not exist."_s);
         expectMessageView("errorView", true);
     }
 
@@ -248,15 +248,15 @@ private Q_SLOTS:
         serve(cards(3));
         showAndStart();
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
-        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
+        QCOMPARE(shownMainArea(), u"cardList"_s);
         QCOMPARE(mainAreaHeight(), 3 * 68.0);
         QTRY_VERIFY(row(2));
         QQuickItem *summary = item("issueSummary", row(0));
         QCOMPARE(summary->property("lineCount").toInt(), 2);
         QVERIFY(summary->property("truncated").toBool());
-        shoot(QStringLiteral("list"));
+        shoot(u"list"_s);
         click(row(1));
-        QCOMPARE(m_rig->actions, QStringList{m_rig->jira.siteURL() + QStringLiteral("/browse/NOR-2")});
+        QCOMPARE(m_rig->actions, QStringList{m_rig->jira.siteURL() + u"/browse/NOR-2"_s});
 
         serve(cards(6));
         m_rig->monitor.refreshNow();
@@ -267,18 +267,17 @@ private Q_SLOTS:
         // Rejected credentials: the error, and that checking waits for new ones.
         serve(FakeResponse::noBody(401));
         pollAndWaitFor(StateKind::error);
-        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
+        QCOMPARE(shownMainArea(), u"cardList"_s);
         QCOMPARE(item("footerErrorText")->property("text").toString(),
-                 m_rig->monitor.state().message +
-                     QStringLiteral(" Checking is paused until the email or token changes."));
+                 m_rig->monitor.state().message + u" Checking is paused until the email or token changes."_s);
         QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
         QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
         QCOMPARE(m_rig->view->size(), QSize(360, 474));
-        shoot(QStringLiteral("error-with-cards"));
+        shoot(u"error-with-cards"_s);
 
         m_rig->settings.setToken({});
         m_rig->monitor.refreshNow();
-        QCOMPARE(shownMainArea(), QStringLiteral("setupView"));
+        QCOMPARE(shownMainArea(), u"setupView"_s);
         QCOMPARE(m_rig->view->size(), QSize(360, 474));
     }
 
@@ -290,25 +289,23 @@ private Q_SLOTS:
         const QString file = m_rig->settings.fileName();
         m_rig.reset();
         QVERIFY(KeyringControl::lockLogin());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Norrid: token read failed")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed"_s));
         m_rig = std::make_unique<Rig>(file);
         QVERIFY(m_rig->jira.start() && m_rig->notificationServer.start());
         m_rig->settings.setSiteURL(m_rig->jira.siteURL());
         serve(cards(2));
         showAndStart();
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::needsSetup);
-        QCOMPARE(item("messageTitle", item("setupView"))->property("text").toString(),
-                 QStringLiteral("Keyring locked"));
-        QVERIFY(
-            item("messageText", item("setupView"))
-                ->property("text")
-                .toString()
-                .startsWith(QStringLiteral("Your keyring is locked, so the Jira API token cannot be read.")));
-        shoot(QStringLiteral("keyring-locked"));
+        QCOMPARE(item("messageTitle", item("setupView"))->property("text").toString(), u"Keyring locked"_s);
+        QVERIFY(item("messageText", item("setupView"))
+                    ->property("text")
+                    .toString()
+                    .startsWith(u"Your keyring is locked, so the Jira API token cannot be read."_s));
+        shoot(u"keyring-locked"_s);
 
         QVERIFY(KeyringControl::unlockLogin());
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->monitor.state().kind, StateKind::ok, 15000);
-        QCOMPARE(shownMainArea(), QStringLiteral("cardList"));
+        QCOMPARE(shownMainArea(), u"cardList"_s);
     }
 
     // Text from Jira and the feed shows exactly as it came: tags and entities as written, and nothing
@@ -321,21 +318,21 @@ private Q_SLOTS:
         QVERIFY(pixelHost.listen(QHostAddress::LocalHost));
         int connections = 0;
         connect(&pixelHost, &QTcpServer::newConnection, this, [&connections] { ++connections; });
-        const QString pixel = QStringLiteral("http://127.0.0.1:%1/pixel.png").arg(pixelHost.serverPort());
-        const QString assignee = QStringLiteral("<i>Ann</i> &amp; Bo");
+        const QString pixel = u"http://127.0.0.1:%1/pixel.png"_s.arg(pixelHost.serverPort());
+        const QString assignee = u"<i>Ann</i> &amp; Bo"_s;
         const QStringList summaries = {
-            QStringLiteral("Pixel <img src=\"%1\"> tracker").arg(pixel),
-            QStringLiteral("<b>Bold</b> &amp; &lt;i&gt; &#65; as written"),
-            QStringLiteral("A summary long enough to take a second line in its row of the popover"),
+            u"Pixel <img src=\"%1\"> tracker"_s.arg(pixel),
+            u"<b>Bold</b> &amp; &lt;i&gt; &#65; as written"_s,
+            u"A summary long enough to take a second line in its row of the popover"_s,
         };
         QList<FakeJiraDocuments::Issue> issues;
         for (qsizetype i = 0; i < summaries.size(); ++i)
-            issues.append({QStringLiteral("NOR-%1").arg(i + 1), summaries.at(i), assignee, std::nullopt});
+            issues.append({u"NOR-%1"_s.arg(i + 1), summaries.at(i), assignee, std::nullopt});
         configure();
         serve(FakeResponse::json(FakeJiraDocuments::issues(issues)));
         showAndStart();
         m_rig->view->engine()->setNetworkAccessManagerFactory(&m_rig->network); // before any card arrives
-        m_rig->updateState.setAvailableVersion(QStringLiteral("<img src=\"%1\">2.0").arg(pixel));
+        m_rig->updateState.setAvailableVersion(u"<img src=\"%1\">2.0"_s.arg(pixel));
         QTRY_VERIFY(row(2));
 
         const auto expectPlain = [](QQuickItem *label, const QString &text) {
@@ -344,17 +341,15 @@ private Q_SLOTS:
             // Laid out as the literal text: as wide as its characters, tags and entities included.
             const double literal =
                 QFontMetricsF(label->property("font").value<QFont>()).horizontalAdvance(text);
-            QVERIFY2(
-                qAbs(label->implicitWidth() - literal) <= 4,
-                qPrintable(
-                    QStringLiteral("%1 wide, literal text %2").arg(label->implicitWidth()).arg(literal)));
+            QVERIFY2(qAbs(label->implicitWidth() - literal) <= 4,
+                     qPrintable(u"%1 wide, literal text %2"_s.arg(label->implicitWidth()).arg(literal)));
         };
         for (int i = 0; i < 3; ++i) {
             expectPlain(item("issueSummary", row(i)), summaries.at(i));
             expectPlain(item("issueAssignee", row(i)), assignee);
         }
         expectPlain(item("bannerText", item("updateBanner")),
-                    QStringLiteral("Version <img src=\"%1\">2.0 is available").arg(pixel));
+                    u"Version <img src=\"%1\">2.0 is available"_s.arg(pixel));
 
         for (int i : {1, 2}) {
             QQuickItem *summary = item("issueSummary", row(i));
@@ -365,23 +360,22 @@ private Q_SLOTS:
             QCOMPARE(text.top() - keys.bottom(), 4.0);
             QVERIFY(text.bottom() + 4 <= divider.top());
             QVERIFY2(qAbs((keys.top() - box.top()) - (box.bottom() - text.bottom())) <= 1,
-                     qPrintable(QStringLiteral("row %1: %2 above, %3 below")
-                                    .arg(i)
+                     qPrintable(u"row %1: %2 above, %3 below"_s.arg(i)
                                     .arg(keys.top() - box.top())
                                     .arg(box.bottom() - text.bottom())));
         }
-        shoot(QStringLiteral("plain-text"));
+        shoot(u"plain-text"_s);
 
-        m_rig->settings.setSiteURL(QStringLiteral("https://exa mple.com"));
+        m_rig->settings.setSiteURL(u"https://exa mple.com"_s);
         QTRY_VERIFY(!row(0)->property("hasLink").toBool());
         m_rig->actions.clear();
         click(row(0));
         QTest::mouseMove(m_rig->view, sceneRect(row(0)).center().toPoint() + QPoint(0, 5));
-        auto *tip = row(0)->findChild<QObject *>(QStringLiteral("issueToolTip"));
+        auto *tip = row(0)->findChild<QObject *>(u"issueToolTip"_s);
         QTRY_VERIFY(row(0)->property("hovered").toBool());
         QTRY_VERIFY(tip && tip->property("visible").toBool());
         expectPlain(tip->property("contentItem").value<QQuickItem *>(), summaries.at(0));
-        shoot(QStringLiteral("row-without-link"));
+        shoot(u"row-without-link"_s);
         QCOMPARE(m_rig->actions, QStringList());
 
         QTest::qWait(500);
@@ -397,7 +391,7 @@ private Q_SLOTS:
         serve(cards(2));
         showAndStart();
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
-        m_rig->updateState.setAvailableVersion(QStringLiteral("2.1.0"));
+        m_rig->updateState.setAvailableVersion(u"2.1.0"_s);
         QTRY_VERIFY(visible("updateBanner"));
         QVERIFY(!visible("warningBanner"));
         click(item("bannerAction", item("updateBanner")));
@@ -408,12 +402,11 @@ private Q_SLOTS:
         QTRY_VERIFY(sceneRect(item("updateBanner")).bottom() < sceneRect(item("warningBanner")).top());
         QVERIFY(sceneRect(item("warningBanner")).bottom() < sceneRect(item("settingsButton")).top());
         QCOMPARE(mainAreaHeight(), 2 * 68.0);
-        shoot(QStringLiteral("banners"));
+        shoot(u"banners"_s);
 
         for (const char *name : {"boardButton", "settingsButton", "quitButton"})
             click(item(name));
-        QCOMPARE(m_rig->actions, QStringList({QStringLiteral("install"), QStringLiteral("board"),
-                                              QStringLiteral("settings"), QStringLiteral("quit")}));
+        QCOMPARE(m_rig->actions, QStringList({u"install"_s, u"board"_s, u"settings"_s, u"quit"_s}));
         const qsizetype before = m_rig->jira.requests().size();
         click(item("refreshButton"));
         QTRY_VERIFY(m_rig->jira.requests().size() > before);
@@ -440,7 +433,7 @@ private Q_SLOTS:
         QVERIFY(again && QTest::qWaitForWindowExposed(again));
         QVERIFY(again->errors().isEmpty());
         QCOMPARE(again->rootObject()->property("content").value<PopoverContent *>(), &m_rig->content);
-        QVERIFY(again->rootObject()->findChild<QQuickItem *>(QStringLiteral("setupView"))->isVisible());
+        QVERIFY(again->rootObject()->findChild<QQuickItem *>(u"setupView"_s)->isVisible());
     }
 };
 

@@ -17,13 +17,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 using ResultKind = SettingsForm::ResultKind;
 
 namespace {
 
-const QString boardId = QStringLiteral("590");
-const QString unauthorizedText = QStringLiteral("Jira rejected the email/token (401). Check your API token.");
+const QString boardId = u"590"_s;
+const QString unauthorizedText = u"Jira rejected the email/token (401). Check your API token."_s;
 
 // The connection settings of a store, in one list to compare at once.
 QStringList connection(const AppSettings &s)
@@ -54,21 +55,21 @@ class TestSettingsView : public QObject
 
     SettingsForm &form() { return m_controller->form(); }
     QQuickView *view() { return qobject_cast<QQuickView *>(m_controller->window()); }
-    QString settingsFile() const { return m_dir.filePath(QStringLiteral("Norrid.conf")); }
+    QString settingsFile() const { return m_dir.filePath(u"Norrid.conf"_s); }
     // A second store over the same file and keyring: what a restarted Norrid would read.
     std::unique_ptr<AppSettings> reread() const { return std::make_unique<AppSettings>(settingsFile()); }
-    QString site() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_jira.port()); }
+    QString site() const { return u"https://127.0.0.1:%1"_s.arg(m_jira.port()); }
     // The site as a user might type it: no scheme, a trailing slash and spaces.
-    QString typedSite() const { return QStringLiteral("  127.0.0.1:%1/ ").arg(m_jira.port()); }
+    QString typedSite() const { return u"  127.0.0.1:%1/ "_s.arg(m_jira.port()); }
 
     // A complete draft pointing at the fake Jira, with white space around every value.
     void fill()
     {
         form().setSiteURL(typedSite());
-        form().setEmail(QStringLiteral(" me@example.com "));
-        form().setToken(QStringLiteral(" draft-token-1\n"));
-        form().setBoardId(QStringLiteral(" 590 "));
-        form().setStatusName(QStringLiteral(" To review "));
+        form().setEmail(u" me@example.com "_s);
+        form().setToken(u" draft-token-1\n"_s);
+        form().setBoardId(u" 590 "_s);
+        form().setStatusName(u" To review "_s);
     }
 
     void serveIssues(const FakeResponse &response)
@@ -110,7 +111,7 @@ private Q_SLOTS:
 
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/qml/")));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
         m_jira.reset();
         m_notificationServer.notifyCalls.clear();
         QFile::remove(settingsFile());
@@ -147,49 +148,49 @@ private Q_SLOTS:
             QVERIFY2(!item(name)->isVisible(), name);
         QVERIFY(!item("saveButton")->isEnabled());
         QVERIFY(m_jira.requests().isEmpty());
-        shoot(QStringLiteral("1-empty"));
+        shoot(u"1-empty"_s);
         press(Qt::Key_Return);
         QCOMPARE(m_saves, 0);
 
         type(typedSite());
         const QList<std::pair<QString, QString>> steps{
-            {QStringLiteral("emailField"), QStringLiteral(" me@example.com ")},
-            {QStringLiteral("tokenField"), QStringLiteral("typed-token-2")},
-            {QStringLiteral("tokenPageButton"), {}},
-            {QStringLiteral("boardIdField"), QStringLiteral("590")},
-            {QStringLiteral("statusField"), QStringLiteral(" To review ")},
-            {QStringLiteral("loadFiltersButton"), {}}, // enabled now that the draft is complete
-            {QStringLiteral("extraJQLField"), QStringLiteral(" team = 2 ")},
+            {u"emailField"_s, u" me@example.com "_s},
+            {u"tokenField"_s, u"typed-token-2"_s},
+            {u"tokenPageButton"_s, {}},
+            {u"boardIdField"_s, u"590"_s},
+            {u"statusField"_s, u" To review "_s},
+            {u"loadFiltersButton"_s, {}}, // enabled now that the draft is complete
+            {u"extraJQLField"_s, u" team = 2 "_s},
         };
         for (const auto &[name, text] : steps) {
             press(Qt::Key_Tab);
             QCOMPARE(view()->activeFocusItem()->objectName(), name);
             type(text);
         }
-        QVERIFY(item("tokenField")->property("displayText").toString() != QStringLiteral("typed-token-2"));
-        shoot(QStringLiteral("2-filled"));
+        QVERIFY(item("tokenField")->property("displayText").toString() != u"typed-token-2"_s);
+        shoot(u"2-filled"_s);
         form().setPollInterval(120);
-        form().setSoundName(QStringLiteral("Glass"));
+        form().setSoundName(u"Glass"_s);
         form().setLaunchAtLogin(true);
         QCOMPARE(m_saves, 0);
         QString emailWhenSaved;
         form().onSave = [&] { emailWhenSaved = m_settings->email(); };
 
         press(Qt::Key_Return);
-        QCOMPARE(emailWhenSaved, QStringLiteral("me@example.com"));
+        QCOMPARE(emailWhenSaved, u"me@example.com"_s);
         QCOMPARE(text("siteURLField"), site());
-        const QStringList stored{site(),  QStringLiteral("me@example.com"), QStringLiteral("typed-token-2"),
-                                 boardId, QStringLiteral("To review"),      QStringLiteral("team = 2")};
+        const QStringList stored{site(),  u"me@example.com"_s, u"typed-token-2"_s,
+                                 boardId, u"To review"_s,      u"team = 2"_s};
         QCOMPARE(connection(*reread()), stored);
         QCOMPARE(reread()->pollInterval(), 120);
-        QCOMPARE(reread()->notificationSound(), QStringLiteral("Glass"));
+        QCOMPARE(reread()->notificationSound(), u"Glass"_s);
         QVERIFY(LaunchAtLogin::isEnabled());
         QVERIFY(form().saveProblem().isEmpty());
 
         serveFilters(FakeJiraDocuments::numberedFilters(2));
-        type(QStringLiteral("unsaved"));
+        type(u"unsaved"_s);
         form().setPollInterval(30);
-        form().setSoundName(QStringLiteral("Funk"));
+        form().setSoundName(u"Funk"_s);
         QQuickView *first = view();
         press(Qt::Key_Escape);
         QVERIFY(!first->isVisible());
@@ -200,7 +201,7 @@ private Q_SLOTS:
                               text("statusField"), text("extraJQLField")}),
                  stored);
         QCOMPARE(form().pollIntervalIndex(), 2);
-        QCOMPARE(form().soundName(), QStringLiteral("Glass"));
+        QCOMPARE(form().soundName(), u"Glass"_s);
         QVERIFY(form().launchAtLogin());
         QVERIFY(m_previews.isEmpty()); // loading a sound name does not play it
         QTRY_COMPARE(form().quickFilters().size(), 2);
@@ -214,10 +215,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("storedSite");
         QTest::addColumn<QString>("storedEmail");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("first run") << QString() << QString() << QStringLiteral("siteURLField");
-        QTest::newRow("site stored") << site() << QString() << QStringLiteral("emailField");
-        QTest::newRow("no token yet")
-            << site() << QStringLiteral("me@example.com") << QStringLiteral("tokenField");
+        QTest::newRow("first run") << QString() << QString() << u"siteURLField"_s;
+        QTest::newRow("site stored") << site() << QString() << u"emailField"_s;
+        QTest::newRow("no token yet") << site() << u"me@example.com"_s << u"tokenField"_s;
     }
 
     void typingGoesIntoTheFirstEmptyField()
@@ -233,8 +233,8 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowExposed(view()));
         }
         QTRY_VERIFY(view()->activeFocusItem());
-        type(QStringLiteral("abc"));
-        QCOMPARE(text(qPrintable(focused)), QStringLiteral("abc"));
+        type(u"abc"_s);
+        QCOMPARE(text(qPrintable(focused)), u"abc"_s);
     }
 
     // Tab runs down the form as it reads, every control in turn, then along the bottom bar and back
@@ -278,7 +278,7 @@ private Q_SLOTS:
                 ++next;
         }
         QVERIFY2(next == expected.size(), qPrintable(order.join(u' ')));
-        QCOMPARE(order.last(), QStringLiteral("siteURLField"));
+        QCOMPARE(order.last(), u"siteURLField"_s);
     }
 
     // A board or issue address pasted for the site (the forms of address are read in
@@ -290,11 +290,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("typedBoard");
         QTest::addColumn<QString>("board");
-        QTest::newRow("Cloud board") << QStringLiteral("/jira/software/c/projects/AB/boards/590") << QString()
-                                     << boardId;
+        QTest::newRow("Cloud board") << u"/jira/software/c/projects/AB/boards/590"_s << QString() << boardId;
         QTest::newRow("board typed first")
-            << QStringLiteral("/jira/software/c/projects/AB/boards/7") << boardId << boardId;
-        QTest::newRow("issue page") << QStringLiteral("/browse/AB-1") << QString() << QString();
+            << u"/jira/software/c/projects/AB/boards/7"_s << boardId << boardId;
+        QTest::newRow("issue page") << u"/browse/AB-1"_s << QString() << QString();
     }
 
     void pastedAddresses()
@@ -308,19 +307,18 @@ private Q_SLOTS:
         QCOMPARE(form().boardId(), board);
         QCOMPARE(item("boardIdNote")->isVisible(), typedBoard.isEmpty() && !board.isEmpty());
         if (item("boardIdNote")->isVisible())
-            shoot(QStringLiteral("6-board-filled"));
+            shoot(u"6-board-filled"_s);
         QVERIFY(!item("siteProblem")->isVisible());
         if (board.isEmpty())
             return;
-        form().setEmail(QStringLiteral("me@example.com"));
-        form().setToken(QStringLiteral("token"));
-        form().setStatusName(QStringLiteral("To review"));
+        form().setEmail(u"me@example.com"_s);
+        form().setToken(u"token"_s);
+        form().setStatusName(u"To review"_s);
         // Jira's reason for a 400 comes under its message.
         serveIssues(FakeResponse::json(
             R"({"errorMessages":[],"errors":{"jql":"The value 'x' does not exist."}})", 400));
         QCoro::waitFor(form().testConnection());
-        QCOMPARE(form().testResultText(),
-                 QStringLiteral("Jira returned HTTP 400.\nThe value 'x' does not exist."));
+        QCOMPARE(form().testResultText(), u"Jira returned HTTP 400.\nThe value 'x' does not exist."_s);
         serveIssues(FakeResponse::json(FakeJiraDocuments::issues({})));
         QCoro::waitFor(form().testConnection());
         QCOMPARE(form().testResultKind(), ResultKind::ok);
@@ -334,10 +332,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("problem");
         // Every kind of refusal and its words are in tst_jiramodels; here, that the window shows it.
-        QTest::newRow("user part") << QStringLiteral("127.0.0.1:443@evil.example")
-                                   << QStringLiteral("user name");
-        QTest::newRow("malformed scheme") << QStringLiteral("https:/acme.atlassian.net")
-                                          << QStringLiteral("Norrid connects only to an https:// address");
+        QTest::newRow("user part") << u"127.0.0.1:443@evil.example"_s << u"user name"_s;
+        QTest::newRow("malformed scheme")
+            << u"https:/acme.atlassian.net"_s << u"Norrid connects only to an https:// address"_s;
     }
 
     void unsafeAddressesAreRefused()
@@ -347,12 +344,11 @@ private Q_SLOTS:
         fill();
         form().setSiteURL(typed);
         QVERIFY(item("siteProblem")->isVisible());
-        QVERIFY2(text("siteProblem").startsWith(QStringLiteral("The Jira site URL looks invalid. ")) &&
+        QVERIFY2(text("siteProblem").startsWith(u"The Jira site URL looks invalid. "_s) &&
                      text("siteProblem").contains(problem),
                  qPrintable(text("siteProblem")));
         QVERIFY(!item("saveButton")->isEnabled() && !item("testButton")->isEnabled());
-        shoot(QStringLiteral("5-site-refused-") +
-              QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
+        shoot(u"5-site-refused-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
         item("siteURLField")->forceActiveFocus();
         press(Qt::Key_Return);
         QCOMPARE(m_saves, 0);
@@ -366,7 +362,7 @@ private Q_SLOTS:
         QVERIFY(form().canConnect() && form().canLoadFilters() && item("saveButton")->isEnabled());
         for (const char *field : {"siteURL", "email", "token", "boardId", "statusName"}) {
             const QVariant typed = form().property(field);
-            QVERIFY(form().setProperty(field, QStringLiteral(" \t\n\u00A0")));
+            QVERIFY(form().setProperty(field, u" \t\n\u00A0"_s));
             QVERIFY2(!form().canConnect() && !form().canLoadFilters(), field);
             form().setProperty(field, typed);
         }
@@ -381,47 +377,47 @@ private Q_SLOTS:
         fill();
         click("testButton");
         QVERIFY(form().testing() && !item("testButton")->isEnabled());
-        QVERIFY(item("testButton")->findChild<QQuickItem *>(QStringLiteral("busyIndicator"))->isVisible());
+        QVERIFY(item("testButton")->findChild<QQuickItem *>(u"busyIndicator"_s)->isVisible());
         click("testButton");
         QTRY_VERIFY(!form().testing());
         QCOMPARE(m_jira.requests().size(), 1);
         QCOMPARE(form().testResultKind(), ResultKind::fail);
         QCOMPARE(form().testResultText(), unauthorizedText);
-        QVERIFY(item("resultIcon")->property("source").toString().contains(QStringLiteral("xmark")));
+        QVERIFY(item("resultIcon")->property("source").toString().contains(u"xmark"_s));
         QCOMPARE(m_saves, 0);
         QCOMPARE(text("siteURLField"), typedSite());
         QCOMPARE(connection(*reread()), QStringList(6));
 
-        serveIssues(FakeResponse::json(FakeJiraDocuments::issues({{QStringLiteral("CLS-1"), {}, {}, {}},
-                                                                  {QStringLiteral("CLS-2"), {}, {}, {}}}))
+        serveIssues(FakeResponse::json(
+                        FakeJiraDocuments::issues({{u"CLS-1"_s, {}, {}, {}}, {u"CLS-2"_s, {}, {}, {}}}))
                         .withDelay(300ms));
         click("testButton");
         QCOMPARE(form().testResultKind(), ResultKind::none);
         // What is typed while the test runs is no part of what it saves.
-        form().setEmail(QStringLiteral("typed@meanwhile.example"));
-        form().setSoundName(QStringLiteral("Funk"));
+        form().setEmail(u"typed@meanwhile.example"_s);
+        form().setSoundName(u"Funk"_s);
         QCOMPARE(m_saves, 0); // not before the answer
         QTRY_COMPARE(form().testResultKind(), ResultKind::ok);
-        QCOMPARE(reread()->email(), QStringLiteral("me@example.com"));
-        QCOMPARE(reread()->notificationSound(), QStringLiteral("Default"));
-        QCOMPARE(form().email(), QStringLiteral("typed@meanwhile.example"));
-        QCOMPARE(form().testResultText(), QStringLiteral("Connected — 2 in To review"));
-        QVERIFY(item("resultIcon")->property("source").toString().contains(QStringLiteral("checkmark")));
-        shoot(QStringLiteral("3-test-ok"));
+        QCOMPARE(reread()->email(), u"me@example.com"_s);
+        QCOMPARE(reread()->notificationSound(), u"Default"_s);
+        QCOMPARE(form().email(), u"typed@meanwhile.example"_s);
+        QCOMPARE(form().testResultText(), u"Connected — 2 in To review"_s);
+        QVERIFY(item("resultIcon")->property("source").toString().contains(u"checkmark"_s));
+        shoot(u"3-test-ok"_s);
         QCOMPARE(m_saves, 1);
         QCOMPARE(text("siteURLField"), site());
-        QCOMPARE(reread()->token(), QStringLiteral("draft-token-1"));
-        form().setStatusName(QStringLiteral("  In review ")); // the label reads the field as it is now
-        QCOMPARE(form().testResultText(), QStringLiteral("Connected — 2 in In review"));
+        QCOMPARE(reread()->token(), u"draft-token-1"_s);
+        form().setStatusName(u"  In review "_s); // the label reads the field as it is now
+        QCOMPARE(form().testResultText(), u"Connected — 2 in In review"_s);
 
-        serveIssues(FakeResponse::redirect(QUrl(QStringLiteral("https://jira.elsewhere.example.org/x"))));
+        serveIssues(FakeResponse::redirect(QUrl(u"https://jira.elsewhere.example.org/x"_s)));
         click("testButton");
         QTRY_COMPARE(form().testResultKind(), ResultKind::fail);
         QQuickItem *label = item("resultText");
         QTRY_COMPARE(label->property("lineCount").toInt(), 2); // laid out on a later polish pass
         QTRY_VERIFY(label->property("truncated").toBool());
-        shoot(QStringLiteral("4-test-failed"));
-        auto *tip = label->findChild<QObject *>(QStringLiteral("resultToolTip"));
+        shoot(u"4-test-failed"_s);
+        auto *tip = label->findChild<QObject *>(u"resultToolTip"_s);
         QCOMPARE(tip->property("text").toString(), form().testResultText());
         QTest::mouseMove(view(), label->mapToScene(QPointF(label->width() / 2, 4)).toPoint());
         QTRY_VERIFY(tip->property("visible").toBool());
@@ -433,20 +429,17 @@ private Q_SLOTS:
     // keeps the list and the pick; a board without quick filters says so.
     void quickFiltersAndTheTeamFilter()
     {
-        const QString teamG = QStringLiteral("<b>Team G</b> &amp; co");
+        const QString teamG = u"<b>Team G</b> &amp; co"_s;
         fill();
-        serveFilters({{7, QStringLiteral("Team F"), QStringLiteral("labels = team-f")},
-                      {8, teamG, QStringLiteral("  labels = team-g ")}},
-                     300ms);
+        serveFilters({{7, u"Team F"_s, u"labels = team-f"_s}, {8, teamG, u"  labels = team-g "_s}}, 300ms);
         QQuickItem *button = item("loadFiltersButton");
         button->forceActiveFocus();
         press(Qt::Key_Space);
         QVERIFY(!button->isEnabled());
-        QVERIFY(button->findChild<QQuickItem *>(QStringLiteral("busyIndicator"))->isVisible());
+        QVERIFY(button->findChild<QQuickItem *>(u"busyIndicator"_s)->isVisible());
         QQuickItem *picker = item("filterPicker");
         QTRY_VERIFY(picker->isVisible());
-        QCOMPARE(form().filterChoices(),
-                 QStringList({QStringLiteral("None"), QStringLiteral("Team F"), teamG}));
+        QCOMPARE(form().filterChoices(), QStringList({u"None"_s, u"Team F"_s, teamG}));
         // A name from Jira shows as written in the list.
         QObject *popup = picker->property("popup").value<QObject *>();
         QVERIFY(QMetaObject::invokeMethod(popup, "open"));
@@ -462,13 +455,13 @@ private Q_SLOTS:
         QVERIFY(QMetaObject::invokeMethod(popup, "close"));
         picker->forceActiveFocus();
         press(Qt::Key_Down);
-        QCOMPARE(text("extraJQLField"), QStringLiteral("labels = team-f"));
+        QCOMPARE(text("extraJQLField"), u"labels = team-f"_s);
 
-        form().setExtraJQL(QStringLiteral("labels = team-f "));
+        form().setExtraJQL(u"labels = team-f "_s);
         QCOMPARE(form().selectedFilterId(), std::optional<qint64>(7));
-        form().setExtraJQL(QStringLiteral("Labels = team-f")); // JQL is compared case-sensitively
+        form().setExtraJQL(u"Labels = team-f"_s); // JQL is compared case-sensitively
         QCOMPARE(form().selectedFilterId(), std::nullopt);
-        QCOMPARE(text("extraJQLField"), QStringLiteral("Labels = team-f"));
+        QCOMPARE(text("extraJQLField"), u"Labels = team-f"_s);
         form().setSelectedFilterId(8);
         QCOMPARE(picker->property("currentText").toString(), teamG);
         form().setSelectedFilterIdValue(QVariant());
@@ -481,8 +474,8 @@ private Q_SLOTS:
         QCOMPARE(form().quickFilters().size(), 2);
         serveFilters({});
         QCoro::waitFor(form().loadQuickFilters());
-        QCOMPARE(text("filterMessage"), QStringLiteral("This board has no quick filters."));
-        QCOMPARE(form().filterChoices(), QStringList{QStringLiteral("None")});
+        QCOMPARE(text("filterMessage"), u"This board has no quick filters."_s);
+        QCOMPARE(form().filterChoices(), QStringList{u"None"_s});
         QCOMPARE(form().selectedFilterId(), std::optional<qint64>(8));
     }
 
@@ -496,7 +489,7 @@ private Q_SLOTS:
         picker->forceActiveFocus();
         press(Qt::Key_Down); // "None"
         press(Qt::Key_Down); // "Basso"
-        QCOMPARE(form().soundName(), QStringLiteral("Basso"));
+        QCOMPARE(form().soundName(), u"Basso"_s);
         const QPointF top = picker->mapToItem(view()->contentItem(), QPointF(0, 0));
         QVERIFY(top.y() >= 0 && top.y() + picker->height() <= item("bottomBar")->mapToScene({0, 0}).y());
         form().sendTestNotification();
@@ -504,15 +497,15 @@ private Q_SLOTS:
         QCOMPARE(reread()->notificationSound(), stored);
         press(Qt::Key_Up);
         press(Qt::Key_Up); // "Default"
-        QCOMPARE(m_previews, QStringList{QStringLiteral("Basso")});
+        QCOMPARE(m_previews, QStringList{u"Basso"_s});
 
         // The tray icon's look applies and is stored at once, without Save.
-        QCOMPARE(reread()->trayIconAppearance(), QStringLiteral("automatic"));
+        QCOMPARE(reread()->trayIconAppearance(), u"automatic"_s);
         item("trayIconPicker")->forceActiveFocus();
         press(Qt::Key_Down);
         press(Qt::Key_Down); // "Dark"
-        QCOMPARE(m_settings->trayIconAppearance(), QStringLiteral("dark"));
-        QCOMPARE(reread()->trayIconAppearance(), QStringLiteral("dark"));
+        QCOMPARE(m_settings->trayIconAppearance(), u"dark"_s);
+        QCOMPARE(reread()->trayIconAppearance(), u"dark"_s);
     }
 
     // The rest is saved when the autostart folder cannot be made (a file stands where it should be),
@@ -520,16 +513,16 @@ private Q_SLOTS:
     void failedLaunchAtLoginChangeIsShown()
     {
         const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-        const QString home = m_dir.filePath(QStringLiteral("config"));
+        const QString home = m_dir.filePath(u"config"_s);
         QVERIFY(QDir().mkpath(home));
-        QVERIFY(QFile(home + QStringLiteral("/autostart")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(home + u"/autostart"_s).open(QIODevice::WriteOnly));
         qputenv("XDG_CONFIG_HOME", home.toUtf8());
         fill();
         form().setLaunchAtLogin(true);
         form().apply();
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
         QCOMPARE(m_saves, 1);
-        QCOMPARE(text("saveProblem"), QStringLiteral("Norrid could not set itself to start at login."));
+        QCOMPARE(text("saveProblem"), u"Norrid could not set itself to start at login."_s);
     }
 };
 
