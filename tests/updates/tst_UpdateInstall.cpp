@@ -59,6 +59,19 @@ class UpdateInstallTest : public QObject
     TestSigningKey m_otherKey;
     QByteArray m_package;
 
+    // A build 100 ("1.0") with the test key, reading the feed of m_server, downloading into `downloads`.
+    std::unique_ptr<FeedUpdater> makeUpdater(const QTemporaryDir &dir, const QString &downloads)
+    {
+        return std::make_unique<FeedUpdater>(
+            FeedUpdater::Options{.feedURL = m_server.url(feedPath),
+                                 .runningVersion = u"100"_s,
+                                 .runningDisplayVersion = u"1.0"_s,
+                                 .launchDelay = 1h,
+                                 .publicKey = m_key.publicKeyBase64(),
+                                 .downloadDirectory = downloads},
+            m_network, std::make_unique<QSettings>(dir.filePath(u"norrid.ini"_s), QSettings::IniFormat));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -132,18 +145,10 @@ private Q_SLOTS:
         m_plainServer.setResponse(filePath, file(m_package));
         m_server.setResponse(feedPath, feed(m_server.url(filePath), announced, signature));
 
-        FeedUpdater::Options options;
-        options.feedURL = m_server.url(feedPath);
-        options.runningVersion = u"100"_s;
-        options.runningDisplayVersion = u"1.0"_s;
-        options.launchDelay = 1h;
-        options.publicKey = m_key.publicKeyBase64();
-        options.downloadDirectory = downloads;
-        FeedUpdater updater(options, m_network,
-                            std::make_unique<QSettings>(dir.filePath(u"norrid.ini"_s), QSettings::IniFormat));
-        UpdateSession &session = *updater.session();
+        const auto updater = makeUpdater(dir, downloads);
+        UpdateSession &session = *updater->session();
         QList<QByteArray> handedOver;
-        auto *installer = updater.findChild<UpdateInstaller *>();
+        auto *installer = updater->findChild<UpdateInstaller *>();
         QVERIFY(installer && session.installs());
         installer->handoff().setOpener([&handedOver](const QUrl &url) {
             QFile handed(url.toLocalFile());
@@ -152,7 +157,7 @@ private Q_SLOTS:
         });
         QSignalSpy progress(&session, &UpdateSession::progressChanged);
 
-        updater.checkForUpdates();
+        updater->checkForUpdates();
         QTRY_COMPARE(session.state(), State::updateAvailable);
         session.download();
         QTRY_VERIFY_WITH_TIMEOUT(session.state() != State::downloading, 20000);
@@ -182,21 +187,14 @@ private Q_SLOTS:
         const QString downloads = dir.filePath(u"updates"_s);
         m_server.setResponse(filePath, file(m_package).dripped(50, 100ms));
         m_server.setResponse(feedPath, feed(m_server.url(filePath), m_package.size(), m_key.sign(m_package)));
-        FeedUpdater updater({.feedURL = m_server.url(feedPath),
-                             .runningVersion = u"100"_s,
-                             .runningDisplayVersion = u"1.0"_s,
-                             .launchDelay = 1h,
-                             .publicKey = m_key.publicKeyBase64(),
-                             .downloadDirectory = downloads},
-                            m_network,
-                            std::make_unique<QSettings>(dir.filePath(u"norrid.ini"_s), QSettings::IniFormat));
+        const auto updater = makeUpdater(dir, downloads);
         int handedOver = 0;
-        updater.findChild<UpdateInstaller *>()->handoff().setOpener([&handedOver](const QUrl &) {
+        updater->findChild<UpdateInstaller *>()->handoff().setOpener([&handedOver](const QUrl &) {
             ++handedOver;
             return true;
         });
-        UpdateSession &session = *updater.session();
-        updater.checkForUpdates();
+        UpdateSession &session = *updater->session();
+        updater->checkForUpdates();
         QTRY_COMPARE(session.state(), State::updateAvailable);
         session.download();
         QTRY_VERIFY(session.bytesReceived() > 0);
