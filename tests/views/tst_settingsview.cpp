@@ -281,10 +281,10 @@ private Q_SLOTS:
         QCOMPARE(order.last(), u"siteURLField"_s);
     }
 
-    // A board or issue address pasted for the site (the forms of address are read in
-    // tst_jiramodels): the board a board address names fills an empty board field and says so; the connection
-    // test and the save use the site's origin. An address whose host is not the one it shows is refused under
-    // its field, and nothing can be sent.
+    // A board or issue address pasted for the site (tst_jiramodels reads every form of address):
+    // the board a board address names fills an empty board field and says so; the connection test
+    // and the save use the site's origin. An address whose host is not the one it shows is refused
+    // under its field, and nothing can be sent.
     void pastedAddresses_data()
     {
         QTest::addColumn<QString>("path");
