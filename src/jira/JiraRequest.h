@@ -41,14 +41,6 @@ struct Limits
     static Limits fromNow(const QObject *cancelScope = nullptr);
 };
 
-// The text of the site URL without spaces and tabs around it (line breaks stay).
-QString trimmedSiteURL(const QString &siteURL);
-
-// The site's origin with `path` and `query`; none when JiraSite refuses the site URL. The path is
-// percent-encoded as a path ("/" stays); names and values are encoded so that they reach Jira unchanged (a
-// space is %20, "&", "#", "+" and "=" are escaped).
-std::optional<QUrl> composeURL(const QString &trimmedSite, const QString &path, const QueryItems &query);
-
 // The body of a 2xx answer, or the JiraError that stopped it. Takes its arguments by value so the
 // caller's objects may go away while the request runs.
 QCoro::Task<JiraResult<QByteArray>> get(JiraConfig config, QString path, QueryItems query,
