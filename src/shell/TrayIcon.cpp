@@ -10,9 +10,6 @@
 
 namespace {
 
-const QColor lightForeground(0xF2, 0xF2, 0xF2);
-const QColor darkForeground(0x1C, 0x1C, 0x1C);
-
 bool panelIsAlwaysDark()
 {
     // GNOME's top bar is dark whatever the application theme or the colour scheme.
@@ -117,14 +114,14 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
 QColor TrayIcon::automaticGlyph() const
 {
     if (panelIsAlwaysDark())
-        return lightForeground;
+        return TrayIconAppearance::lightGlyph;
     // Elsewhere the panel follows the desktop's colour scheme; without one, the application
     // palette follows the desktop's theme.
     switch (m_colorScheme->scheme()) {
     case ColorSchemeWatcher::Scheme::dark:
-        return lightForeground;
+        return TrayIconAppearance::lightGlyph;
     case ColorSchemeWatcher::Scheme::light:
-        return darkForeground;
+        return TrayIconAppearance::darkGlyph;
     case ColorSchemeWatcher::Scheme::noPreference:
         break;
     }
