@@ -22,6 +22,13 @@ bool panelIsAlwaysDark()
     return false;
 }
 
+// Qt's own window for the icon in an XEmbed tray. Qt makes a new one when the tray comes back, so
+// it is recognised by its class rather than kept.
+bool isXEmbedIcon(const QObject *object)
+{
+    return object->isWidgetType() && qstrcmp(object->metaObject()->className(), "QSystemTrayIconSys") == 0;
+}
+
 void run(const std::function<void()> &action)
 {
     if (action)
@@ -102,10 +109,11 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
         applyColours();
     // Qt's XEmbed icon hands its tooltip to QToolTip, which takes text that looks like markup for
     // rich text; the tooltip can carry what a server said. It is shown as the plain text it is.
-    if (watched == m_xembedIcon && event->type() == QEvent::ToolTip) {
+    if (event->type() == QEvent::ToolTip && isXEmbedIcon(watched)) {
         const QString text = QStringLiteral("<p style='white-space:pre'>") +
                              m_tray.toolTip().toHtmlEscaped() + QStringLiteral("</p>");
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, m_xembedIcon);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text,
+                           static_cast<QWidget *>(watched));
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -145,10 +153,8 @@ void TrayIcon::applyToolTip()
     // its tooltip ourselves (see eventFilter).
     const QString name = StatusPresentation::accessibleName(m_content.count);
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qstrcmp(widget->metaObject()->className(), "QSystemTrayIconSys") != 0)
-            continue;
-        widget->setAccessibleName(name);
-        m_xembedIcon = widget; // its events pass the filter on the application object
+        if (isXEmbedIcon(widget))
+            widget->setAccessibleName(name);
     }
 }
 
