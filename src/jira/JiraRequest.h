@@ -8,10 +8,10 @@
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
-#include <QUrl>
 #include <chrono>
-#include <optional>
 #include <utility>
+
+class QObject;
 
 // One authenticated GET against the Jira site of a configuration: it checks the configuration,
 // composes the URL, sends the credentials, follows redirects that stay on the same HTTPS origin,
