@@ -45,7 +45,6 @@ public:
     QMenu *contextMenu() const { return m_menu; }
     // How many times an image was handed to the tray.
     int iconUpdates() const { return m_iconUpdates; }
-    const StatusIconImage::Content &iconContent() const { return m_content; }
 
 Q_SIGNALS:
     void clicked();
