@@ -39,17 +39,12 @@ void AppSettings::retryKeyring()
         runKeyring(m_pending);
 }
 
-void AppSettings::setKeyringRetryInterval(std::chrono::milliseconds interval)
-{
-    m_retryInterval = interval;
-}
-
 void AppSettings::syncToken() const
 {
     if (m_pending == Pending::None)
         return;
     if (m_lastKeyringAttempt.isValid() &&
-        std::chrono::milliseconds(m_lastKeyringAttempt.elapsed()) < m_retryInterval)
+        std::chrono::milliseconds(m_lastKeyringAttempt.elapsed()) < keyringRetryInterval)
         return;
     runKeyring(m_pending);
 }
