@@ -90,8 +90,8 @@ JiraError tooLargeError()
 
 // Qt's transfer timeout and the total deadline both end a reply as "Operation canceled" (the other
 // aborts, of an oversized body or a cancelled scope, are told apart before); the user should read
-// that the request timed out. A certificate that fails
-// verification is named as such: Qt's own text only describes the chain.
+// that the request timed out. A certificate that fails verification is named as such: Qt's own
+// text only describes the chain.
 JiraError transportError(const QNetworkReply &reply, const QList<QSslError> &sslErrors)
 {
     switch (reply.error()) {
