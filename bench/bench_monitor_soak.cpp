@@ -6,9 +6,9 @@
 //
 //   dbus-run-session -- tests/support/with-keyring.sh build/bench/bench_monitor_soak
 //   NORRID_SOAK_POLLS=2000 ...   a shorter run
+#include "CountingNotificationCenter.h"
 #include "ProcessFigures.h"
 #include "monitor/ReviewMonitor.h"
-#include "notifications/NotificationCenter.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
@@ -22,19 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-// Counts what the notification manager hands over and keeps nothing, so the run's own
-// bookkeeping cannot grow.
-class CountingNotificationCenter : public NotificationCenter
-{
-public:
-    void add(const NotificationRequest &) override { ++added; }
-    void remove(const QString &) override {}
-    void requestAuthorization(RequestCallback callback) override { callback({}); }
-    void queryAuthorization(QueryCallback callback) override { callback(Authorization::authorized); }
-
-    qint64 added = 0;
-};
 
 struct Wire
 {

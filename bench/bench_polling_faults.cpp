@@ -7,9 +7,9 @@
 //
 //   dbus-run-session -- tests/support/with-keyring.sh build/bench/bench_polling_faults
 //   NORRID_REJECTED_SECONDS=120 ...   a shorter run of the last figure
+#include "CountingNotificationCenter.h"
 #include "jira/Network.h"
 #include "monitor/ReviewMonitor.h"
-#include "notifications/NotificationCenter.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 #include "settings/KeyringControl.h"
@@ -28,17 +28,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-class CountingNotificationCenter : public NotificationCenter
-{
-public:
-    void add(const NotificationRequest &) override { ++added; }
-    void remove(const QString &) override {}
-    void requestAuthorization(RequestCallback callback) override { callback({}); }
-    void queryAuthorization(QueryCallback callback) override { callback(Authorization::authorized); }
-
-    int added = 0;
-};
 
 // Runs the event loop until `done` holds or `limit` has passed; false on the limit.
 bool runUntil(const std::function<bool()> &done, std::chrono::milliseconds limit)
@@ -144,8 +133,8 @@ void saveDuringSlowPoll(FakeJiraServer &jira, const QString &file)
     runUntil([] { return false; }, 1s);
     std::printf(
         "save during a 12 s poll: the new board fetched after %.2f s, %lld further requests of the old "
-        "board waited for, %d cards announced by mistake, %lld cards shown\n",
-        seconds, qlonglong(waitedFor), setup.center.added, qlonglong(monitor.issues().size()));
+        "board waited for, %lld cards announced by mistake, %lld cards shown\n",
+        seconds, qlonglong(waitedFor), qlonglong(setup.center.added), qlonglong(monitor.issues().size()));
 }
 
 void rejectedToken(FakeJiraServer &jira, const QString &file)

@@ -1,5 +1,7 @@
 #include "jira/JiraConfig.h"
 
+#include "jira/JiraSite.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -13,12 +15,8 @@ bool startsWithCaseInsensitive(const QString &text, QLatin1StringView prefix)
 // stays whole, to be refused.
 QString withoutPath(const QString &text)
 {
-    const qsizetype hostStart = QLatin1StringView("https://").size();
-    for (qsizetype i = hostStart; i < text.size(); ++i) {
-        if (QStringView(u"/?#").contains(text.at(i)))
-            return i == hostStart ? text : text.left(i);
-    }
-    return text;
+    const qsizetype end = JiraSite::authorityEnd(text);
+    return end == QLatin1StringView("https://").size() ? text : text.left(end);
 }
 
 } // namespace

@@ -72,21 +72,32 @@ bool sameOrigin(const QUrl &a, const QUrl &b)
     return a.scheme() == b.scheme() && a.host() == b.host() && a.port(443) == b.port(443);
 }
 
+JiraError timeoutError()
+{
+    return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+}
+
+JiraError cancelledError()
+{
+    return JiraError::transport(QStringLiteral("The request to Jira was cancelled."));
+}
+
 JiraError tooLargeError()
 {
     return JiraError::decoding(QStringLiteral("the response is larger than %1 MiB")
                                    .arg(JiraRequest::maximumBodySize / (1024 * 1024)));
 }
 
-// The only abort that is not ours is Qt's transfer timeout, which it reports as "Operation
-// canceled"; the user should read that the request timed out. A certificate that fails
-// verification is named as such: Qt's own text only describes the chain.
+// Qt's transfer timeout and the total deadline both end a reply as "Operation canceled" (the other
+// aborts, of an oversized body or a cancelled scope, are told apart before); the user should read
+// that the request timed out. A certificate that fails verification is named as such: Qt's own
+// text only describes the chain.
 JiraError transportError(const QNetworkReply &reply, const QList<QSslError> &sslErrors)
 {
     switch (reply.error()) {
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+        return timeoutError();
     case QNetworkReply::SslHandshakeFailedError:
         if (!sslErrors.isEmpty())
             return JiraError::transport(
@@ -149,8 +160,10 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request, const JiraRequest::
                      [raw] { QMetaObject::invokeMethod(raw, &QNetworkReply::abort, Qt::QueuedConnection); });
     if (const qint64 remaining = limits.deadline.remainingTime(); remaining >= 0) // -1: no deadline
         deadline.start(int(std::min<qint64>(remaining, std::numeric_limits<int>::max())));
+    // The timer is the context, not the reply: the reply outlives this frame (it is deleted later),
+    // and a scope that ends after the frame must not reach `download` any more.
     if (limits.cancelScope)
-        QObject::connect(limits.cancelScope, &QObject::destroyed, raw, [raw, &download] {
+        QObject::connect(limits.cancelScope, &QObject::destroyed, &deadline, [raw, &download] {
             download.cancelled = true;
             QMetaObject::invokeMethod(raw, &QNetworkReply::abort, Qt::QueuedConnection);
         });
@@ -178,7 +191,7 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request, const JiraRequest::
     const QNetworkReply::NetworkError error = raw->error();
     Answer answer;
     if (download.cancelled) {
-        answer.failure = JiraError::transport(QStringLiteral("The request to Jira was cancelled."));
+        answer.failure = cancelledError();
         co_return answer;
     }
     if (!statusAttribute.isValid()) {
@@ -246,6 +259,19 @@ std::optional<JiraError> refuseRedirect(const QUrl &from, const QUrl &to)
     return std::nullopt;
 }
 
+// Names and values encoded so that they reach Jira unchanged (a space is %20, "&", "#", "+" and "="
+// are escaped).
+QString encodedQuery(const JiraRequest::QueryItems &query)
+{
+    QByteArray encoded;
+    for (const auto &[name, value] : query) {
+        if (!encoded.isEmpty())
+            encoded += '&';
+        encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
+    }
+    return QString::fromLatin1(encoded);
+}
+
 // A 403 is a rejected login only when Atlassian says so: its login denial, which a CAPTCHA
 // follows. Any other 403 refuses the resource, not the credentials.
 bool loginDenied(const Answer &answer)
@@ -260,33 +286,16 @@ JiraRequest::Limits JiraRequest::Limits::fromNow(const QObject *cancelScope)
     return {QDeadlineTimer(totalDeadline), cancelScope};
 }
 
-QString JiraRequest::trimmedSiteURL(const QString &siteURL)
-{
-    return JiraSite::trimmed(siteURL);
-}
-
-std::optional<QUrl> JiraRequest::composeURL(const QString &trimmedSite, const QString &path,
-                                            const QueryItems &query)
-{
-    QByteArray encoded;
-    for (const auto &[name, value] : query) {
-        if (!encoded.isEmpty())
-            encoded += '&';
-        encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
-    }
-    return JiraSite::read(trimmedSite).link(path, QString::fromLatin1(encoded));
-}
-
 QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString path, QueryItems query,
                                                      Limits limits)
 {
-    const QString site = trimmedSiteURL(config.siteURL);
-    if (config.email.isEmpty() || config.token.isEmpty() || site.isEmpty())
+    if (config.email.isEmpty() || config.token.isEmpty() || JiraSite::trimmed(config.siteURL).isEmpty())
         co_return JiraError::notConfigured();
     // Credentials go over HTTPS only, and only to the host the address plainly shows.
-    if (const std::optional<JiraError> refusal = JiraSite::read(site).problem())
-        co_return *refusal;
-    const std::optional<QUrl> url = composeURL(site, path, query);
+    const JiraSite site = JiraSite::read(config.siteURL);
+    if (site.problem())
+        co_return *site.problem();
+    const std::optional<QUrl> url = site.link(path, encodedQuery(query));
     if (!url)
         co_return JiraError::badURL();
 
@@ -294,9 +303,9 @@ QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString 
     const QPointer<const QObject> scope(limits.cancelScope);
     for (int redirects = 0;; ++redirects) {
         if (limits.cancelScope && !scope)
-            co_return JiraError::transport(QStringLiteral("The request to Jira was cancelled."));
+            co_return cancelledError();
         if (limits.deadline.hasExpired())
-            co_return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+            co_return timeoutError();
         Answer answer = co_await exchange(request, limits);
         if (answer.failure)
             co_return *answer.failure;

@@ -8,10 +8,10 @@
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
-#include <QUrl>
 #include <chrono>
-#include <optional>
 #include <utility>
+
+class QObject;
 
 // One authenticated GET against the Jira site of a configuration: it checks the configuration,
 // composes the URL, sends the credentials, follows redirects that stay on the same HTTPS origin,
@@ -40,14 +40,6 @@ struct Limits
     // A deadline of defaultTotalDeadline (or the one set for tests) from now.
     static Limits fromNow(const QObject *cancelScope = nullptr);
 };
-
-// The text of the site URL without spaces and tabs around it (line breaks stay).
-QString trimmedSiteURL(const QString &siteURL);
-
-// The site's origin with `path` and `query`; none when JiraSite refuses the site URL. The path is
-// percent-encoded as a path ("/" stays); names and values are encoded so that they reach Jira unchanged (a
-// space is %20, "&", "#", "+" and "=" are escaped).
-std::optional<QUrl> composeURL(const QString &trimmedSite, const QString &path, const QueryItems &query);
 
 // The body of a 2xx answer, or the JiraError that stopped it. Takes its arguments by value so the
 // caller's objects may go away while the request runs.

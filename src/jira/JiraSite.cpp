@@ -1,5 +1,7 @@
 #include "jira/JiraSite.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isHorizontalSpace(QChar c)
@@ -28,6 +30,14 @@ QString JiraSite::trimmed(const QString &siteURL)
     return siteURL.mid(begin, end - begin);
 }
 
+qsizetype JiraSite::authorityEnd(QStringView httpsAddress)
+{
+    qsizetype end = QLatin1StringView("https://").size();
+    while (end < httpsAddress.size() && !QStringView(u"/?#").contains(httpsAddress.at(end)))
+        ++end;
+    return std::min(end, httpsAddress.size());
+}
+
 JiraSite JiraSite::read(const QString &siteURL)
 {
     const QString text = trimmed(siteURL);
@@ -37,11 +47,9 @@ JiraSite JiraSite::read(const QString &siteURL)
         site.m_problem = JiraError::badURL(httpsOnly);
         return site;
     }
-    // The authority runs to the first "/", "?" or "#". QUrl would take everything before an "@" in
-    // it for a user name and the rest for the host.
-    qsizetype end = scheme.size();
-    while (end < text.size() && !QStringView(u"/?#").contains(text.at(end)))
-        ++end;
+    // QUrl would take everything before an "@" in the authority for a user name and the rest for
+    // the host.
+    const qsizetype end = authorityEnd(text);
     const QStringView authority = QStringView(text).mid(scheme.size(), end - scheme.size());
     if (authority.contains(u'@')) {
         site.m_problem = JiraError::badURL(userPart);

@@ -18,6 +18,9 @@ public:
     static JiraSite read(const QString &siteURL);
     // The address without spaces and tabs around it (line breaks stay).
     static QString trimmed(const QString &siteURL);
+    // Where the authority (host and port, and whatever user part) of an "https://" address ends: at
+    // the first "/", "?" or "#" after the scheme, else at the end of the text.
+    static qsizetype authorityEnd(QStringView httpsAddress);
 
     bool isValid() const { return !m_problem; }
     // https://host[:port]; empty when the address is refused.

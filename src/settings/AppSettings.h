@@ -61,6 +61,9 @@ public:
     QString notificationSound() const { return m_notificationSound; }
     // How the tray icon is coloured: "automatic" (also when missing), "light" or "dark".
     QString trayIconAppearance() const { return m_trayIconAppearance; }
+    // The least time between two attempts a read of the token makes while the keyring is
+    // unavailable, so one poll or a burst of reads cannot ask it again and again.
+    static constexpr std::chrono::milliseconds keyringRetryInterval{10000};
     // Asks the keyring again first when it could not be used before (at most once per retry interval).
     QString token() const;
 
@@ -86,10 +89,6 @@ public:
     QString tokenProblem() const;
     // Asks the keyring again at once, e.g. when the user says it is unlocked now.
     void retryKeyring();
-    // The least time between two automatic attempts while the keyring is unavailable (default 10 s),
-    // so one poll or a burst of reads cannot raise one unlock prompt after another.
-    void setKeyringRetryInterval(std::chrono::milliseconds interval);
-
     // Why the last write of an ordinary setting failed, as a sentence; empty after a good write.
     QString saveProblem() const { return m_saveProblem; }
 
@@ -155,5 +154,4 @@ private:
     mutable Keychain::Status m_keyringStatus = Keychain::Status::Ok;
     mutable QElapsedTimer m_lastKeyringAttempt;
     mutable QPointer<SecretServiceWatcher> m_keyringWatcher;
-    std::chrono::milliseconds m_retryInterval{10000};
 };

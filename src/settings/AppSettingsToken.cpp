@@ -39,17 +39,12 @@ void AppSettings::retryKeyring()
         runKeyring(m_pending);
 }
 
-void AppSettings::setKeyringRetryInterval(std::chrono::milliseconds interval)
-{
-    m_retryInterval = interval;
-}
-
 void AppSettings::syncToken() const
 {
     if (m_pending == Pending::None)
         return;
     if (m_lastKeyringAttempt.isValid() &&
-        std::chrono::milliseconds(m_lastKeyringAttempt.elapsed()) < m_retryInterval)
+        std::chrono::milliseconds(m_lastKeyringAttempt.elapsed()) < keyringRetryInterval)
         return;
     runKeyring(m_pending);
 }
@@ -59,34 +54,30 @@ void AppSettings::runKeyring(Pending operation, bool mayPrompt) const
     const bool wasUnavailable = tokenUnavailable();
     const QString before = m_token;
     const QString problemBefore = tokenProblem();
-    Keychain::Outcome outcome;
-    QString what;
+    const QString what = operation == Pending::Read   ? QStringLiteral("token read failed")
+                         : operation == Pending::Save ? QStringLiteral("token save failed")
+                                                      : QStringLiteral("token delete failed");
     // Asking for a locked item makes the keyring prompt for its password; a launch shows one such
     // prompt at most, so later attempts wait until the item is unlocked by other means.
-    const Keychain::Outcome ready = mayPrompt ? Keychain::Outcome{} : Keychain::readiness(kTokenAccount);
-    switch (ready.succeeded() ? operation : Pending::None) {
-    case Pending::Read: {
-        what = QStringLiteral("token read failed");
-        const Keychain::Item item = Keychain::readItem(kTokenAccount);
-        outcome = {item.status, item.problem};
-        if (item.status == Keychain::Status::Ok)
-            m_token = item.value;
-        break;
-    }
-    case Pending::Save:
-        what = QStringLiteral("token save failed");
-        outcome = Keychain::save(m_token, kTokenAccount);
-        break;
-    case Pending::Remove:
-        what = QStringLiteral("token delete failed");
-        outcome = Keychain::remove(kTokenAccount);
-        break;
-    case Pending::None:
-        what = operation == Pending::Read   ? QStringLiteral("token read failed")
-               : operation == Pending::Save ? QStringLiteral("token save failed")
-                                            : QStringLiteral("token delete failed");
-        outcome = ready;
-        break;
+    Keychain::Outcome outcome = mayPrompt ? Keychain::Outcome{} : Keychain::readiness(kTokenAccount);
+    if (outcome.succeeded()) {
+        switch (operation) {
+        case Pending::Read: {
+            const Keychain::Item item = Keychain::readItem(kTokenAccount);
+            outcome = {item.status, item.problem};
+            if (item.status == Keychain::Status::Ok)
+                m_token = item.value;
+            break;
+        }
+        case Pending::Save:
+            outcome = Keychain::save(m_token, kTokenAccount);
+            break;
+        case Pending::Remove:
+            outcome = Keychain::remove(kTokenAccount);
+            break;
+        case Pending::None:
+            break;
+        }
     }
     m_lastKeyringAttempt.start();
     m_keyringStatus = outcome.status;

@@ -37,7 +37,7 @@ void forgetSessionWithEarlierKeyring()
     const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
     if (!bus)
         return;
-    const QDBusReply<QString> owner = bus->serviceOwner(QStringLiteral("org.freedesktop.secrets"));
+    const QDBusReply<QString> owner = bus->serviceOwner(SecretServiceProbe::service);
     if (!owner.isValid())
         return; // no keyring right now; compare with the one that comes next
     if (!knownOwner.isEmpty() && owner.value() != knownOwner) {

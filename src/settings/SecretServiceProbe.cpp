@@ -10,17 +10,14 @@
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.secrets");
-const QString kServicePath = QStringLiteral("/org/freedesktop/secrets");
-const QString kServiceInterface = QStringLiteral("org.freedesktop.Secret.Service");
-
 // A local question to a running daemon: it answers at once or not at all.
 constexpr int kCallTimeoutMs = 2000;
 
 QDBusMessage call(const QString &path, const QString &interface, const QString &method,
                   const QVariantList &arguments)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(kService, path, interface, method);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(SecretServiceProbe::service, path, interface, method);
     message.setArguments(arguments);
     // Asking must not start a keyring daemon that nobody else started.
     message.setAutoStartService(false);
@@ -34,15 +31,15 @@ namespace SecretServiceProbe {
 bool isRunning()
 {
     const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-    return bus && bus->isServiceRegistered(kService).value();
+    return bus && bus->isServiceRegistered(service).value();
 }
 
 bool hasLockedItem(const QMap<QString, QString> &attributes)
 {
     static const QMetaType registered = qDBusRegisterMetaType<QMap<QString, QString>>();
     Q_UNUSED(registered)
-    const QDBusMessage reply = call(kServicePath, kServiceInterface, QStringLiteral("SearchItems"),
-                                    {QVariant::fromValue(attributes)});
+    const QDBusMessage reply =
+        call(servicePath, serviceInterface, QStringLiteral("SearchItems"), {QVariant::fromValue(attributes)});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
         return false;
     const auto locked = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().at(1));
@@ -52,7 +49,7 @@ bool hasLockedItem(const QMap<QString, QString> &attributes)
 bool defaultCollectionLocked()
 {
     const QDBusMessage alias =
-        call(kServicePath, kServiceInterface, QStringLiteral("ReadAlias"), {QStringLiteral("default")});
+        call(servicePath, serviceInterface, QStringLiteral("ReadAlias"), {QStringLiteral("default")});
     if (alias.type() != QDBusMessage::ReplyMessage || alias.arguments().size() != 1)
         return false;
     const QString collection = qdbus_cast<QDBusObjectPath>(alias.arguments().at(0)).path();

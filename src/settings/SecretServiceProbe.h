@@ -8,6 +8,11 @@
 // reads a secret and never starts a service that is not running.
 namespace SecretServiceProbe {
 
+// The Secret Service's name on the session bus, and its own object and interface.
+inline const QString service = QStringLiteral("org.freedesktop.secrets");
+inline const QString servicePath = QStringLiteral("/org/freedesktop/secrets");
+inline const QString serviceInterface = QStringLiteral("org.freedesktop.Secret.Service");
+
 // True when some process owns the Secret Service's name on the session bus right now.
 bool isRunning();
 

@@ -1,39 +1,13 @@
 #include "settings/SecretServiceWatcher.h"
 
+#include "settings/SecretServiceProbe.h"
+
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
 
-namespace {
-
-const QString kService = QStringLiteral("org.freedesktop.secrets");
-
-struct Subscription
-{
-    QString path; // empty: any object of the service
-    QString interface;
-    QString signal;
-};
-
-// The Service's own signals on its path; the collections' and the objects' properties on any path
-// (a keyring announces a lock or an unlock as a change of the collection's Locked property).
-const Subscription kSubscriptions[] = {
-    {QStringLiteral("/org/freedesktop/secrets"), QStringLiteral("org.freedesktop.Secret.Service"),
-     QStringLiteral("CollectionCreated")},
-    {QStringLiteral("/org/freedesktop/secrets"), QStringLiteral("org.freedesktop.Secret.Service"),
-     QStringLiteral("CollectionDeleted")},
-    {QStringLiteral("/org/freedesktop/secrets"), QStringLiteral("org.freedesktop.Secret.Service"),
-     QStringLiteral("CollectionChanged")},
-    {{}, QStringLiteral("org.freedesktop.Secret.Collection"), QStringLiteral("ItemCreated")},
-    {{}, QStringLiteral("org.freedesktop.Secret.Collection"), QStringLiteral("ItemDeleted")},
-    {{}, QStringLiteral("org.freedesktop.Secret.Collection"), QStringLiteral("ItemChanged")},
-    {{}, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged")},
-};
-
-} // namespace
-
 SecretServiceWatcher::SecretServiceWatcher(QObject *parent)
     : QObject(parent),
-      m_serviceWatcher(new QDBusServiceWatcher(kService, QDBusConnection::sessionBus(),
+      m_serviceWatcher(new QDBusServiceWatcher(SecretServiceProbe::service, QDBusConnection::sessionBus(),
                                                QDBusServiceWatcher::WatchForRegistration, this))
 {
     m_settle.setSingleShot(true);
@@ -45,10 +19,17 @@ SecretServiceWatcher::SecretServiceWatcher(QObject *parent)
 
     connect(m_serviceWatcher, &QDBusServiceWatcher::serviceRegistered, this,
             &SecretServiceWatcher::noteSignal);
+    // The Service's own signals on its path; the collections' and the objects' signals on any path
+    // (a keyring announces a lock or an unlock as a change of the collection's Locked property).
+    using namespace SecretServiceProbe;
     QDBusConnection bus = QDBusConnection::sessionBus();
-    for (const Subscription &subscription : kSubscriptions)
-        bus.connect(kService, subscription.path, subscription.interface, subscription.signal, this,
-                    SLOT(noteSignal()));
+    for (const char *signal : {"CollectionCreated", "CollectionDeleted", "CollectionChanged"})
+        bus.connect(service, servicePath, serviceInterface, QLatin1String(signal), this, SLOT(noteSignal()));
+    for (const char *signal : {"ItemCreated", "ItemDeleted", "ItemChanged"})
+        bus.connect(service, {}, QStringLiteral("org.freedesktop.Secret.Collection"), QLatin1String(signal),
+                    this, SLOT(noteSignal()));
+    bus.connect(service, {}, QStringLiteral("org.freedesktop.DBus.Properties"),
+                QStringLiteral("PropertiesChanged"), this, SLOT(noteSignal()));
 }
 
 void SecretServiceWatcher::noteSignal()

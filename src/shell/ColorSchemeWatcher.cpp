@@ -46,7 +46,7 @@ void ColorSchemeWatcher::take(const QVariant &value)
 {
     // Read wraps the value in one more variant than ReadOne does.
     QVariant inner = value;
-    while (inner.canConvert<QDBusVariant>() && inner.metaType() == QMetaType::fromType<QDBusVariant>())
+    while (inner.metaType() == QMetaType::fromType<QDBusVariant>())
         inner = inner.value<QDBusVariant>().variant();
     bool ok = false;
     const uint number = inner.toUInt(&ok);

@@ -10,9 +10,6 @@
 
 namespace {
 
-const QColor lightForeground(0xF2, 0xF2, 0xF2);
-const QColor darkForeground(0x1C, 0x1C, 0x1C);
-
 bool panelIsAlwaysDark()
 {
     // GNOME's top bar is dark whatever the application theme or the colour scheme.
@@ -23,6 +20,13 @@ bool panelIsAlwaysDark()
             return true;
     }
     return false;
+}
+
+// Qt's own window for the icon in an XEmbed tray. Qt makes a new one when the tray comes back, so
+// it is recognised by its class rather than kept.
+bool isXEmbedIcon(const QObject *object)
+{
+    return object->isWidgetType() && qstrcmp(object->metaObject()->className(), "QSystemTrayIconSys") == 0;
 }
 
 void run(const std::function<void()> &action)
@@ -105,10 +109,11 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
         applyColours();
     // Qt's XEmbed icon hands its tooltip to QToolTip, which takes text that looks like markup for
     // rich text; the tooltip can carry what a server said. It is shown as the plain text it is.
-    if (watched == m_xembedIcon && event->type() == QEvent::ToolTip) {
+    if (event->type() == QEvent::ToolTip && isXEmbedIcon(watched)) {
         const QString text = QStringLiteral("<p style='white-space:pre'>") +
                              m_tray.toolTip().toHtmlEscaped() + QStringLiteral("</p>");
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, m_xembedIcon);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text,
+                           static_cast<QWidget *>(watched));
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -117,14 +122,14 @@ bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
 QColor TrayIcon::automaticGlyph() const
 {
     if (panelIsAlwaysDark())
-        return lightForeground;
+        return TrayIconAppearance::lightGlyph;
     // Elsewhere the panel follows the desktop's colour scheme; without one, the application
     // palette follows the desktop's theme.
     switch (m_colorScheme->scheme()) {
     case ColorSchemeWatcher::Scheme::dark:
-        return lightForeground;
+        return TrayIconAppearance::lightGlyph;
     case ColorSchemeWatcher::Scheme::light:
-        return darkForeground;
+        return TrayIconAppearance::darkGlyph;
     case ColorSchemeWatcher::Scheme::noPreference:
         break;
     }
@@ -148,10 +153,8 @@ void TrayIcon::applyToolTip()
     // its tooltip ourselves (see eventFilter).
     const QString name = StatusPresentation::accessibleName(m_content.count);
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qstrcmp(widget->metaObject()->className(), "QSystemTrayIconSys") != 0)
-            continue;
-        widget->setAccessibleName(name);
-        m_xembedIcon = widget; // its events pass the filter on the application object
+        if (isXEmbedIcon(widget))
+            widget->setAccessibleName(name);
     }
 }
 

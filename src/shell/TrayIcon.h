@@ -5,14 +5,12 @@
 #include "shell/TrayIconAppearance.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QSystemTrayIcon>
 #include <functional>
 
 class ColorSchemeWatcher;
 class QMenu;
-class QWidget;
 
 // Norrid's icon in the tray: the image with the count and the update dot, the tooltip with the
 // count in words, and the context menu. A left click asks for the popover. The icon is drawn anew
@@ -47,7 +45,6 @@ public:
     QMenu *contextMenu() const { return m_menu; }
     // How many times an image was handed to the tray.
     int iconUpdates() const { return m_iconUpdates; }
-    const StatusIconImage::Content &iconContent() const { return m_content; }
 
 Q_SIGNALS:
     void clicked();
@@ -69,7 +66,6 @@ private:
     QString m_lookToolTip;
     TrayIconAppearance::Mode m_appearance = TrayIconAppearance::Mode::automatic;
     ColorSchemeWatcher *m_colorScheme;
-    QPointer<QWidget> m_xembedIcon; // Qt's window for the icon in an XEmbed tray, once shown
     qint64 m_shownIconKey = 0;
     int m_iconUpdates = 0;
 };

@@ -5,11 +5,6 @@
 
 namespace TrayIconAppearance {
 
-namespace {
-const QColor lightGlyph(0xF2, 0xF2, 0xF2);
-const QColor darkGlyph(0x1C, 0x1C, 0x1C);
-} // namespace
-
 Mode fromSetting(const QString &text)
 {
     if (text == QLatin1String("light"))
@@ -17,19 +12,6 @@ Mode fromSetting(const QString &text)
     if (text == QLatin1String("dark"))
         return Mode::dark;
     return Mode::automatic;
-}
-
-QString toSetting(Mode mode)
-{
-    switch (mode) {
-    case Mode::light:
-        return QStringLiteral("light");
-    case Mode::dark:
-        return QStringLiteral("dark");
-    case Mode::automatic:
-        break;
-    }
-    return QStringLiteral("automatic");
 }
 
 Colours colours(Mode mode, const QColor &automaticGlyph)

@@ -15,6 +15,10 @@ enum class Mode
     dark   // a dark icon, for light panels
 };
 
+// The two colours an icon is drawn in: a light glyph for dark panels, a dark one for light panels.
+inline constexpr QColor lightGlyph(0xF2, 0xF2, 0xF2);
+inline constexpr QColor darkGlyph(0x1C, 0x1C, 0x1C);
+
 struct Colours
 {
     QColor glyph;
@@ -24,7 +28,6 @@ struct Colours
 
 // The stored setting: "automatic", "light" or "dark"; anything else reads as automatic.
 Mode fromSetting(const QString &text);
-QString toSetting(Mode mode);
 
 // automaticGlyph is the best guess at the panel's foreground, used in automatic mode.
 Colours colours(Mode mode, const QColor &automaticGlyph);

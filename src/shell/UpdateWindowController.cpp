@@ -1,6 +1,7 @@
 #include "shell/UpdateWindowController.h"
 
 #include "shell/QuickScene.h"
+#include "updates/UpdateLinks.h"
 #include "updates/UpdateSession.h"
 #include "updates/Updater.h"
 
@@ -13,11 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isHttps(const QUrl &url)
-{
-    return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
-}
 
 // The tags Text.StyledText formats, under the name it knows them by; every other tag is dropped
 // and its text kept.
@@ -73,7 +69,7 @@ QUrl linkTarget(const QString &attributes)
     for (int group = 1; group <= 3 && value.isEmpty(); ++group)
         value = match.captured(group);
     const QUrl url(withoutReferences(value).trimmed(), QUrl::StrictMode);
-    return isHttps(url) ? url : QUrl();
+    return UpdateLinks::isHttps(url) ? url : QUrl();
 }
 
 } // namespace
@@ -209,14 +205,14 @@ bool UpdateWindowController::hasReleaseNotesLink() const
 void UpdateWindowController::openReleaseNotes()
 {
     const QUrl url = m_session.releaseNotesURL();
-    if (isHttps(url) && m_session.openURL)
+    if (UpdateLinks::isHttps(url) && m_session.openURL)
         m_session.openURL(url);
 }
 
 void UpdateWindowController::openLink(const QString &link)
 {
     const QUrl url(link, QUrl::StrictMode);
-    if (isHttps(url) && m_session.openURL)
+    if (UpdateLinks::isHttps(url) && m_session.openURL)
         m_session.openURL(url);
 }
 

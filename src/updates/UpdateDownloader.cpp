@@ -1,5 +1,7 @@
 #include "updates/UpdateDownloader.h"
 
+#include "updates/UpdateLinks.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -7,11 +9,6 @@
 using namespace std::chrono;
 
 namespace {
-
-bool isHttps(const QUrl &url)
-{
-    return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
-}
 
 QString insecureRedirect(const QUrl &target)
 {
@@ -45,7 +42,7 @@ void UpdateDownloader::start(const QUrl &url, const QString &filePath, qint64 ex
     m_received = 0;
     m_transferTimeout = transferTimeout;
     m_refusal.clear();
-    if (!isHttps(url)) {
+    if (!UpdateLinks::isHttps(url)) {
         Q_EMIT failed(
             QStringLiteral("The update's address (%1) is not a secure https link, so Norrid did not "
                            "download it.")
@@ -90,7 +87,7 @@ void UpdateDownloader::cancel()
 
 void UpdateDownloader::onRedirected(const QUrl &target)
 {
-    if (isHttps(target)) {
+    if (UpdateLinks::isHttps(target)) {
         Q_EMIT m_reply->redirectAllowed();
         return;
     }

@@ -1,17 +1,9 @@
 #include "updates/UpdateSession.h"
 
 #include "updates/UpdateInstaller.h"
+#include "updates/UpdateLinks.h"
 
 #include <QDesktopServices>
-
-namespace {
-
-bool isHttps(const QUrl &url)
-{
-    return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
-}
-
-} // namespace
 
 UpdateSession::UpdateSession(const QString &runningVersion, const QString &runningDisplayVersion,
                              QObject *parent)
@@ -22,7 +14,7 @@ UpdateSession::UpdateSession(const QString &runningVersion, const QString &runni
 
 QUrl UpdateSession::releaseNotesURL() const
 {
-    return m_item && isHttps(m_item->releaseNotesURL) ? m_item->releaseNotesURL : QUrl();
+    return m_item && UpdateLinks::isHttps(m_item->releaseNotesURL) ? m_item->releaseNotesURL : QUrl();
 }
 
 void UpdateSession::beginUserCheck()
@@ -124,7 +116,7 @@ void UpdateSession::download()
         return;
     }
     // A plain-http download could be swapped on the way; Norrid sends people only to https.
-    if (!isHttps(target)) {
+    if (!UpdateLinks::isHttps(target)) {
         showError(QStringLiteral("Norrid did not open the download of version %1: its address (%2) is not "
                                  "a secure https link.")
                       .arg(version, target.toDisplayString()));

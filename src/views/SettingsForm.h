@@ -165,9 +165,6 @@ public:
     int trayIconIndex() const;
     void setTrayIconIndex(int index);
 
-    // The draft as a connection configuration: the site URL normalised, the rest trimmed.
-    JiraConfig draftConfig() const { return m_draft.config(); }
-
     // Replaces the draft with the stored settings.
     Q_INVOKABLE void load();
     // What the window does each time it comes on screen: load(), then the board's quick filters when

@@ -105,7 +105,6 @@ FocusScope {
                         Layout.leftMargin: 126
                         visible: text.length > 0
                         text: root.form.siteProblem
-                        textFormat: Text.PlainText
                         color: root.style.red
                     }
                     SettingsRow {
@@ -170,7 +169,6 @@ FocusScope {
                         Layout.leftMargin: 126
                         visible: text.length > 0
                         text: root.form.boardIdNote
-                        textFormat: Text.PlainText
                     }
                     SettingsRow {
                         label: "Status"

@@ -120,12 +120,11 @@ FocusScope {
                     indeterminate: root.controller.progress < 0
                     value: Math.max(root.controller.progress, 0)
                 }
-                Text {
+                PlainLabel {
                     objectName: "progressText"
                     Layout.fillWidth: true
                     visible: root.downloading
                     text: root.controller.progressText
-                    textFormat: Text.PlainText
                     font.pixelSize: root.style.body
                     color: root.style.secondary
                 }
