@@ -129,8 +129,10 @@ private:
     QVariant storedValue(const QString &key) const;
     void setSaveProblem(const QString &problem);
     void syncToken() const;
-    // mayPrompt: the keyring may be asked even when that shows an unlock prompt (the first read).
-    void runKeyring(Pending operation, bool mayPrompt = false) const;
+    // userAsked: the launch's first read, or a token the user just saved. The keyring is asked
+    // directly, which may start a keyring daemon that is not running and may show its unlock
+    // prompt; later attempts on their own first wait until it runs and is unlocked.
+    void runKeyring(Pending operation, bool userAsked = false) const;
     void watchKeyring(bool watch) const;
 
     QString m_fileName;

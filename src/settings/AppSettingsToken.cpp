@@ -29,7 +29,7 @@ void AppSettings::setToken(const QString &value)
         return;
     }
     m_token = value;
-    runKeyring(value.isEmpty() ? Pending::Remove : Pending::Save);
+    runKeyring(value.isEmpty() ? Pending::Remove : Pending::Save, true);
     Q_EMIT tokenChanged();
 }
 
@@ -49,7 +49,7 @@ void AppSettings::syncToken() const
     runKeyring(m_pending);
 }
 
-void AppSettings::runKeyring(Pending operation, bool mayPrompt) const
+void AppSettings::runKeyring(Pending operation, bool userAsked) const
 {
     const bool wasUnavailable = tokenUnavailable();
     const QString before = m_token;
@@ -57,9 +57,10 @@ void AppSettings::runKeyring(Pending operation, bool mayPrompt) const
     const QString what = operation == Pending::Read   ? QStringLiteral("token read failed")
                          : operation == Pending::Save ? QStringLiteral("token save failed")
                                                       : QStringLiteral("token delete failed");
-    // Asking for a locked item makes the keyring prompt for its password; a launch shows one such
-    // prompt at most, so later attempts wait until the item is unlocked by other means.
-    Keychain::Outcome outcome = mayPrompt ? Keychain::Outcome{} : Keychain::readiness(kTokenAccount);
+    // Asking for a locked item makes the keyring prompt for its password, and asking a keyring that
+    // is not running starts it. Retries nobody asked for do neither: they wait until a keyring runs
+    // and the item is unlocked by other means, so a launch shows one prompt at most.
+    Keychain::Outcome outcome = userAsked ? Keychain::Outcome{} : Keychain::readiness(kTokenAccount);
     if (outcome.succeeded()) {
         switch (operation) {
         case Pending::Read: {

@@ -2,10 +2,16 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QDeadlineTimer>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +58,32 @@ bool unlockLogin()
     return call(u"UnlockWithMasterPassword"_s, {QVariant::fromValue(kLogin), QVariant::fromValue(secret)},
                 u"org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"_s)
                .type() == QDBusMessage::ReplyMessage;
+}
+
+bool stopDaemon()
+{
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    QMap<QString, QString> environment;
+    const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
+    for (const QString &name :
+         {u"HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XDG_DATA_HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s})
+        environment.insert(name, own.value(name));
+    qDBusRegisterMetaType<QMap<QString, QString>>();
+    QDBusMessage update =
+        QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
+                                       u"org.freedesktop.DBus"_s, u"UpdateActivationEnvironment"_s);
+    update.setArguments({QVariant::fromValue(environment)});
+    if (QDBusConnection::sessionBus().call(update).type() != QDBusMessage::ReplyMessage)
+        return false;
+
+    const QDBusReply<uint> pid = bus->servicePid(u"org.freedesktop.secrets"_s);
+    if (!pid.isValid() || ::kill(pid_t(pid.value()), SIGTERM) != 0)
+        return false;
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20)) {
+        if (!bus->isServiceRegistered(u"org.freedesktop.secrets"_s).value())
+            return true;
+    }
+    return false;
 }
 
 int itemCount(const QString &service, const QString &account)

@@ -192,6 +192,25 @@ private Q_SLOTS:
         QTRY_COMPARE(unavailableSpy.count(), 1);
         QTRY_VERIFY(tokenSpy.count() >= 2);
     }
+
+    // The keyring daemon went away after launch. A token the user saves starts it again through
+    // the bus, as a desktop starts its keyring on demand, and is stored once it is unlocked; it is
+    // not left waiting in memory for a daemon that nobody else would start.
+    void keyringStartedAgainForASave()
+    {
+        AppSettings settings(path());
+        configure(settings);
+        QVERIFY(KeyringControl::stopDaemon());
+
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(u"^Norrid: token save failed — the keyring is locked"_s));
+        settings.setToken(u"rotated"_s);
+        QVERIFY(settings.tokenProblem().startsWith(u"Your keyring is locked"_s));
+        QVERIFY(KeyringControl::unlockLogin());
+        QTRY_COMPARE(storedToken(), QByteArray("rotated"));
+        QTRY_VERIFY(settings.tokenProblem().isEmpty());
+        QCOMPARE(tokenItems(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(AppSettingsTest)
