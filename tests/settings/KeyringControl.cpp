@@ -8,7 +8,6 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDeadlineTimer>
-#include <QProcessEnvironment>
 #include <QThread>
 
 #include <csignal>
@@ -63,19 +62,6 @@ bool unlockLogin()
 bool stopDaemon()
 {
     QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-    QMap<QString, QString> environment;
-    const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
-    for (const QString &name :
-         {u"HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XDG_DATA_HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s})
-        environment.insert(name, own.value(name));
-    qDBusRegisterMetaType<QMap<QString, QString>>();
-    QDBusMessage update =
-        QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
-                                       u"org.freedesktop.DBus"_s, u"UpdateActivationEnvironment"_s);
-    update.setArguments({QVariant::fromValue(environment)});
-    if (QDBusConnection::sessionBus().call(update).type() != QDBusMessage::ReplyMessage)
-        return false;
-
     const QDBusReply<uint> pid = bus->servicePid(u"org.freedesktop.secrets"_s);
     if (!pid.isValid() || ::kill(pid_t(pid.value()), SIGTERM) != 0)
         return false;

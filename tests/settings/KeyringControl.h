@@ -11,8 +11,7 @@ bool lockLogin();
 // Unlocks with the password the test session created the collection with.
 bool unlockLogin();
 // Ends the running keyring daemon, as a crash or a restarted session would. The bus can start it
-// again on demand, in this test's home (as a desktop session arranges at login), with the login
-// collection locked.
+// again on demand, in the test's home, with the login collection locked.
 bool stopDaemon();
 // The items, locked or not, with QtKeychain's attributes for this service and account.
 int itemCount(const QString &service, const QString &account);

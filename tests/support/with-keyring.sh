@@ -42,6 +42,9 @@ export XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset GNOME_KEYRING_CONTROL SSH_AUTH_SOCK
+# Services the bus starts on demand (a keyring daemon above all) live in this home too, never in the
+# home of whoever runs the tests.
+dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
 
 name_has_owner() {
   dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
