@@ -1,10 +1,11 @@
 #include "jira/JiraClient.h"
 
+#include "jira/AgileBoardRead.h"
+#include "jira/JiraConnection.h"
 #include "jira/JiraDocuments.h"
-#include "jira/JiraRequest.h"
 #include "jira/JiraSite.h"
+#include "jira/SoftwareBoardRead.h"
 
-#include <QSet>
 #include <utility>
 
 namespace {
@@ -23,64 +24,55 @@ QString reviewJQL(const JiraConfig &config)
     return jql;
 }
 
-QString boardPath(const JiraConfig &config, QStringView leaf)
+bool isStatus(const JiraResult<QList<ReviewIssue>> &result, int status)
 {
-    return QStringLiteral("/rest/agile/1.0/board/") + config.boardId + u'/' + leaf.toString();
+    return !result.ok() && result.error().kind() == JiraError::Kind::http &&
+           result.error().statusCode() == status;
 }
 
-// One GET decoded as the document `decode` reads.
-template<typename Document>
-QCoro::Task<JiraResult<Document>> getJSON(JiraConfig config, QString path, JiraRequest::QueryItems query,
-                                          JiraResult<Document> (*decode)(const QByteArray &),
-                                          JiraRequest::Limits limits = JiraRequest::Limits::fromNow())
-{
-    JiraResult<QByteArray> body =
-        co_await JiraRequest::get(std::move(config), std::move(path), std::move(query), limits);
-    if (!body.ok())
-        co_return body.error();
-    co_return decode(body.value());
-}
+using BoardRead = JiraRoute::BoardRead;
 
-// Free coroutines taking the configuration by value: the copy lives in the coroutine frame, so the
+// Free coroutines taking their arguments by value: the copies live in the coroutine frame, so the
 // client that started them may be destroyed while they wait.
-// The column page by page: each page starts where the cards gathered so far end, until Jira's
-// total is reached, a page brings no card not seen before (a server that ignores startAt, or a
-// column that shrank meanwhile), or the bound is reached. One deadline covers every page.
-QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(JiraConfig config,
-                                                                  JiraRequest::Limits limits)
+QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(ColumnRequest request)
 {
-    const QString path = boardPath(config, u"issue");
-    const QString jql = reviewJQL(config);
-    QList<ReviewIssue> issues;
-    QSet<QString> keys;
-    while (issues.size() < JiraClient::maximumReviewIssues) {
-        JiraRequest::QueryItems query{
-            {QStringLiteral("jql"), jql},
-            {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")},
-            {QStringLiteral("startAt"), QString::number(issues.size())},
-            {QStringLiteral("maxResults"), QString::number(JiraClient::reviewIssuesPageSize)}};
-        auto page =
-            co_await getJSON(config, path, std::move(query), &JiraDocuments::decodeBoardIssues, limits);
-        if (!page.ok())
-            co_return page.error();
-        const qsizetype before = issues.size();
-        for (const RawIssue &raw : std::as_const(page.value().issues)) {
-            if (issues.size() == JiraClient::maximumReviewIssues)
-                break;
-            if (!keys.contains(raw.key)) {
-                keys.insert(raw.key);
-                issues.append(raw.toReviewIssue());
-            }
-        }
-        if (issues.size() == before || issues.size() >= page.value().total.value_or(0))
-            break;
+    const std::shared_ptr<JiraRoute> route = request.route;
+    if (route->boardRead == BoardRead::software) {
+        auto software = co_await SoftwareBoardRead::fetch(std::move(request));
+        co_return software;
     }
-    co_return issues;
+    if (route->boardRead == BoardRead::agile) {
+        auto agile = co_await AgileBoardRead::fetch(request);
+        if (!isStatus(agile, 410))
+            co_return agile;
+        // Atlassian retired the agile read on this site since it was learned.
+        auto software = co_await SoftwareBoardRead::fetch(std::move(request));
+        if (software.ok())
+            route->boardRead = BoardRead::software;
+        co_return software;
+    }
+
+    auto software = co_await SoftwareBoardRead::fetch(request);
+    if (!isStatus(software, 404)) {
+        if (software.ok())
+            route->boardRead = BoardRead::software;
+        co_return software;
+    }
+    auto agile = co_await AgileBoardRead::fetch(std::move(request));
+    if (agile.ok())
+        route->boardRead = BoardRead::agile;
+    // Both failed: the software read's 404 only says that this site does not serve it, unless the
+    // agile read is gone too, when that 404 is about the board.
+    if (isStatus(agile, 410))
+        co_return software;
+    co_return agile;
 }
 
-QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig config)
+QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig config,
+                                                                  std::shared_ptr<JiraRoute> route)
 {
-    const QString path = boardPath(config, u"quickfilter");
+    const QString path =
+        QStringLiteral("/rest/agile/1.0/board/") + config.boardId + QStringLiteral("/quickfilter");
     QList<QuickFilter> filters;
     QList<QuickFilter> previousPage;
     for (int page = 0;; ++page) {
@@ -88,9 +80,13 @@ QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig con
             co_return JiraError::decoding(
                 QStringLiteral("the quick filters did not end after %1 pages").arg(page));
         // The next offset is the count gathered so far, so shorter pages still get consecutive ones.
-        JiraRequest::QueryItems query{{QStringLiteral("startAt"), QString::number(filters.size())},
-                                      {QStringLiteral("maxResults"), QStringLiteral("50")}};
-        auto result = co_await getJSON(config, path, std::move(query), &JiraDocuments::decodeQuickFilterPage);
+        JiraConnection::QueryItems query{{QStringLiteral("startAt"), QString::number(filters.size())},
+                                         {QStringLiteral("maxResults"), QStringLiteral("50")}};
+        auto body = co_await JiraConnection::get(config, route, path, std::move(query),
+                                                 JiraRequest::Limits::fromNow());
+        if (!body.ok())
+            co_return body.error();
+        auto result = JiraDocuments::decodeQuickFilterPage(body.value());
         if (!result.ok())
             co_return result.error();
         QuickFilterPage &current = result.value();
@@ -107,7 +103,10 @@ QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig con
 
 } // namespace
 
-JiraClient::JiraClient(JiraConfig config) : m_config(std::move(config)) {}
+JiraClient::JiraClient(JiraConfig config, std::shared_ptr<JiraRoute> route)
+    : m_config(std::move(config)), m_route(route ? std::move(route) : std::make_shared<JiraRoute>())
+{
+}
 
 std::optional<QUrl> JiraClient::boardURL() const
 {
@@ -118,10 +117,11 @@ std::optional<QUrl> JiraClient::boardURL() const
 
 QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues(const QObject *cancelScope) const
 {
-    return fetchReviewIssuesWith(m_config, JiraRequest::Limits::fromNow(cancelScope));
+    return fetchReviewIssuesWith(
+        ColumnRequest{m_config, m_route, reviewJQL(m_config), JiraRequest::Limits::fromNow(cancelScope)});
 }
 
 QCoro::Task<JiraResult<QList<QuickFilter>>> JiraClient::fetchQuickFilters() const
 {
-    return fetchQuickFiltersWith(m_config);
+    return fetchQuickFiltersWith(m_config, m_route);
 }

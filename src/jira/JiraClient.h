@@ -2,6 +2,7 @@
 
 #include "jira/JiraConfig.h"
 #include "jira/JiraResult.h"
+#include "jira/JiraRoute.h"
 #include "jira/QuickFilter.h"
 #include "jira/ReviewIssue.h"
 
@@ -9,21 +10,25 @@
 #include <QList>
 #include <QObject>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
-// Talks to one Jira Cloud site with one configuration. Stateless: callers build one when they need
-// it. The fetches copy the configuration when they start, so the client may go away while they run.
+// Talks to one Jira site with one configuration. Callers build one when they need it; what it
+// learns about the site (which board read it serves, whether the token needs Atlassian's gateway)
+// goes into the route it is given, which a caller may keep for the next client. The fetches copy
+// the configuration when they start, so the client may go away while they run.
+//
+// The column is read through Jira Cloud's software read first; a site that answers it with 404
+// (Jira Data Center, or a Cloud site without it) is read through the agile read, and a site whose
+// agile read answers 410 Gone through the software one.
 class JiraClient
 {
 public:
     // Jira sends at most 50 quick filters a page, so this bound allows 10,000 of them; it only
     // stops a server that keeps answering "not the last page" with new values.
     static constexpr int maximumQuickFilterPages = 200;
-    // The watched column is read in pages of this many cards, up to this many cards in all.
-    static constexpr int reviewIssuesPageSize = 100;
-    static constexpr int maximumReviewIssues = 1000;
-
-    explicit JiraClient(JiraConfig config);
+    // Without a route, the client learns afresh what it needs for each fetch.
+    explicit JiraClient(JiraConfig config, std::shared_ptr<JiraRoute> route = {});
 
     const JiraConfig &config() const { return m_config; }
 
@@ -39,4 +44,5 @@ public:
 
 private:
     JiraConfig m_config;
+    std::shared_ptr<JiraRoute> m_route;
 };

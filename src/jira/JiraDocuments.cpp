@@ -190,6 +190,9 @@ JiraResult<BoardIssuesResponse> JiraDocuments::decodeBoardIssues(const QByteArra
         BoardIssuesResponse response;
         if (const auto total = optional(document, {}, u"total", QJsonValue::Double, u"a number"))
             response.total = qint64(std::clamp(total->toDouble(), 0.0, 1e15));
+        response.nextPageToken = optionalString(document, {}, u"nextPageToken");
+        if (const auto isLast = optional(document, {}, u"isLast", QJsonValue::Bool, u"a boolean"))
+            response.isLast = isLast->toBool();
         response.issues.reserve(issues.size());
         for (qsizetype i = 0; i < issues.size(); ++i) {
             const QString where = QStringLiteral("issues[%1]").arg(i);

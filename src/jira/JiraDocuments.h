@@ -9,7 +9,8 @@
 #include <QString>
 #include <optional>
 
-// The two JSON documents Norrid reads from Jira's agile API, decoded strictly: a required member
+// The two JSON documents Norrid reads from Jira's board API (a column's issues, from either read,
+// and a page of quick filters), decoded strictly: a required member
 // that is missing, null or of another type fails the whole document, and so does an optional
 // member of another type. Members not listed here are ignored. A failure is a JiraError::decoding
 // whose message names the member, e.g. "issues[2].fields.summary is missing".
@@ -38,7 +39,9 @@ struct RawIssue
 struct BoardIssuesResponse
 {
     QList<RawIssue> issues;
-    std::optional<qint64> total; // how many cards the whole column holds, when Jira says
+    std::optional<qint64> total;          // how many cards the whole column holds (agile read)
+    std::optional<QString> nextPageToken; // where the next page starts (software read)
+    std::optional<bool> isLast;           // whether this is the last page (software read)
 };
 
 struct QuickFilterPage

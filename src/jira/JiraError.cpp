@@ -63,11 +63,13 @@ QString JiraError::errorDescription() const
     switch (m_kind) {
     case Kind::http:
         if (m_statusCode == 429)
-            return QStringLiteral("Jira returned HTTP 429. Too many requests: Jira is rate limiting this "
-                                  "account%1. Norrid tries again at the next poll.")
-                .arg(m_retryAfterSeconds
-                         ? QStringLiteral(" and asks to wait ") + waitText(*m_retryAfterSeconds)
-                         : QStringLiteral(" for now"));
+            // With a wait, the monitor adds when it asks again, which may be later than the wait.
+            return m_retryAfterSeconds
+                       ? QStringLiteral("Jira returned HTTP 429. Too many requests: Jira is rate limiting "
+                                        "this account and asks to wait %1.")
+                             .arg(waitText(*m_retryAfterSeconds))
+                       : QStringLiteral("Jira returned HTTP 429. Too many requests: Jira is rate limiting "
+                                        "this account for now. Norrid tries again at the next poll.");
         return QStringLiteral("Jira returned HTTP %1.").arg(m_statusCode);
     case Kind::decoding:
         return QStringLiteral("Couldn't read Jira's response: ") + m_message;

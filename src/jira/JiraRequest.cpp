@@ -1,11 +1,8 @@
 #include "jira/JiraRequest.h"
 
-#include "jira/JiraExplanation.h"
-#include "jira/JiraSite.h"
 #include "jira/Network.h"
 
 #include <QCoroNetworkReply>
-#include <QDateTime>
 #include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -36,16 +33,12 @@ struct ReplyDisposer
 };
 using ReplyPointer = std::unique_ptr<QNetworkReply, ReplyDisposer>;
 
-// What one exchange gave: either a failure, or a status with the body (2xx) and a redirect target.
-struct Answer
+// What one exchange gave: either a failure, or the answer with its redirect target.
+struct Exchange
 {
     std::optional<JiraError> failure;
-    int status = 0;
-    QByteArray body;
+    JiraAnswer answer;
     QUrl location;
-    QByteArray retryAfter;
-    QByteArray loginReason;
-    QByteArray deniedReason;
 };
 
 struct Download
@@ -110,29 +103,6 @@ JiraError transportError(const QNetworkReply &reply, const QList<QSslError> &ssl
     }
 }
 
-// Retry-After is either a number of seconds or an HTTP date; none when it is neither or has passed.
-// Read in 64 bits and bounded by JiraError, so no value a server sends can overflow.
-std::optional<qint64> retryAfterSeconds(const QByteArray &value)
-{
-    const QByteArray text = value.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
-    if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        bool fits = false;
-        const qint64 seconds = text.toLongLong(&fits);
-        return fits ? seconds : std::numeric_limits<qint64>::max();
-    }
-    // HTTP dates end in "GMT", which Qt's RFC 2822 reader does not take for an offset.
-    QString date = QString::fromLatin1(text);
-    if (date.endsWith(QLatin1String(" GMT")))
-        date = date.chopped(4) + QStringLiteral(" +0000");
-    const QDateTime when = QDateTime::fromString(date, Qt::RFC2822Date);
-    const qint64 wait = when.isValid() ? QDateTime::currentDateTimeUtc().secsTo(when) : -1;
-    if (wait < 0)
-        return std::nullopt;
-    return wait;
-}
-
 void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
 {
     if (download.tooLarge || size <= JiraRequest::maximumBodySize)
@@ -145,7 +115,7 @@ void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
 
 // Sends one GET and waits for all of it, reading the body as it arrives so an oversized one is cut
 // off early instead of being buffered whole.
-QCoro::Task<Answer> exchange(const QNetworkRequest &request, const JiraRequest::Limits &limits)
+QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest::Limits &limits)
 {
     ReplyPointer reply(Network::shared().get(request));
     Download download;
@@ -189,38 +159,40 @@ QCoro::Task<Answer> exchange(const QNetworkRequest &request, const JiraRequest::
     deadline.stop();
     const QVariant statusAttribute = raw->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const QNetworkReply::NetworkError error = raw->error();
-    Answer answer;
+    Exchange result;
+    JiraAnswer &answer = result.answer;
     if (download.cancelled) {
-        answer.failure = cancelledError();
-        co_return answer;
+        result.failure = cancelledError();
+        co_return result;
     }
     if (!statusAttribute.isValid()) {
-        answer.failure = error == QNetworkReply::NoError
+        result.failure = error == QNetworkReply::NoError
                              ? JiraError::transport(QStringLiteral("No HTTP response from Jira."))
                              : transportError(*raw, download.sslErrors);
-        co_return answer;
+        co_return result;
     }
     answer.status = statusAttribute.toInt();
+    answer.retryAfter = raw->rawHeader("Retry-After");
+    answer.loginReason = raw->rawHeader("X-Seraph-LoginReason");
+    answer.deniedReason = raw->rawHeader("X-Authentication-Denied-Reason");
+    answer.bodyTooLarge = download.tooLarge;
     if (isSuccess(answer.status)) {
         // A 2xx whose body did not arrive whole is no answer at all.
         if (download.tooLarge)
-            answer.failure = tooLargeError();
+            result.failure = tooLargeError();
         else if (error != QNetworkReply::NoError)
-            answer.failure = transportError(*raw, download.sslErrors);
+            result.failure = transportError(*raw, download.sslErrors);
         else
             answer.body = std::move(download.body);
-        co_return answer;
+        co_return result;
     }
     // Jira explains a 400 in its body, e.g. which word of the team filter it did not understand.
     if (answer.status == 400 && !download.tooLarge)
         answer.body = std::move(download.body);
     const QUrl location = QUrl::fromEncoded(raw->rawHeader("Location"), QUrl::StrictMode);
     if (location.isValid() && !location.isEmpty())
-        answer.location = request.url().resolved(location);
-    answer.retryAfter = raw->rawHeader("Retry-After");
-    answer.loginReason = raw->rawHeader("X-Seraph-LoginReason");
-    answer.deniedReason = raw->rawHeader("X-Authentication-Denied-Reason");
-    co_return answer;
+        result.location = request.url().resolved(location);
+    co_return result;
 }
 
 bool isFollowedRedirect(int status)
@@ -228,11 +200,11 @@ bool isFollowedRedirect(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-QNetworkRequest makeRequest(const QUrl &url, const JiraConfig &config)
+QNetworkRequest makeRequest(const QUrl &url, const QByteArray &authorization)
 {
     QNetworkRequest request(url);
-    const QByteArray credentials = (config.email + u':' + config.token).toUtf8().toBase64();
-    request.setRawHeader("Authorization", "Basic " + credentials);
+    if (!authorization.isEmpty())
+        request.setRawHeader("Authorization", authorization);
     request.setRawHeader("Accept", "application/json");
     request.setTransferTimeout(static_cast<int>(transferTimeout.count()));
     // Qt would otherwise carry the Authorization header to any https origin a server names.
@@ -259,26 +231,6 @@ std::optional<JiraError> refuseRedirect(const QUrl &from, const QUrl &to)
     return std::nullopt;
 }
 
-// Names and values encoded so that they reach Jira unchanged (a space is %20, "&", "#", "+" and "="
-// are escaped).
-QString encodedQuery(const JiraRequest::QueryItems &query)
-{
-    QByteArray encoded;
-    for (const auto &[name, value] : query) {
-        if (!encoded.isEmpty())
-            encoded += '&';
-        encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
-    }
-    return QString::fromLatin1(encoded);
-}
-
-// A 403 is a rejected login only when Atlassian says so: its login denial, which a CAPTCHA
-// follows. Any other 403 refuses the resource, not the credentials.
-bool loginDenied(const Answer &answer)
-{
-    return answer.loginReason.contains("AUTHENTICATION_DENIED") || answer.deniedReason.contains("CAPTCHA");
-}
-
 } // namespace
 
 JiraRequest::Limits JiraRequest::Limits::fromNow(const QObject *cancelScope)
@@ -286,44 +238,27 @@ JiraRequest::Limits JiraRequest::Limits::fromNow(const QObject *cancelScope)
     return {QDeadlineTimer(totalDeadline), cancelScope};
 }
 
-QCoro::Task<JiraResult<QByteArray>> JiraRequest::get(JiraConfig config, QString path, QueryItems query,
-                                                     Limits limits)
+QCoro::Task<JiraResult<JiraAnswer>> JiraRequest::get(QUrl url, QByteArray authorization, Limits limits)
 {
-    if (config.email.isEmpty() || config.token.isEmpty() || JiraSite::trimmed(config.siteURL).isEmpty())
-        co_return JiraError::notConfigured();
-    // Credentials go over HTTPS only, and only to the host the address plainly shows.
-    const JiraSite site = JiraSite::read(config.siteURL);
-    if (site.problem())
-        co_return *site.problem();
-    const std::optional<QUrl> url = site.link(path, encodedQuery(query));
-    if (!url)
-        co_return JiraError::badURL();
-
-    QNetworkRequest request = makeRequest(*url, config);
+    QNetworkRequest request = makeRequest(url, authorization);
     const QPointer<const QObject> scope(limits.cancelScope);
     for (int redirects = 0;; ++redirects) {
         if (limits.cancelScope && !scope)
             co_return cancelledError();
         if (limits.deadline.hasExpired())
             co_return timeoutError();
-        Answer answer = co_await exchange(request, limits);
-        if (answer.failure)
-            co_return *answer.failure;
-        if (isFollowedRedirect(answer.status) && !answer.location.isEmpty()) {
-            if (const auto refusal = refuseRedirect(request.url(), answer.location))
+        Exchange exchanged = co_await exchange(request, limits);
+        if (exchanged.failure)
+            co_return *exchanged.failure;
+        if (isFollowedRedirect(exchanged.answer.status) && !exchanged.location.isEmpty()) {
+            if (const auto refusal = refuseRedirect(request.url(), exchanged.location))
                 co_return *refusal;
             if (redirects == maximumRedirects)
                 co_return JiraError::transport(QStringLiteral("Jira redirected the request too many times."));
-            request.setUrl(answer.location);
+            request.setUrl(exchanged.location);
             continue;
         }
-        if (answer.status == 401 || answer.status == 403)
-            co_return JiraError::unauthorized(answer.status == 401 || loginDenied(answer));
-        if (answer.status == 429)
-            co_return JiraError::rateLimited(retryAfterSeconds(answer.retryAfter));
-        if (!isSuccess(answer.status))
-            co_return JiraError::http(answer.status, JiraExplanation::read(answer.body));
-        co_return std::move(answer.body);
+        co_return std::move(exchanged.answer);
     }
 }
 

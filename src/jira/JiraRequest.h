@@ -1,24 +1,21 @@
 #pragma once
 
-#include "jira/JiraConfig.h"
+#include "jira/JiraAnswer.h"
 #include "jira/JiraResult.h"
 
 #include <QByteArray>
 #include <QCoroTask>
 #include <QDeadlineTimer>
-#include <QList>
-#include <QString>
+#include <QUrl>
 #include <chrono>
-#include <utility>
 
 class QObject;
 
-// One authenticated GET against the Jira site of a configuration: it checks the configuration,
-// composes the URL, sends the credentials, follows redirects that stay on the same HTTPS origin,
-// classifies the answer and hands back the body of a 2xx response. Used by JiraClient only.
+// One GET that only moves bytes: it sends the request (with the Authorization header, when one is
+// given), follows redirects that stay on the same HTTPS origin, keeps to the time limits and the
+// body cap, and hands back what the server finally answered. What the answer means is
+// JiraVerdict's to say; only a failure to get one is an error here.
 namespace JiraRequest {
-
-using QueryItems = QList<std::pair<QString, QString>>;
 
 // A body larger than this is not read to the end; the request fails instead.
 inline constexpr qint64 maximumBodySize = 4 * 1024 * 1024;
@@ -41,10 +38,9 @@ struct Limits
     static Limits fromNow(const QObject *cancelScope = nullptr);
 };
 
-// The body of a 2xx answer, or the JiraError that stopped it. Takes its arguments by value so the
-// caller's objects may go away while the request runs.
-QCoro::Task<JiraResult<QByteArray>> get(JiraConfig config, QString path, QueryItems query,
-                                        Limits limits = Limits::fromNow());
+// The final answer to a GET of `url`, or the transport error that kept it from coming. Takes its
+// arguments by value so the caller's objects may go away while the request runs.
+QCoro::Task<JiraResult<JiraAnswer>> get(QUrl url, QByteArray authorization, Limits limits);
 
 // Tests shorten the transfer timeout and the total deadline with these; zero restores the default.
 void setTransferTimeoutForTesting(std::chrono::milliseconds timeout);

@@ -6,6 +6,7 @@
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
+#include <QLocale>
 #include <QPointer>
 #include <algorithm>
 #include <utility>
@@ -32,14 +33,8 @@ void sortNewestFirst(QList<ReviewIssue> &cards)
 ReviewMonitor::ReviewMonitor(AppSettings &settings, NotificationManager &notifier, QObject *parent)
     : QObject(parent), m_settings(settings), m_notifier(notifier)
 {
-    // A coarse timer lets the system batch wake-ups: a poll may come a little early or late.
-    m_timer.setTimerType(Qt::CoarseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &ReviewMonitor::tick);
-    m_holdTimer.setSingleShot(true);
-    connect(&m_holdTimer, &QTimer::timeout, this, [this] {
-        startTimer();
-        pollNow();
-    });
+    connect(&m_schedule, &PollSchedule::due, this, &ReviewMonitor::due);
+    connect(&m_schedule, &PollSchedule::modeChanged, this, &ReviewMonitor::scheduleChanged);
     // Queued: a save of the settings window assigns the token before it restarts the monitor, and
     // the restart must come first.
     connect(&settings, &AppSettings::tokenChanged, this, &ReviewMonitor::tokenChanged, Qt::QueuedConnection);
@@ -51,27 +46,26 @@ void ReviewMonitor::start()
 {
     ++m_generation;
     m_fetchScope.reset(); // abandons the fetch of the generation before
-    m_isFetching = false;
-    m_followUp = false;
-    m_timer.stop();
-    m_holdTimer.stop();
-    setPaused(false);
+    m_flight = Flight::idle;
+    m_route = std::make_shared<JiraRoute>();
     m_waitingForSettings = !m_settings.isConfigured();
     if (m_waitingForSettings) {
+        m_schedule.stop();
         setState({StateKind::needsSetup, {}});
         return;
     }
     m_seededThisLaunch = false;
     m_seenKeys.clear();
-    startTimer();
+    m_missedOnce.clear();
+    runRegularly();
     pollNow();
 }
 
-void ReviewMonitor::startTimer()
+void ReviewMonitor::runRegularly()
 {
     const qint64 seconds =
         std::clamp<qint64>(m_settings.pollInterval(), minimumIntervalSeconds, maximumIntervalSeconds);
-    m_timer.start(std::chrono::seconds(seconds));
+    m_schedule.runRegularly(std::chrono::seconds(seconds));
 }
 
 void ReviewMonitor::refreshNow()
@@ -80,23 +74,24 @@ void ReviewMonitor::refreshNow()
         setState({StateKind::needsSetup, {}});
         return;
     }
-    if (m_paused) {
-        setPaused(false);
-        startTimer();
-    }
+    if (isPaused())
+        runRegularly();
     pollNow();
 }
 
 void ReviewMonitor::refreshAfterWake()
 {
-    if (!m_paused && !m_holdTimer.isActive())
+    // A wake-up is one more try while paused; an hour of sleep may well have been the hour.
+    if (isPaused())
+        pollNow();
+    else if (!isHeldBack())
         refreshNow();
 }
 
-void ReviewMonitor::tick()
+void ReviewMonitor::due()
 {
     // A tick while a poll runs is simply dropped: the next one comes an interval later.
-    if (!m_isFetching)
+    if (m_flight == Flight::idle)
         pollNow();
 }
 
@@ -104,7 +99,7 @@ void ReviewMonitor::tokenChanged()
 {
     // A new token is worth a try; a token that could not be read until now completes the settings
     // the last start() found wanting (the keyring was locked at login).
-    if (m_paused)
+    if (isPaused())
         refreshNow();
     else if (m_waitingForSettings && m_settings.isConfigured())
         start();
@@ -116,8 +111,8 @@ void ReviewMonitor::pollNow()
         setState({StateKind::needsSetup, {}});
         return;
     }
-    if (m_isFetching) {
-        m_followUp = true;
+    if (m_flight != Flight::idle) {
+        m_flight = Flight::fetchingThenAgain;
         return;
     }
     poll(m_generation);
@@ -125,11 +120,11 @@ void ReviewMonitor::pollNow()
 
 QCoro::Task<> ReviewMonitor::poll(quint64 generation)
 {
-    m_isFetching = true;
+    m_flight = Flight::fetching;
     if (!m_lastUpdated)
         setState({StateKind::loading, {}});
 
-    const JiraClient client(m_settings.jiraConfig());
+    const JiraClient client(m_settings.jiraConfig(), m_route);
     m_fetchScope = std::make_unique<QObject>();
     QPointer<ReviewMonitor> self(this);
     auto result = co_await client.fetchReviewIssues(m_fetchScope.get());
@@ -143,68 +138,83 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
         failed(result.error());
         co_return;
     }
-
     QList<ReviewIssue> cards = std::move(result.value());
     sortNewestFirst(cards);
+    learn(cards, client.config().siteURL, client.boardURL());
+    m_issues = std::move(cards);
+    Q_EMIT issuesChanged();
+    m_lastUpdated = QDateTime::currentDateTime();
+    Q_EMIT lastUpdatedChanged();
+    setState({StateKind::ok, {}});
+    if (isPaused())
+        runRegularly();
+    landed();
+}
+
+void ReviewMonitor::learn(const QList<ReviewIssue> &cards, const QString &siteURL,
+                          const std::optional<QUrl> &boardURL)
+{
     QSet<QString> currentKeys;
     currentKeys.reserve(cards.size());
-    for (const ReviewIssue &card : std::as_const(cards))
+    for (const ReviewIssue &card : cards)
         currentKeys.insert(card.key);
 
     if (!m_seededThisLaunch) {
         m_seededThisLaunch = true;
     } else {
         QList<ReviewIssue> newCards;
-        for (const ReviewIssue &card : std::as_const(cards)) {
-            if (!m_seenKeys.contains(card.key))
+        for (const ReviewIssue &card : cards) {
+            if (!m_seenKeys.contains(card.key) && !m_missedOnce.contains(card.key))
                 newCards.append(card);
         }
-        announce(newCards, client.config().siteURL, client.boardURL());
+        announce(newCards, siteURL, boardURL);
     }
-
+    m_missedOnce = m_seenKeys - currentKeys;
     m_seenKeys = std::move(currentKeys);
-    m_issues = std::move(cards);
-    Q_EMIT issuesChanged();
-    m_lastUpdated = QDateTime::currentDateTime();
-    Q_EMIT lastUpdatedChanged();
-    setState({StateKind::ok, {}});
-    m_isFetching = false;
-    if (std::exchange(m_followUp, false))
+}
+
+void ReviewMonitor::landed()
+{
+    const bool again = m_flight == Flight::fetchingThenAgain;
+    m_flight = Flight::idle;
+    if (again)
         pollNow();
 }
 
 void ReviewMonitor::failed(const JiraError &error)
 {
-    setState(State::error(error.descriptionWithExplanation()));
-    m_isFetching = false;
+    QString message = error.descriptionWithExplanation();
     if (error.credentialsRejected()) {
-        // Each further try is one more failed login, and Atlassian answers those with a CAPTCHA
-        // that locks the user's other tools out too.
-        m_followUp = false;
-        m_timer.stop();
-        m_holdTimer.stop();
-        setPaused(true);
+        // Each further try is one more failed login: the follow-up is dropped as well.
+        m_flight = Flight::idle;
+        m_schedule.pause();
+        setState(State::error(message));
+        Q_EMIT scheduleChanged(); // the next try moved, and the note says when
         return;
     }
     if (const auto wait = error.retryAfterSeconds()) {
-        const qint64 seconds = std::clamp<qint64>(*wait, 0, maximumRateLimitWaitSeconds);
-        m_followUp = false;
-        if (seconds * 1000 > m_timer.remainingTime()) {
-            m_timer.stop();
-            m_holdTimer.start(std::chrono::seconds(seconds));
-        }
+        m_flight = Flight::idle;
+        m_schedule.holdBack(std::chrono::seconds(std::clamp<qint64>(*wait, 0, maximumRateLimitWaitSeconds)));
+        message += QStringLiteral(" Norrid tries again at %1.").arg(nextPollText());
+        setState(State::error(message));
         return;
     }
-    if (std::exchange(m_followUp, false))
-        pollNow();
+    setState(State::error(message));
+    landed();
 }
 
-void ReviewMonitor::setPaused(bool paused)
+QString ReviewMonitor::nextPollText() const
 {
-    if (paused == m_paused)
-        return;
-    m_paused = paused;
-    Q_EMIT pausedChanged();
+    return QLocale().toString(m_schedule.nextPoll().time(), QLocale::ShortFormat);
+}
+
+QString ReviewMonitor::scheduleNote() const
+{
+    if (!isPaused())
+        return {};
+    return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as the email or token "
+                          "changes. API tokens expire; if yours has, create a new one.")
+        .arg(nextPollText());
 }
 
 void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &siteURL,

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "jira/JiraRoute.h"
 #include "jira/ReviewIssue.h"
+#include "monitor/PollSchedule.h"
 
 #include <QCoroTask>
 #include <QDateTime>
@@ -8,7 +10,6 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
 #include <memory>
 #include <optional>
@@ -21,10 +22,15 @@ class NotificationManager;
 // cards that arrive between two polls. Everything runs on the main thread; one poll at a time.
 //
 // Every start() begins a generation: a fetch of an earlier one is abandoned and its result is
-// neither shown nor learned from, and the new configuration is fetched at once. A poll asked for
-// while one runs is done right after it, once. Jira turning down the email and token pauses the
-// timer until they change or the user asks to refresh; a rate limit holds the next automatic poll
-// back for as long as Jira asks (at most an hour).
+// neither shown nor learned from, what was learned about the site is forgotten, and the new
+// configuration is fetched at once. A poll asked for while one runs is done right after it, once.
+// Jira turning down the email and token pauses checking (one try an hour and after a wake-up)
+// until a try succeeds, they change or the user asks to refresh; a rate limit holds the next
+// automatic poll back for as long as Jira asks (at most an hour). See PollSchedule.
+//
+// A card counts as new when it was in neither of the last two successful polls: a card missing
+// from exactly one is what a page shift or a lagging answer of an eventually consistent search
+// looks like, and is not announced again when it shows up in the next.
 class ReviewMonitor : public QObject
 {
     Q_OBJECT
@@ -32,7 +38,7 @@ class ReviewMonitor : public QObject
     Q_PROPERTY(StateKind stateKind READ stateKind NOTIFY stateChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY stateChanged)
     Q_PROPERTY(QDateTime lastUpdated READ lastUpdatedValue NOTIFY lastUpdatedChanged)
-    Q_PROPERTY(bool paused READ isPaused NOTIFY pausedChanged)
+    Q_PROPERTY(bool paused READ isPaused NOTIFY scheduleChanged)
 
 public:
     enum class StateKind
@@ -77,22 +83,21 @@ public:
     // Polls once now (right after the poll under way, if there is one); what has been seen stays.
     // The user asks for it, so it also resumes checking that was paused.
     Q_INVOKABLE void refreshNow();
-    // The same without the user: after the computer woke up. Does nothing while paused or held back.
+    // The same without the user: after the computer woke up. While paused it is the one extra try;
+    // while a rate limit holds polls back it does nothing.
     void refreshAfterWake();
 
-    // Automatic checking stopped because Jira rejected the email and token.
-    bool isPaused() const { return m_paused; }
-    // What the tray and the popover add to the error while paused.
-    static QString pausedNote()
-    {
-        return QStringLiteral("Checking is paused until the email or token changes.");
-    }
+    // Automatic checking slowed to one try an hour because Jira rejected the email and token.
+    bool isPaused() const { return m_schedule.mode() == PollSchedule::Mode::paused; }
     // Whether a rate limit holds the next automatic poll back.
-    bool isHeldBack() const { return m_holdTimer.isActive(); }
+    bool isHeldBack() const { return m_schedule.mode() == PollSchedule::Mode::heldBack; }
+    // What the tray and the popover add to the error while paused: when the next try is, and what
+    // ends the pause. Empty otherwise. (A rate limit's error says itself when the next try is.)
+    QString scheduleNote() const;
 
     // The poll timer and its tolerance, for whoever needs to show or check the schedule.
-    const QTimer &timer() const { return m_timer; }
-    int toleranceMilliseconds() const { return m_timer.interval() / 10; }
+    const QTimer &timer() const { return m_schedule.timer(); }
+    int toleranceMilliseconds() const { return timer().interval() / 10; }
 
     // The browser link of a card on the site's origin; none when the site is refused.
     static std::optional<QUrl> cardURL(const QString &siteURL, const QString &key);
@@ -101,15 +106,26 @@ Q_SIGNALS:
     void issuesChanged();
     void stateChanged();
     void lastUpdatedChanged();
-    void pausedChanged();
+    // Paused, held back or back to the regular cadence.
+    void scheduleChanged();
 
 private:
+    // A poll under way, and whether another was asked for meanwhile.
+    enum class Flight
+    {
+        idle,
+        fetching,
+        fetchingThenAgain
+    };
+
     void pollNow();
-    void tick();
+    void due();
     QCoro::Task<> poll(quint64 generation);
+    void learn(const QList<ReviewIssue> &cards, const QString &siteURL, const std::optional<QUrl> &boardURL);
     void failed(const JiraError &error);
-    void setPaused(bool paused);
-    void startTimer();
+    void landed();
+    void runRegularly();
+    QString nextPollText() const;
     void tokenChanged();
     void announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
                   const std::optional<QUrl> &boardURL);
@@ -120,15 +136,15 @@ private:
     std::optional<QDateTime> m_lastUpdated;
     AppSettings &m_settings;
     NotificationManager &m_notifier;
-    QTimer m_timer;
-    QTimer m_holdTimer; // single shot: the end of a rate limit's wait
-    QSet<QString> m_seenKeys;
+    PollSchedule m_schedule;
+    QSet<QString> m_seenKeys;   // the cards of the last successful poll
+    QSet<QString> m_missedOnce; // the cards of the poll before it that the last one missed
     bool m_seededThisLaunch = false;
-    bool m_isFetching = false;
-    bool m_followUp = false;          // a poll asked for while one ran
-    bool m_paused = false;            // the credentials were rejected
+    Flight m_flight = Flight::idle;
     bool m_waitingForSettings = true; // the last start() found the settings incomplete
     quint64 m_generation = 0;
+    // What this generation learned about reaching the site.
+    std::shared_ptr<JiraRoute> m_route = std::make_shared<JiraRoute>();
     // Lives as long as the fetch under way; destroying it abandons that fetch.
     std::unique_ptr<QObject> m_fetchScope;
 };

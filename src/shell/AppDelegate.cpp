@@ -153,7 +153,7 @@ void AppDelegate::bindState()
     };
     deliver(&monitor(), &ReviewMonitor::issuesChanged, &AppDelegate::showIssueCount);
     deliver(&monitor(), &ReviewMonitor::stateChanged, &AppDelegate::refreshStatusButton);
-    deliver(&monitor(), &ReviewMonitor::pausedChanged, &AppDelegate::refreshStatusButton);
+    deliver(&monitor(), &ReviewMonitor::scheduleChanged, &AppDelegate::refreshStatusButton);
     deliver(&m_settings, &AppSettings::tokenUnavailableChanged, &AppDelegate::refreshStatusButton);
     deliver(&m_notifier, &NotificationManager::authorizationDeniedChanged, &AppDelegate::updatePopoverSize);
     deliver(&m_updateState, &UpdateState::availableVersionChanged, &AppDelegate::refreshStatusButton);

@@ -17,7 +17,7 @@ PopoverContent::PopoverContent(ReviewMonitor &monitor, NotificationManager &noti
     : QObject(parent), m_monitor(monitor), m_notifier(notifier), m_settings(settings),
       m_updateState(updateState), m_issues(new IssueListModel(monitor, settings, this))
 {
-    connect(&monitor, &ReviewMonitor::pausedChanged, this, &PopoverContent::changed);
+    connect(&monitor, &ReviewMonitor::scheduleChanged, this, &PopoverContent::changed);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::issuesChanged, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::stateChanged, this, &PopoverContent::changed);
@@ -75,9 +75,8 @@ QString PopoverContent::mainAreaName() const
 
 QString PopoverContent::errorMessage() const
 {
-    if (m_monitor.isPaused())
-        return m_monitor.state().message + u' ' + ReviewMonitor::pausedNote();
-    return m_monitor.state().message;
+    const QString note = m_monitor.scheduleNote();
+    return note.isEmpty() ? m_monitor.state().message : m_monitor.state().message + u' ' + note;
 }
 
 QString PopoverContent::setupTitle() const

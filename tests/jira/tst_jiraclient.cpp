@@ -1,7 +1,10 @@
 // JiraClient against a fake Jira over real TLS on loopback: the exact request, every error and its
-// text, redirects, the timeout, the body cap, the lifetime of replies, and the quick filters of a
-// board loaded page by page.
+// text, redirects, the timeout, the body cap, the lifetime of replies, the two reads of the column
+// and what a site teaches about them, Atlassian's gateway for scoped tokens, and the quick filters
+// of a board loaded page by page.
+#include "jira/BoardColumn.h"
 #include "jira/JiraClient.h"
+#include "jira/JiraGateway.h"
 #include "jira/JiraRequest.h"
 #include "jira/Network.h"
 #include "support/AwaitTask.h"
@@ -20,6 +23,7 @@ using FakeJiraDocuments::Filter;
 namespace {
 
 const QString issuesPath = FakeJiraDocuments::issuesPath(u"7"_s);
+const QString agilePath = FakeJiraDocuments::agileIssuesPath(u"7"_s);
 const QString filtersPath = FakeJiraDocuments::quickFiltersPath(u"7"_s);
 
 JiraConfig configFor(const FakeJiraServer &server)
@@ -33,9 +37,17 @@ JiraConfig configFor(const FakeJiraServer &server)
     return config;
 }
 
-JiraResult<QList<ReviewIssue>> fetch(const JiraConfig &config)
+JiraResult<QList<ReviewIssue>> fetch(const JiraConfig &config, std::shared_ptr<JiraRoute> route = {})
 {
-    return awaitTask(JiraClient(config).fetchReviewIssues());
+    return awaitTask(JiraClient(config, std::move(route)).fetchReviewIssues());
+}
+
+QStringList paths(const QList<RecordedRequest> &requests)
+{
+    QStringList found;
+    for (const RecordedRequest &request : requests)
+        found.append(request.path);
+    return found;
 }
 
 template<typename T> QString describe(const JiraResult<T> &result)
@@ -60,6 +72,7 @@ class TestJiraClient : public QObject
     FakeJiraServer m_jira;
     FakeJiraServer m_otherSite;
     FakeJiraServer m_insecureSite{FakeJiraServer::Transport::plain};
+    // m_otherSite doubles as Atlassian's gateway where a test says so.
 
     JiraResult<QList<QuickFilter>> fetchFilters()
     {
@@ -89,6 +102,7 @@ private Q_SLOTS:
     {
         JiraRequest::setTransferTimeoutForTesting(0ms);
         JiraRequest::setTotalDeadlineForTesting(0ms);
+        JiraGateway::setOriginForTesting({});
     }
 
     void sendsOneExactRequest()
@@ -104,9 +118,9 @@ private Q_SLOTS:
         const RecordedRequest request = m_jira.requests().first();
         QCOMPARE(request.method, "GET");
         QCOMPARE(request.path, issuesPath);
-        QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"startAt"_s, u"maxResults"_s}));
-        QCOMPARE(request.queryValue(u"startAt"), u"0"_s);
-        QCOMPARE(request.queryValue(u"maxResults"), u"100"_s);
+        QCOMPARE(request.queryNames(), (QStringList{u"jql"_s, u"fields"_s, u"maxResults"_s}));
+        QCOMPARE(request.queryValue(u"fields"), u"summary,assignee,updated"_s);
+        QCOMPARE(request.queryValue(u"maxResults"), u"1000"_s);
         QCOMPARE(request.queryValue(u"jql"),
                  u"status = \"Needs \\\"QA\\\" & more #1 +x=é\\\\z\" AND (project = ABC)"_s);
         QVERIFY2(request.rawQuery.contains("status%20%3D%20"), request.rawQuery.constData());
@@ -123,9 +137,12 @@ private Q_SLOTS:
         config.siteURL = u"\t"_s + m_jira.siteURL() + u"/jira/ "_s;
         config.boardId = u"1 2"_s;
         QCOMPARE(fetch(config).error(), JiraError::http(404));
-        QCOMPARE(m_jira.requests()[1].rawPath, "/rest/agile/1.0/board/1%202/issue");
-        QCOMPARE(m_jira.requests()[1].queryValue(u"jql"), u"status = \" Review \""_s);
-        QCOMPARE(m_jira.requests()[1].header("Authorization"), "Basic " + QByteArray(" : ").toBase64());
+        QCOMPARE(m_jira.requests()[1].rawPath, "/rest/software/1.0/board/1%202/issue");
+        QCOMPARE(m_jira.requests()[2].rawPath, "/rest/agile/1.0/board/1%202/issue");
+        QCOMPARE(m_jira.requests()[2].queryNames(),
+                 (QStringList{u"jql"_s, u"fields"_s, u"startAt"_s, u"maxResults"_s}));
+        QCOMPARE(m_jira.requests()[2].queryValue(u"jql"), u"status = \" Review \""_s);
+        QCOMPARE(m_jira.requests()[2].header("Authorization"), "Basic " + QByteArray(" : ").toBase64());
     }
 
     void answersBecomeErrors_data()
@@ -193,6 +210,14 @@ private Q_SLOTS:
                                             "CAPTCHA_CHALLENGE; login-url=https://x/login")
                                      << true;
         QTest::newRow("403 no permission") << FakeResponse::json("{}", 403) << false;
+        // An expired token on a board anonymous users may browse: 200, an empty column, and only
+        // the login reason tells.
+        QTest::newRow("200 login failed") << FakeResponse::json(FakeJiraDocuments::issues({}))
+                                                 .withHeader("X-Seraph-LoginReason", "AUTHENTICATED_FAILED")
+                                          << true;
+        QTest::newRow("404 login denied")
+            << FakeResponse::json("{}", 404).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
+            << true;
     }
 
     void whichAnswersRejectTheCredentials()
@@ -280,43 +305,128 @@ private Q_SLOTS:
         QCOMPARE(describe(fetch(configFor(m_jira))), timedOut);
     }
 
-    // The column page by page from startAt, up to Jira's total and the bound, and not for ever
-    // when a server ignores startAt.
-    void theColumnIsReadPageByPage_data()
+    // Today's Cloud pages by token, Data Center by startAt; both up to the bound, and neither for
+    // ever when a server loops. Each request is written "<read>@<where it starts>".
+    void theColumnIsReadWholeOnEitherRead_data()
     {
-        QTest::addColumn<int>("cards");
-        QTest::addColumn<int>("serverPageSize");
-        QTest::addColumn<bool>("honoursStartAt");
-        QTest::addColumn<QStringList>("startIndexes");
+        QTest::addColumn<FakeJiraServer::Handler>("software"); // none: the site answers 404
+        QTest::addColumn<FakeJiraServer::Handler>("agile");
+        QTest::addColumn<QStringList>("sent");
         QTest::addColumn<int>("read");
-        QTest::newRow("one page") << 40 << 100 << true << QStringList{u"0"_s} << 40;
-        QTest::newRow("150 cards") << 150 << 100 << true << QStringList{u"0"_s, u"100"_s} << 150;
-        QTest::newRow("server pages of 50")
-            << 120 << 50 << true << QStringList{u"0"_s, u"50"_s, u"100"_s} << 120;
-        QTest::newRow("startAt ignored") << 150 << 100 << false << QStringList{u"0"_s, u"100"_s} << 100;
-        QStringList tenPages;
-        for (int start = 0; start < JiraClient::maximumReviewIssues; start += 100)
-            tenPages.append(QString::number(start));
-        QTest::newRow("bounded") << 2500 << 100 << true << tenPages << JiraClient::maximumReviewIssues;
+        using namespace FakeJiraDocuments;
+        const FakeJiraServer::Handler none;
+        QStringList tenPages{u"software@"_s};
+        for (int start = 100; start < 1000; start += 100)
+            tenPages.append(u"software@page-%1"_s.arg(start));
+        QTest::newRow("Cloud, 150 cards in one request")
+            << tokenPages(numberedIssues(150), 1000) << none << QStringList{u"software@"_s} << 150;
+        QTest::newRow("Cloud, pages of 100")
+            << tokenPages(numberedIssues(250)) << none
+            << QStringList{u"software@"_s, u"software@page-100"_s, u"software@page-200"_s} << 250;
+        QTest::newRow("Cloud, bounded")
+            << tokenPages(numberedIssues(2500)) << none << tenPages << BoardColumn::maximumCards;
+        QTest::newRow("Cloud, token repeats") << tokenPages(numberedIssues(300), 100, true) << none
+                                              << QStringList{u"software@"_s, u"software@page-100"_s} << 200;
+        QTest::newRow("Data Center, 150 cards")
+            << none << agilePages(numberedIssues(150))
+            << QStringList{u"software@"_s, u"agile@0"_s, u"agile@100"_s} << 150;
+        QTest::newRow("Data Center ignoring startAt")
+            << none << agilePages(numberedIssues(150), 100, false)
+            << QStringList{u"software@"_s, u"agile@0"_s, u"agile@100"_s} << 100;
+        QTest::newRow("both reads served")
+            << tokenPages(numberedIssues(150), 1000) << agilePages(numberedIssues(150))
+            << QStringList{u"software@"_s} << 150;
     }
 
-    void theColumnIsReadPageByPage()
+    void theColumnIsReadWholeOnEitherRead()
     {
-        QFETCH(int, cards);
-        QFETCH(int, serverPageSize);
-        QFETCH(bool, honoursStartAt);
-        QFETCH(QStringList, startIndexes);
+        QFETCH(FakeJiraServer::Handler, software);
+        QFETCH(FakeJiraServer::Handler, agile);
+        QFETCH(QStringList, sent);
         QFETCH(int, read);
-        m_jira.setHandler(issuesPath, FakeJiraDocuments::issuePages(FakeJiraDocuments::numberedIssues(cards),
-                                                                    serverPageSize, honoursStartAt));
+        if (software)
+            m_jira.setHandler(issuesPath, software);
+        if (agile)
+            m_jira.setHandler(agilePath, agile);
         const auto result = fetch(configFor(m_jira));
         QVERIFY2(result.ok(), qPrintable(describe(result)));
         QCOMPARE(result.value().size(), read);
         QCOMPARE(result.value().last().key, u"AB-%1"_s.arg(read));
-        QStringList sent;
-        for (const RecordedRequest &request : m_jira.requests(issuesPath))
-            sent.append(request.queryValue(u"startAt"));
-        QCOMPARE(sent, startIndexes);
+        QStringList requests;
+        for (const RecordedRequest &request : m_jira.requests())
+            requests.append(request.path == issuesPath ? u"software@"_s + request.queryValue(u"nextPageToken")
+                                                       : u"agile@"_s + request.queryValue(u"startAt"));
+        QCOMPARE(requests, sent);
+    }
+
+    // A route keeps what a site taught: an ordinary poll is one request, a read Atlassian retires
+    // (410) gives way to the other, and when both fail the error tells about the board, not about
+    // the read the site does not serve.
+    void whatASiteTeachesIsKept()
+    {
+        auto route = std::make_shared<JiraRoute>();
+        m_jira.setResponse(agilePath, FakeResponse::json(twoIssues));
+        QCOMPARE(describe(fetch(configFor(m_jira), route)), u"ok"_s);
+        QCOMPARE(describe(fetch(configFor(m_jira), route)), u"ok"_s);
+        QCOMPARE(paths(m_jira.requests()), (QStringList{issuesPath, agilePath, agilePath}));
+
+        m_jira.reset();
+        m_jira.setResponse(agilePath, FakeResponse::json(R"({"errorMessages":["Gone"]})", 410));
+        m_jira.setResponse(issuesPath, FakeResponse::json(twoIssues));
+        QCOMPARE(describe(fetch(configFor(m_jira), route)), u"ok"_s);
+        QCOMPARE(describe(fetch(configFor(m_jira), route)), u"ok"_s);
+        QCOMPARE(paths(m_jira.requests()), (QStringList{agilePath, issuesPath, issuesPath}));
+        QCOMPARE(route->boardRead, JiraRoute::BoardRead::software);
+
+        // Without a route, every fetch asks afresh.
+        const auto cases = {std::tuple{FakeResponse::noBody(404), FakeResponse::noBody(410), 404, 2},
+                            {FakeResponse::noBody(404), FakeResponse::noBody(503), 503, 2},
+                            {FakeResponse::noBody(500), FakeResponse::json(twoIssues), 500, 1}};
+        for (const auto &[software, agile, status, requests] : cases) {
+            m_jira.reset();
+            m_jira.setResponse(issuesPath, software);
+            m_jira.setResponse(agilePath, agile);
+            QCOMPARE(fetch(configFor(m_jira)).error(), JiraError::http(status));
+            QCOMPARE(m_jira.requests().size(), requests);
+        }
+    }
+
+    // A scoped token: the site turns it down, Atlassian's gateway (found through the site's
+    // tenant_info, asked without credentials) takes it and is kept. The token reaches no third
+    // host, not even one the gateway redirects to; a gateway that turns it down too changes nothing.
+    void aScopedTokenGoesThroughTheGateway()
+    {
+        FakeJiraServer third;
+        QVERIFY(third.start());
+        JiraGateway::setOriginForTesting(m_otherSite.url());
+        const QString cloudId = u"0f3c9a47-8d5e-4b1f-a2c6-7e9d0b1a2c3d"_s;
+        const QString prefix = u"/ex/jira/"_s + cloudId;
+        m_jira.setResponse(issuesPath, FakeResponse::json("{}", 401));
+        m_jira.setResponse(filtersPath, FakeResponse::json("{}", 401));
+        m_jira.setResponse(u"/_edge/tenant_info"_s,
+                           FakeResponse::json("{\"cloudId\":\"" + cloudId.toUtf8() + "\"}"));
+        m_otherSite.setResponse(prefix + issuesPath, FakeResponse::json(twoIssues));
+        m_otherSite.setResponse(prefix + filtersPath, FakeResponse::redirect(third.url(filtersPath), 307));
+
+        auto route = std::make_shared<JiraRoute>();
+        QCOMPARE(describe(fetch(configFor(m_jira), route)), u"ok"_s);
+        QCOMPARE(describe(fetch(configFor(m_jira), route)), u"ok"_s);
+        QCOMPARE(paths(m_jira.requests()), (QStringList{issuesPath, u"/_edge/tenant_info"_s}));
+        QVERIFY(!m_jira.requests()[1].hasHeader("Authorization"));
+        QCOMPARE(paths(m_otherSite.requests()), (QStringList{prefix + issuesPath, prefix + issuesPath}));
+        QCOMPARE(m_otherSite.requests()[0].header("Authorization"),
+                 m_jira.requests()[0].header("Authorization"));
+        QVERIFY(route->gateway.has_value());
+        QVERIFY(describe(awaitTask(JiraClient(configFor(m_jira), route).fetchQuickFilters()))
+                    .startsWith(u"Jira redirected the request to another site"_s));
+        QVERIFY(third.requests().isEmpty());
+
+        m_otherSite.reset();
+        m_otherSite.setResponse(prefix + issuesPath, FakeResponse::json("{}", 401));
+        route = std::make_shared<JiraRoute>();
+        const auto refused = fetch(configFor(m_jira), route);
+        QVERIFY(!refused.ok() && refused.error().credentialsRejected());
+        QVERIFY(!route->gateway);
     }
 
     void repliesAreReleased()

@@ -8,6 +8,11 @@ using namespace Qt::StringLiterals;
 
 QString FakeJiraDocuments::issuesPath(const QString &boardId)
 {
+    return u"/rest/software/1.0/board/"_s + boardId + u"/issue"_s;
+}
+
+QString FakeJiraDocuments::agileIssuesPath(const QString &boardId)
+{
     return u"/rest/agile/1.0/board/"_s + boardId + u"/issue"_s;
 }
 
@@ -16,10 +21,12 @@ QString FakeJiraDocuments::quickFiltersPath(const QString &boardId)
     return u"/rest/agile/1.0/board/"_s + boardId + u"/quickfilter"_s;
 }
 
-QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues, qint64 startAt, std::optional<qint64> total)
+namespace {
+
+QJsonArray issueArray(const QList<FakeJiraDocuments::Issue> &issues)
 {
     QJsonArray array;
-    for (const Issue &issue : issues) {
+    for (const FakeJiraDocuments::Issue &issue : issues) {
         QJsonObject fields{{u"summary"_s, issue.summary}};
         if (issue.updated)
             fields.insert(u"updated"_s, *issue.updated);
@@ -31,11 +38,28 @@ QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues, qint64 startAt,
         array.append(QJsonObject{
             {u"id"_s, QString::number(10000 + array.size())}, {u"key"_s, issue.key}, {u"fields"_s, fields}});
     }
+    return array;
+}
+
+} // namespace
+
+QByteArray FakeJiraDocuments::issues(const QList<Issue> &issues, qint64 startAt, std::optional<qint64> total)
+{
+    const QJsonArray array = issueArray(issues);
     const QJsonObject document{{u"expand"_s, u"schema,names"_s},
                                {u"startAt"_s, startAt},
                                {u"maxResults"_s, 100},
                                {u"total"_s, total.value_or(array.size())},
                                {u"issues"_s, array}};
+    return QJsonDocument(document).toJson(QJsonDocument::Compact);
+}
+
+QByteArray FakeJiraDocuments::tokenPage(const QList<Issue> &issues,
+                                        const std::optional<QString> &nextPageToken)
+{
+    QJsonObject document{{u"issues"_s, issueArray(issues)}, {u"isLast"_s, !nextPageToken}};
+    if (nextPageToken)
+        document.insert(u"nextPageToken"_s, *nextPageToken);
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
@@ -84,7 +108,7 @@ QList<FakeJiraDocuments::Issue> FakeJiraDocuments::numberedIssues(int count)
     return list;
 }
 
-FakeJiraServer::Handler FakeJiraDocuments::issuePages(QList<Issue> issues, int pageSize, bool honoursStartAt)
+FakeJiraServer::Handler FakeJiraDocuments::agilePages(QList<Issue> issues, int pageSize, bool honoursStartAt)
 {
     return [issues = std::move(issues), pageSize, honoursStartAt](const RecordedRequest &request) {
         const qsizetype startAt =
@@ -96,5 +120,22 @@ FakeJiraServer::Handler FakeJiraDocuments::issuePages(QList<Issue> issues, int p
         const qsizetype size = std::min<qsizetype>(ok && asked > 0 ? asked : 50, pageSize);
         return FakeResponse::json(
             FakeJiraDocuments::issues(issues.mid(startAt, size), startAt, issues.size()));
+    };
+}
+
+FakeJiraServer::Handler FakeJiraDocuments::tokenPages(QList<Issue> issues, int pageSize, bool repeatToken)
+{
+    return [issues = std::move(issues), pageSize, repeatToken](const RecordedRequest &request) {
+        // The token is the offset, written so that nobody mistakes it for a number to count with.
+        const QString token = request.queryValue(u"nextPageToken");
+        const qsizetype start = std::clamp<qsizetype>(token.mid(5).toLongLong(), 0, issues.size());
+        bool ok = false;
+        const int asked = request.queryValue(u"maxResults").toInt(&ok);
+        const qsizetype size = std::min<qsizetype>(ok && asked > 0 ? asked : 50, pageSize);
+        const qsizetype end = std::min<qsizetype>(start + size, issues.size());
+        std::optional<QString> next;
+        if (end < issues.size())
+            next = u"page-%1"_s.arg(repeatToken ? size : end);
+        return FakeResponse::json(tokenPage(issues.mid(start, end - start), next));
     };
 }

@@ -25,16 +25,27 @@ struct Filter
     QString jql;
 };
 
+// The column's read on today's Jira Cloud (/rest/software/1.0/…/issue), and the agile read that
+// Jira Data Center serves (/rest/agile/1.0/…/issue).
 QString issuesPath(const QString &boardId);
+QString agileIssuesPath(const QString &boardId);
 QString quickFiltersPath(const QString &boardId);
 
-// The board issues document, with the paging members Jira adds; `total` defaults to the count.
+// The agile read's document, with the paging members Jira adds; `total` defaults to the count. The
+// software read ignores those, so one page of it serves on either path.
 QByteArray issues(const QList<Issue> &issues, qint64 startAt = 0, std::optional<qint64> total = std::nullopt);
+// The software read's document: no total, and a token for the next page unless this is the last.
+QByteArray tokenPage(const QList<Issue> &issues, const std::optional<QString> &nextPageToken);
 // `count` cards AB-1 … AB-<count>, without times.
 QList<Issue> numberedIssues(int count);
-// Serves `issues` the way Jira does: from startAt, at most min(maxResults, pageSize) per page, with
-// the column's total; a server that ignores startAt answers every request with the first page.
-FakeJiraServer::Handler issuePages(QList<Issue> issues, int pageSize = 100, bool honoursStartAt = true);
+// Serves `issues` the way the agile read does: from startAt, at most min(maxResults, pageSize) per
+// page, with the column's total; a server that ignores startAt answers every request with the
+// first page.
+FakeJiraServer::Handler agilePages(QList<Issue> issues, int pageSize = 100, bool honoursStartAt = true);
+// Serves `issues` the way the software read does: at most min(maxResults, pageSize) per page, each
+// page naming the next by an opaque token, the last one with isLast. With `repeatToken`, every page
+// names the same token (a server that loops).
+FakeJiraServer::Handler tokenPages(QList<Issue> issues, int pageSize = 100, bool repeatToken = false);
 // One quick-filter page; `isLast` none leaves the member out.
 QByteArray quickFilterPage(const QList<Filter> &values, qint64 startAt, std::optional<bool> isLast);
 // `count` filters with ids 1..count, named "Filter <id>" with JQL "team = <id>".

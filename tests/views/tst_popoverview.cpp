@@ -264,12 +264,13 @@ private Q_SLOTS:
         QCOMPARE(mainAreaHeight(), 5 * 68 + 34.0);
         QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 6 * 68.0);
 
-        // Rejected credentials: the error, and that checking waits for new ones.
+        // Rejected credentials: the error, and when checking tries again.
         serve(FakeResponse::noBody(401));
         pollAndWaitFor(StateKind::error);
         QCOMPARE(shownMainArea(), u"cardList"_s);
+        QVERIFY(m_rig->monitor.scheduleNote().startsWith(u"Checking is paused: Norrid tries again at "_s));
         QCOMPARE(item("footerErrorText")->property("text").toString(),
-                 m_rig->monitor.state().message + u" Checking is paused until the email or token changes."_s);
+                 m_rig->monitor.state().message + u' ' + m_rig->monitor.scheduleNote());
         QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
         QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
         QCOMPARE(m_rig->view->size(), QSize(360, 474));

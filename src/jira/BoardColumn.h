@@ -1,0 +1,57 @@
+#pragma once
+
+#include "jira/JiraConfig.h"
+#include "jira/JiraConnection.h"
+#include "jira/JiraDocuments.h"
+#include "jira/ReviewIssue.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <memory>
+
+// The watched column as a read gathers it page by page: each card once, in the order Jira sent
+// them, at most maximumCards of them.
+class BoardColumn
+{
+public:
+    static constexpr int maximumCards = 1000;
+
+    // Adds the cards not gathered yet, up to the bound; how many were added.
+    qsizetype add(const QList<RawIssue> &page)
+    {
+        const qsizetype before = m_cards.size();
+        for (const RawIssue &raw : page) {
+            if (isFull())
+                break;
+            if (!m_keys.contains(raw.key)) {
+                m_keys.insert(raw.key);
+                m_cards.append(raw.toReviewIssue());
+            }
+        }
+        return m_cards.size() - before;
+    }
+    bool isFull() const { return m_cards.size() >= maximumCards; }
+    qsizetype size() const { return m_cards.size(); }
+    QList<ReviewIssue> take() { return std::move(m_cards); }
+
+private:
+    QList<ReviewIssue> m_cards;
+    QSet<QString> m_keys;
+};
+
+// What both reads of the column need: whose column, which cards, and by what road.
+struct ColumnRequest
+{
+    JiraConfig config;
+    std::shared_ptr<JiraRoute> route;
+    QString jql;
+    JiraRequest::Limits limits;
+
+    // The read's path for the configured board, "/rest/<api>/board/<id>/issue".
+    QString path(QStringView api) const
+    {
+        return QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") + config.boardId +
+               QStringLiteral("/issue");
+    }
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "jira/JiraEndpoint.h"
+
+#include <optional>
+
+// What Norrid has learned about reaching one site's column, so that an ordinary poll is one
+// request: which board read the site serves, and whether the credentials work only through
+// Atlassian's gateway (a scoped API token). The monitor keeps one until the settings change; a
+// client without one starts from nothing each time.
+struct JiraRoute
+{
+    enum class BoardRead
+    {
+        unknown,
+        software, // /rest/software/1.0, paged by token: today's Jira Cloud
+        agile     // /rest/agile/1.0, paged by startAt: Jira Data Center, and Cloud until it retires it
+    };
+
+    BoardRead boardRead = BoardRead::unknown;
+    // Set once the gateway accepted credentials that the site's own host turned down.
+    std::optional<JiraEndpoint> gateway;
+};
