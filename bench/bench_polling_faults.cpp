@@ -3,7 +3,9 @@
 //   - seconds from the unlock of a keyring that was locked at launch to the first poll;
 //   - requests the new configuration waits for after a save during a slow poll, the seconds
 //     until it is fetched, and the cards announced by mistake;
-//   - requests sent with a rejected token at a 60 s interval over 10 minutes (real time).
+//   - requests per poll of a 150-card column on each of Jira's two reads, first and ordinary polls;
+//   - requests sent with a rejected token at a 60 s interval over 10 minutes (real time), and the
+//     time from the rejection to the next try.
 //
 //   dbus-run-session -- tests/support/with-keyring.sh build/bench/bench_polling_faults
 //   NORRID_REJECTED_SECONDS=120 ...   a shorter run of the last figure
@@ -137,6 +139,42 @@ void saveDuringSlowPoll(FakeJiraServer &jira, const QString &file)
         seconds, qlonglong(waitedFor), qlonglong(setup.center.added), qlonglong(monitor.issues().size()));
 }
 
+// The first poll finds out which read the site serves; every later one asks it alone.
+void requestsPerPollOnEachRead(FakeJiraServer &jira, const QString &file)
+{
+    for (const bool cloud : {true, false}) {
+        jira.reset();
+        const QList<FakeJiraDocuments::Issue> column = cards(QStringLiteral("C-"), 150);
+        if (cloud)
+            jira.setHandler(FakeJiraDocuments::issuesPath(QStringLiteral("7")),
+                            FakeJiraDocuments::tokenPages(column, 1000));
+        else
+            jira.setHandler(FakeJiraDocuments::agileIssuesPath(QStringLiteral("7")),
+                            FakeJiraDocuments::agilePages(column));
+        Setup setup(file, jira);
+        setup.settings.setToken(QStringLiteral("token"));
+        ReviewMonitor monitor(setup.settings, setup.notifier);
+        monitor.start();
+        runUntil([&] { return monitor.state().kind == ReviewMonitor::StateKind::ok; }, 30s);
+        const qsizetype first = jira.requests().size();
+        const int polls = 5;
+        for (int poll = 0; poll < polls; ++poll) {
+            const qsizetype before = jira.requests().size();
+            monitor.refreshNow();
+            runUntil(
+                [&] {
+                    return jira.requests().size() > before &&
+                           monitor.state().kind == ReviewMonitor::StateKind::ok;
+                },
+                30s);
+            runUntil([] { return false; }, 50ms);
+        }
+        std::printf("150-card column, %s: first poll %lld requests, then %.1f requests per poll (%d cards)\n",
+                    cloud ? "Cloud (software read, token pages)" : "Data Center (agile read, startAt pages)",
+                    qlonglong(first), double(jira.requests().size() - first) / polls, monitor.issueCount());
+    }
+}
+
 void rejectedToken(FakeJiraServer &jira, const QString &file)
 {
     const int seconds = qEnvironmentVariableIsSet("NORRID_REJECTED_SECONDS")
@@ -151,6 +189,8 @@ void rejectedToken(FakeJiraServer &jira, const QString &file)
     setup.settings.setPollInterval(60);
     ReviewMonitor monitor(setup.settings, setup.notifier);
     monitor.start();
+    runUntil([&] { return monitor.isPaused(); }, 30s);
+    std::printf("rejected token -> next try: %.0f s\n", monitor.timer().remainingTime() / 1000.0);
     runUntil([] { return false; }, std::chrono::seconds(seconds));
     std::printf("requests with a rejected token over %d s at a 60 s interval: %lld (state: %s)\n", seconds,
                 qlonglong(jira.requests().size()), qPrintable(monitor.state().message));
@@ -171,6 +211,7 @@ int main(int argc, char *argv[])
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     keyringUnlockToFirstPoll(jira, file);
     saveDuringSlowPoll(jira, file);
+    requestsPerPollOnEachRead(jira, file);
     rejectedToken(jira, file);
     // The connections Qt keeps for reuse are closed while the application object still exists.
     Network::shared().clearConnectionCache();
