@@ -1,16 +1,6 @@
-#include "notifications/NotificationManager.h"
-#include "settings/AppSettings.h"
-#include "shell/AppDelegate.h"
-#include "shell/ApplicationSetup.h"
-
-#include <QApplication>
+#include "shell/Launch.h"
 
 int main(int argc, char *argv[])
 {
-    ApplicationSetup::limitMemoryArenas();
-    QApplication app(argc, argv);
-    ApplicationSetup::configure(app);
-    AppDelegate delegate(AppSettings::shared(), NotificationManager::shared());
-    delegate.applicationDidFinishLaunching();
-    return QApplication::exec();
+    return Launch::run(argc, argv);
 }

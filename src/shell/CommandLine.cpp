@@ -1,0 +1,228 @@
+#include "shell/CommandLine.h"
+
+#include "BuildInfo.h"
+#include "shell/SessionService.h"
+#include "views/StateReport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#include <cstdio>
+
+namespace {
+
+enum class Format
+{
+    human,
+    json,
+    waybar
+};
+
+void print(const QByteArray &line)
+{
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+int usage(const QString &problem)
+{
+    std::fprintf(stderr, "norrid: %s\nTry 'norrid --help'.\n", qPrintable(problem));
+    return CommandLine::usageError;
+}
+
+QDBusMessage callNorrid(const QString &interface, const QString &method, const QVariantList &arguments = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(SessionService::serviceName, SessionService::objectPath,
+                                                      interface, method);
+    call.setArguments(arguments);
+    // Never start a Norrid to answer.
+    call.setAutoStartService(false);
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+}
+
+bool isRunning()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface()->isServiceRegistered(SessionService::serviceName).value();
+}
+
+int notRunning()
+{
+    std::fprintf(stderr, "Norrid is not running.\n");
+    return CommandLine::notRunning;
+}
+
+std::optional<StateReport> readState()
+{
+    const QDBusMessage reply = callNorrid(QStringLiteral("org.freedesktop.DBus.Properties"),
+                                          QStringLiteral("GetAll"), {QString(SessionService::interfaceName)});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return std::nullopt;
+    // The cards arrive as a D-Bus array of variants holding dictionaries; QtDBus hands them over as
+    // QDBusArgument, which qdbus_cast turns back into Qt's own types.
+    QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().first());
+    QVariantList cards;
+    const QVariant raw = properties.value(QStringLiteral("Cards"));
+    const QVariantList entries = raw.canConvert<QDBusArgument>() ? qdbus_cast<QVariantList>(raw) : raw.toList();
+    for (const QVariant &entry : entries) {
+        QVariant card = entry.canConvert<QDBusVariant>() ? entry.value<QDBusVariant>().variant() : entry;
+        cards.append(card.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(card)) : card);
+    }
+    properties.insert(QStringLiteral("Cards"), cards);
+    return StateReport::fromProperties(properties);
+}
+
+QByteArray formatted(const StateReport &report, Format format)
+{
+    switch (format) {
+    case Format::json:
+        return report.json();
+    case Format::waybar:
+        return report.waybar();
+    case Format::human:
+        break;
+    }
+    return report.humanLine().toUtf8();
+}
+
+// Prints a line on every change of Norrid's state, until Norrid quits: a bar runs `status
+// --follow` once and never polls.
+class StatusFollower : public QObject
+{
+    Q_OBJECT
+
+public:
+    StatusFollower(Format format, QByteArray last) : m_format(format), m_last(std::move(last))
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.connect(SessionService::serviceName, SessionService::objectPath,
+                    QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"), this,
+                    SLOT(changed()));
+        m_watcher.setConnection(bus);
+        m_watcher.addWatchedService(SessionService::serviceName);
+        m_watcher.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+        connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [] { QCoreApplication::quit(); });
+    }
+
+public Q_SLOTS:
+    void changed()
+    {
+        if (const auto report = readState()) {
+            const QByteArray line = formatted(*report, m_format);
+            if (line != m_last)
+                print(m_last = line);
+        }
+    }
+
+private:
+    Format m_format;
+    QByteArray m_last;
+    QDBusServiceWatcher m_watcher;
+};
+
+int status(Format format, bool follow)
+{
+    if (!isRunning())
+        return notRunning();
+    const auto first = readState();
+    if (!first)
+        return notRunning();
+    const QByteArray line = formatted(*first, format);
+    print(line);
+    if (!follow)
+        return 0;
+    StatusFollower follower(format, line);
+    // Norrid may have quit between the first read and the watch.
+    if (!isRunning())
+        return 0;
+    return QCoreApplication::exec();
+}
+
+int act(const QString &method)
+{
+    if (!isRunning())
+        return notRunning();
+    const QDBusMessage reply = callNorrid(QString(SessionService::interfaceName), method);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return 0;
+    if (!isRunning())
+        return notRunning();
+    std::fprintf(stderr, "norrid: %s\n", qPrintable(reply.errorMessage()));
+    return 1;
+}
+
+} // namespace
+
+std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCoreApplication::setApplicationName(QStringLiteral("norrid"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::shortVersion));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Watches one column of a Jira board from the tray. Without a command, starts Norrid "
+                       "(or opens the popover of the Norrid that runs)."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and the build number."));
+    const QCommandLineOption autostart(QStringLiteral("autostart"),
+                                       QStringLiteral("Starts as at login: opens nothing if Norrid runs already."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("status: one JSON object."));
+    const QCommandLineOption waybar(QStringLiteral("waybar"),
+                                    QStringLiteral("status: what waybar's custom module reads."));
+    const QCommandLineOption follow(QStringLiteral("follow"),
+                                    QStringLiteral("status: a new line on every change, until Norrid quits."));
+    parser.addOptions({help, version, autostart, json, waybar, follow});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("status, refresh, popover (opens or closes it), settings or quit."),
+                                 QStringLiteral("[command]"));
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(help)) {
+        print(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("norrid")).toUtf8().trimmed());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(QStringLiteral("Norrid %1 (build %2)")
+                  .arg(QLatin1StringView(BuildInfo::shortVersion), QLatin1StringView(BuildInfo::buildNumber))
+                  .toUtf8());
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return usage(QStringLiteral("one command at a time"));
+    const QString command = positional.value(0);
+    const bool statusOptions = parser.isSet(json) || parser.isSet(waybar) || parser.isSet(follow);
+    if (command.isEmpty()) {
+        if (statusOptions)
+            return usage(QStringLiteral("--json, --waybar and --follow go with the status command"));
+        return Launch{parser.isSet(autostart)};
+    }
+    if (command != u"status" && statusOptions)
+        return usage(QStringLiteral("--json, --waybar and --follow go with the status command"));
+    if (parser.isSet(json) && parser.isSet(waybar))
+        return usage(QStringLiteral("--json or --waybar, not both"));
+
+    static const QHash<QString, QString> methods{{QStringLiteral("refresh"), QStringLiteral("Refresh")},
+                                                 {QStringLiteral("popover"), QStringLiteral("TogglePopover")},
+                                                 {QStringLiteral("settings"), QStringLiteral("OpenSettings")},
+                                                 {QStringLiteral("quit"), QStringLiteral("Quit")}};
+    if (command != u"status" && !methods.contains(command))
+        return usage(QStringLiteral("unknown command \u201c%1\u201d").arg(command));
+
+    QCoreApplication app(argc, argv);
+    if (command == u"status")
+        return status(parser.isSet(json) ? Format::json : parser.isSet(waybar) ? Format::waybar : Format::human,
+                      parser.isSet(follow));
+    return act(methods.value(command));
+}
+
+#include "CommandLine.moc"

@@ -1,0 +1,193 @@
+#include "shell/SessionService.h"
+
+#include "monitor/ReviewMonitor.h"
+#include "settings/AppSettings.h"
+#include "settings/SystemLog.h"
+#include "shell/AppDelegate.h"
+#include "shell/PopoverWindow.h"
+#include "views/PopoverContent.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QThread>
+
+namespace {
+
+QString iso(const std::optional<QDateTime> &time)
+{
+    return time && time->isValid() ? time->toString(Qt::ISODate) : QString();
+}
+
+} // namespace
+
+SessionService::Claim SessionService::claimName()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        SystemLog::write(QStringLiteral("session bus unavailable"), bus.lastError().message());
+        return Claim::noBus;
+    }
+    // Not queued: of two launches at the same instant, the bus gives the name to one, and the
+    // other hands over. A name whose owner died is free again.
+    const auto reply = bus.interface()->registerService(serviceName, QDBusConnectionInterface::DontQueueService,
+                                                        QDBusConnectionInterface::DontAllowReplacement);
+    return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered ? Claim::owned
+                                                                                          : Claim::taken;
+}
+
+bool SessionService::handOver(bool openPopover)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, interfaceName,
+                                                      openPopover ? QStringLiteral("OpenPopover")
+                                                                  : QStringLiteral("Refresh"));
+    call.setAutoStartService(false);
+    if (!openPopover) // from the autostart entry: only make sure it answers
+        call = QDBusMessage::createMethodCall(serviceName, objectPath, QStringLiteral("org.freedesktop.DBus.Peer"),
+                                              QStringLiteral("Ping"));
+    // The owner may have taken the name a moment ago and not yet put its object up.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            return true;
+        if (reply.errorName() != u"org.freedesktop.DBus.Error.UnknownObject" &&
+            reply.errorName() != u"org.freedesktop.DBus.Error.UnknownMethod")
+            return false;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+SessionService::SessionService(AppDelegate &delegate, AppSettings &settings, QObject *parent)
+    : QObject(parent), m_delegate(delegate), m_settings(settings)
+{
+    new ApplicationAdaptor(*this);
+    m_coalesce.setSingleShot(true);
+    m_coalesce.setInterval(0);
+    connect(&m_coalesce, &QTimer::timeout, this, &SessionService::recompute);
+    const auto later = [this] { m_coalesce.start(); };
+    ReviewMonitor &monitor = delegate.monitor();
+    connect(&monitor, &ReviewMonitor::issuesChanged, this, later);
+    connect(&monitor, &ReviewMonitor::stateChanged, this, later);
+    connect(&monitor, &ReviewMonitor::lastUpdatedChanged, this, later);
+    connect(&monitor, &ReviewMonitor::scheduleChanged, this, later);
+    connect(&settings, &AppSettings::statusNameChanged, this, later);
+    connect(&settings, &AppSettings::tokenUnavailableChanged, this, later);
+    m_report = currentReport();
+}
+
+bool SessionService::publish()
+{
+    return QDBusConnection::sessionBus().registerObject(objectPath, this,
+                                                        QDBusConnection::ExportAllProperties |
+                                                            QDBusConnection::ExportAllSlots |
+                                                            QDBusConnection::ExportAdaptors);
+}
+
+QVariantList SessionService::cards() const
+{
+    return m_report.toProperties().value(QStringLiteral("Cards")).toList();
+}
+
+StateReport SessionService::currentReport() const
+{
+    const ReviewMonitor &monitor = const_cast<AppDelegate &>(m_delegate).monitor();
+    const PopoverContent *content = m_delegate.popoverContent();
+    StateReport report;
+    report.count = monitor.issueCount();
+    report.status = m_settings.statusName();
+    report.lastUpdated = iso(monitor.lastUpdated());
+    for (const ReviewIssue &issue : monitor.issues()) {
+        const auto url = ReviewMonitor::cardURL(m_settings.siteURL(), issue.key);
+        report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()),
+                             iso(issue.updated), url ? url->toString() : QString()});
+    }
+    using StateKind = ReviewMonitor::StateKind;
+    switch (monitor.state().kind) {
+    case StateKind::ok:
+        report.state = QStringLiteral("ok");
+        report.message = report.humanLine();
+        break;
+    case StateKind::loading:
+        report.state = QStringLiteral("loading");
+        break;
+    case StateKind::error:
+        report.state = monitor.isPaused() ? QStringLiteral("paused") : QStringLiteral("error");
+        report.message = content ? content->errorMessage() : monitor.state().message;
+        break;
+    case StateKind::needsSetup:
+        report.state = m_settings.keyringLocked() ? QStringLiteral("keyring-locked") : QStringLiteral("setup");
+        report.message = content ? content->setupText() : m_settings.tokenProblem();
+        break;
+    }
+    return report;
+}
+
+void SessionService::recompute()
+{
+    const StateReport next = currentReport();
+    const QVariantMap before = m_report.toProperties();
+    const QVariantMap after = next.toProperties();
+    m_report = next;
+    QVariantMap changed;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (before.value(it.key()) != it.value())
+            changed.insert(it.key(), it.value());
+    if (changed.isEmpty())
+        return;
+    QDBusMessage signal = QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << QString(interfaceName) << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+void SessionService::Refresh()
+{
+    m_delegate.monitor().refreshNow();
+}
+
+void SessionService::TogglePopover()
+{
+    m_delegate.togglePopover();
+}
+
+void SessionService::OpenPopover()
+{
+    if (!m_delegate.popover() || !m_delegate.popover()->isShown())
+        m_delegate.togglePopover();
+}
+
+void SessionService::OpenSettings()
+{
+    m_delegate.openSettings();
+}
+
+void SessionService::Quit()
+{
+    // After the reply has gone out.
+    QMetaObject::invokeMethod(&m_delegate, &AppDelegate::quit, Qt::QueuedConnection);
+}
+
+ApplicationAdaptor::ApplicationAdaptor(SessionService &service) : QDBusAbstractAdaptor(&service), m_service(service)
+{
+}
+
+void ApplicationAdaptor::Activate(const QVariantMap &)
+{
+    m_service.OpenPopover();
+}
+
+void ApplicationAdaptor::Open(const QStringList &, const QVariantMap &)
+{
+    m_service.OpenPopover();
+}
+
+void ApplicationAdaptor::ActivateAction(const QString &name, const QVariantList &, const QVariantMap &)
+{
+    if (name == u"refresh")
+        m_service.Refresh();
+    else if (name == u"settings")
+        m_service.OpenSettings();
+    else if (name == u"quit")
+        m_service.Quit();
+}

@@ -1,0 +1,101 @@
+#include "views/StateReport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Cards the waybar tooltip lists; the rest are counted.
+constexpr qsizetype tooltipCards = 10;
+
+QString markupEscaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString countText(int count, const QString &status)
+{
+    return (count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count)) +
+           (status.isEmpty() ? QString() : QStringLiteral(" in ") + status);
+}
+
+} // namespace
+
+QVariantMap StateReport::toProperties() const
+{
+    QVariantList cardList;
+    for (const Card &card : cards)
+        cardList.append(QVariantMap{{QStringLiteral("key"), card.key},
+                                    {QStringLiteral("summary"), card.summary},
+                                    {QStringLiteral("assignee"), card.assignee},
+                                    {QStringLiteral("updated"), card.updated},
+                                    {QStringLiteral("url"), card.url}});
+    return {{QStringLiteral("Count"), count},         {QStringLiteral("Status"), status},
+            {QStringLiteral("State"), state},         {QStringLiteral("Message"), message},
+            {QStringLiteral("LastUpdated"), lastUpdated}, {QStringLiteral("Cards"), cardList}};
+}
+
+StateReport StateReport::fromProperties(const QVariantMap &properties)
+{
+    StateReport report;
+    report.count = properties.value(QStringLiteral("Count")).toInt();
+    report.status = properties.value(QStringLiteral("Status")).toString();
+    report.state = properties.value(QStringLiteral("State")).toString();
+    report.message = properties.value(QStringLiteral("Message")).toString();
+    report.lastUpdated = properties.value(QStringLiteral("LastUpdated")).toString();
+    for (const QVariant &entry : properties.value(QStringLiteral("Cards")).toList()) {
+        const QVariantMap card = entry.toMap();
+        report.cards.append({card.value(QStringLiteral("key")).toString(),
+                             card.value(QStringLiteral("summary")).toString(),
+                             card.value(QStringLiteral("assignee")).toString(),
+                             card.value(QStringLiteral("updated")).toString(),
+                             card.value(QStringLiteral("url")).toString()});
+    }
+    return report;
+}
+
+QString StateReport::humanLine() const
+{
+    if (state == u"ok")
+        return countText(count, status);
+    if (state == u"loading" && message.isEmpty())
+        return QStringLiteral("Loading the cards in %1…").arg(status);
+    // A message may run over lines; the line keeps them apart by spaces.
+    return QString(message).replace(u'\n', u' ');
+}
+
+QByteArray StateReport::json() const
+{
+    QJsonArray cardArray;
+    for (const Card &card : cards) {
+        const auto orNull = [](const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); };
+        cardArray.append(QJsonObject{{QStringLiteral("key"), card.key},
+                                     {QStringLiteral("summary"), card.summary},
+                                     {QStringLiteral("assignee"), orNull(card.assignee)},
+                                     {QStringLiteral("updated"), orNull(card.updated)},
+                                     {QStringLiteral("url"), orNull(card.url)}});
+    }
+    const QJsonObject object{{QStringLiteral("count"), count},
+                             {QStringLiteral("status"), status},
+                             {QStringLiteral("state"), state},
+                             {QStringLiteral("message"), message},
+                             {QStringLiteral("lastUpdated"), lastUpdated.isEmpty() ? QJsonValue() : QJsonValue(lastUpdated)},
+                             {QStringLiteral("cards"), cardArray}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QByteArray StateReport::waybar() const
+{
+    QStringList lines{markupEscaped(humanLine())};
+    for (qsizetype i = 0; i < std::min(cards.size(), tooltipCards); ++i)
+        lines.append(markupEscaped(cards[i].key + QStringLiteral(" — ") + cards[i].summary));
+    if (cards.size() > tooltipCards)
+        lines.append(QStringLiteral("and %1 more").arg(cards.size() - tooltipCards));
+    const QJsonObject object{{QStringLiteral("text"), QString::number(count)},
+                             {QStringLiteral("alt"), state},
+                             {QStringLiteral("class"), state},
+                             // Waybar breaks a tooltip's lines at carriage returns.
+                             {QStringLiteral("tooltip"), lines.join(u'\r')}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
