@@ -187,7 +187,8 @@ bool setEnabled(bool enabled)
 
 QString execValue(const QString &program)
 {
-    return escapeValue(quoteArgument(program));
+    // --autostart: when Norrid already runs, a start at login opens nothing.
+    return escapeValue(quoteArgument(program)) + QStringLiteral(" --autostart");
 }
 
 } // namespace LaunchAtLogin

@@ -17,7 +17,8 @@ bool isEnabled();
 // nothing; removing an entry that is not there is success. A failure is logged and gives false.
 bool setEnabled(bool enabled);
 
-// The Exec value that starts the given program, quoted and escaped by the Desktop Entry rules.
+// The Exec value that starts the given program as at login (--autostart), quoted and escaped by
+// the Desktop Entry rules.
 QString execValue(const QString &program);
 
 } // namespace LaunchAtLogin

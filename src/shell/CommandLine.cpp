@@ -37,8 +37,8 @@ int usage(const QString &problem)
 
 QDBusMessage callNorrid(const QString &interface, const QString &method, const QVariantList &arguments = {})
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(SessionService::serviceName, SessionService::objectPath,
-                                                      interface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(SessionService::serviceName,
+                                                       SessionService::objectPath, interface, method);
     call.setArguments(arguments);
     // Never start a Norrid to answer.
     call.setAutoStartService(false);
@@ -68,7 +68,8 @@ std::optional<StateReport> readState()
     QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().first());
     QVariantList cards;
     const QVariant raw = properties.value(QStringLiteral("Cards"));
-    const QVariantList entries = raw.canConvert<QDBusArgument>() ? qdbus_cast<QVariantList>(raw) : raw.toList();
+    const QVariantList entries =
+        raw.canConvert<QDBusArgument>() ? qdbus_cast<QVariantList>(raw) : raw.toList();
     for (const QVariant &entry : entries) {
         QVariant card = entry.canConvert<QDBusVariant>() ? entry.value<QDBusVariant>().variant() : entry;
         cards.append(card.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(card)) : card);
@@ -97,49 +98,62 @@ class StatusFollower : public QObject
     Q_OBJECT
 
 public:
-    StatusFollower(Format format, QByteArray last) : m_format(format), m_last(std::move(last))
+    explicit StatusFollower(Format format) : m_format(format)
     {
         QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.connect(SessionService::serviceName, SessionService::objectPath,
-                    QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"), this,
-                    SLOT(changed()));
+        // The owner's unique name: signals from it are matched at once, without waiting for the
+        // bus to say who owns the well-known one.
+        const QString owner = bus.interface()->serviceOwner(SessionService::serviceName).value();
+        m_listening = !owner.isEmpty() && bus.connect(owner, SessionService::objectPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("PropertiesChanged"), this,
+                                                      SLOT(changed(QString, QVariantMap, QStringList)));
         m_watcher.setConnection(bus);
         m_watcher.addWatchedService(SessionService::serviceName);
         m_watcher.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
-        connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [] { QCoreApplication::quit(); });
+        connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
+                [] { QCoreApplication::quit(); });
+    }
+
+    bool isListening() const { return m_listening; }
+
+    // Prints the state when it reads otherwise than the line before; false when Norrid is gone.
+    bool printState()
+    {
+        const auto report = readState();
+        if (!report)
+            return false;
+        const QByteArray line = formatted(*report, m_format);
+        if (line != m_last)
+            print(m_last = line);
+        return true;
     }
 
 public Q_SLOTS:
-    void changed()
-    {
-        if (const auto report = readState()) {
-            const QByteArray line = formatted(*report, m_format);
-            if (line != m_last)
-                print(m_last = line);
-        }
-    }
+    void changed(const QString &, const QVariantMap &, const QStringList &) { printState(); }
 
 private:
     Format m_format;
     QByteArray m_last;
     QDBusServiceWatcher m_watcher;
+    bool m_listening = false;
 };
 
 int status(Format format, bool follow)
 {
     if (!isRunning())
         return notRunning();
-    const auto first = readState();
-    if (!first)
+    if (!follow) {
+        const auto report = readState();
+        if (!report)
+            return notRunning();
+        print(formatted(*report, format));
+        return 0;
+    }
+    // Listening first, then the first line: no change can fall between the two.
+    StatusFollower follower(format);
+    if (!follower.isListening() || !follower.printState())
         return notRunning();
-    const QByteArray line = formatted(*first, format);
-    print(line);
-    if (!follow)
-        return 0;
-    StatusFollower follower(format, line);
-    // Norrid may have quit between the first read and the watch.
-    if (!isRunning())
-        return 0;
     return QCoreApplication::exec();
 }
 
@@ -170,24 +184,30 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
     parser.setApplicationDescription(
         QStringLiteral("Watches one column of a Jira board from the tray. Without a command, starts Norrid "
                        "(or opens the popover of the Norrid that runs)."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and the build number."));
-    const QCommandLineOption autostart(QStringLiteral("autostart"),
-                                       QStringLiteral("Starts as at login: opens nothing if Norrid runs already."));
+    const QCommandLineOption autostart(
+        QStringLiteral("autostart"),
+        QStringLiteral("Starts as at login: opens nothing if Norrid runs already."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("status: one JSON object."));
     const QCommandLineOption waybar(QStringLiteral("waybar"),
                                     QStringLiteral("status: what waybar's custom module reads."));
-    const QCommandLineOption follow(QStringLiteral("follow"),
-                                    QStringLiteral("status: a new line on every change, until Norrid quits."));
+    const QCommandLineOption follow(
+        QStringLiteral("follow"), QStringLiteral("status: a new line on every change, until Norrid quits."));
     parser.addOptions({help, version, autostart, json, waybar, follow});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("status, refresh, popover (opens or closes it), settings or quit."),
-                                 QStringLiteral("[command]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("status, refresh, popover (opens or closes it), settings or quit."),
+        QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
-        print(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("norrid")).toUtf8().trimmed());
+        print(parser.helpText()
+                  .replace(QStringLiteral("<executable_name>"), QStringLiteral("norrid"))
+                  .toUtf8()
+                  .trimmed());
         return 0;
     }
     if (parser.isSet(version)) {
@@ -220,7 +240,9 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
 
     QCoreApplication app(argc, argv);
     if (command == u"status")
-        return status(parser.isSet(json) ? Format::json : parser.isSet(waybar) ? Format::waybar : Format::human,
+        return status(parser.isSet(json)     ? Format::json
+                      : parser.isSet(waybar) ? Format::waybar
+                                             : Format::human,
                       parser.isSet(follow));
     return act(methods.value(command));
 }

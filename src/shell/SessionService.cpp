@@ -30,21 +30,22 @@ SessionService::Claim SessionService::claimName()
     }
     // Not queued: of two launches at the same instant, the bus gives the name to one, and the
     // other hands over. A name whose owner died is free again.
-    const auto reply = bus.interface()->registerService(serviceName, QDBusConnectionInterface::DontQueueService,
-                                                        QDBusConnectionInterface::DontAllowReplacement);
+    const auto reply =
+        bus.interface()->registerService(serviceName, QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
     return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered ? Claim::owned
-                                                                                          : Claim::taken;
+                                                                                           : Claim::taken;
 }
 
 bool SessionService::handOver(bool openPopover)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, interfaceName,
-                                                      openPopover ? QStringLiteral("OpenPopover")
-                                                                  : QStringLiteral("Refresh"));
+                                                       openPopover ? QStringLiteral("OpenPopover")
+                                                                   : QStringLiteral("Refresh"));
     call.setAutoStartService(false);
     if (!openPopover) // from the autostart entry: only make sure it answers
-        call = QDBusMessage::createMethodCall(serviceName, objectPath, QStringLiteral("org.freedesktop.DBus.Peer"),
-                                              QStringLiteral("Ping"));
+        call = QDBusMessage::createMethodCall(
+            serviceName, objectPath, QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
     // The owner may have taken the name a moment ago and not yet put its object up.
     for (int attempt = 0; attempt < 20; ++attempt) {
         const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
@@ -99,8 +100,8 @@ StateReport SessionService::currentReport() const
     report.lastUpdated = iso(monitor.lastUpdated());
     for (const ReviewIssue &issue : monitor.issues()) {
         const auto url = ReviewMonitor::cardURL(m_settings.siteURL(), issue.key);
-        report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()),
-                             iso(issue.updated), url ? url->toString() : QString()});
+        report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()), iso(issue.updated),
+                             url ? url->toString() : QString()});
     }
     using StateKind = ReviewMonitor::StateKind;
     switch (monitor.state().kind) {
@@ -116,7 +117,8 @@ StateReport SessionService::currentReport() const
         report.message = content ? content->errorMessage() : monitor.state().message;
         break;
     case StateKind::needsSetup:
-        report.state = m_settings.keyringLocked() ? QStringLiteral("keyring-locked") : QStringLiteral("setup");
+        report.state =
+            m_settings.keyringLocked() ? QStringLiteral("keyring-locked") : QStringLiteral("setup");
         report.message = content ? content->setupText() : m_settings.tokenProblem();
         break;
     }
@@ -135,8 +137,8 @@ void SessionService::recompute()
             changed.insert(it.key(), it.value());
     if (changed.isEmpty())
         return;
-    QDBusMessage signal = QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                     QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal = QDBusMessage::createSignal(
+        objectPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
     signal << QString(interfaceName) << changed << QStringList();
     QDBusConnection::sessionBus().send(signal);
 }
@@ -168,7 +170,8 @@ void SessionService::Quit()
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::quit, Qt::QueuedConnection);
 }
 
-ApplicationAdaptor::ApplicationAdaptor(SessionService &service) : QDBusAbstractAdaptor(&service), m_service(service)
+ApplicationAdaptor::ApplicationAdaptor(SessionService &service)
+    : QDBusAbstractAdaptor(&service), m_service(service)
 {
 }
 

@@ -31,9 +31,12 @@ QVariantMap StateReport::toProperties() const
                                     {QStringLiteral("assignee"), card.assignee},
                                     {QStringLiteral("updated"), card.updated},
                                     {QStringLiteral("url"), card.url}});
-    return {{QStringLiteral("Count"), count},         {QStringLiteral("Status"), status},
-            {QStringLiteral("State"), state},         {QStringLiteral("Message"), message},
-            {QStringLiteral("LastUpdated"), lastUpdated}, {QStringLiteral("Cards"), cardList}};
+    return {{QStringLiteral("Count"), count},
+            {QStringLiteral("Status"), status},
+            {QStringLiteral("State"), state},
+            {QStringLiteral("Message"), message},
+            {QStringLiteral("LastUpdated"), lastUpdated},
+            {QStringLiteral("Cards"), cardList}};
 }
 
 StateReport StateReport::fromProperties(const QVariantMap &properties)
@@ -46,11 +49,10 @@ StateReport StateReport::fromProperties(const QVariantMap &properties)
     report.lastUpdated = properties.value(QStringLiteral("LastUpdated")).toString();
     for (const QVariant &entry : properties.value(QStringLiteral("Cards")).toList()) {
         const QVariantMap card = entry.toMap();
-        report.cards.append({card.value(QStringLiteral("key")).toString(),
-                             card.value(QStringLiteral("summary")).toString(),
-                             card.value(QStringLiteral("assignee")).toString(),
-                             card.value(QStringLiteral("updated")).toString(),
-                             card.value(QStringLiteral("url")).toString()});
+        report.cards.append(
+            {card.value(QStringLiteral("key")).toString(), card.value(QStringLiteral("summary")).toString(),
+             card.value(QStringLiteral("assignee")).toString(),
+             card.value(QStringLiteral("updated")).toString(), card.value(QStringLiteral("url")).toString()});
     }
     return report;
 }
@@ -69,19 +71,22 @@ QByteArray StateReport::json() const
 {
     QJsonArray cardArray;
     for (const Card &card : cards) {
-        const auto orNull = [](const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); };
+        const auto orNull = [](const QString &text) {
+            return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+        };
         cardArray.append(QJsonObject{{QStringLiteral("key"), card.key},
                                      {QStringLiteral("summary"), card.summary},
                                      {QStringLiteral("assignee"), orNull(card.assignee)},
                                      {QStringLiteral("updated"), orNull(card.updated)},
                                      {QStringLiteral("url"), orNull(card.url)}});
     }
-    const QJsonObject object{{QStringLiteral("count"), count},
-                             {QStringLiteral("status"), status},
-                             {QStringLiteral("state"), state},
-                             {QStringLiteral("message"), message},
-                             {QStringLiteral("lastUpdated"), lastUpdated.isEmpty() ? QJsonValue() : QJsonValue(lastUpdated)},
-                             {QStringLiteral("cards"), cardArray}};
+    const QJsonObject object{
+        {QStringLiteral("count"), count},
+        {QStringLiteral("status"), status},
+        {QStringLiteral("state"), state},
+        {QStringLiteral("message"), message},
+        {QStringLiteral("lastUpdated"), lastUpdated.isEmpty() ? QJsonValue() : QJsonValue(lastUpdated)},
+        {QStringLiteral("cards"), cardArray}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -89,7 +94,8 @@ QByteArray StateReport::waybar() const
 {
     QStringList lines{markupEscaped(humanLine())};
     for (qsizetype i = 0; i < std::min(cards.size(), tooltipCards); ++i)
-        lines.append(markupEscaped(cards[i].key + QStringLiteral(" — ") + cards[i].summary));
+        lines.append(markupEscaped(cards[i].key + QStringLiteral(" — ") +
+                                   QString(cards[i].summary).replace(u'\n', u' ')));
     if (cards.size() > tooltipCards)
         lines.append(QStringLiteral("and %1 more").arg(cards.size() - tooltipCards));
     const QJsonObject object{{QStringLiteral("text"), QString::number(count)},

@@ -22,11 +22,11 @@ struct StateReport
     };
 
     int count = 0;
-    QString status;               // the watched column
+    QString status;                          // the watched column
     QString state = QStringLiteral("setup"); // ok, loading, error, setup, keyring-locked, paused
-    QString message;              // what the user reads about it
-    QString lastUpdated;          // ISO 8601; empty until the first successful poll
-    QList<Card> cards;            // newest first
+    QString message;                         // what the user reads about it
+    QString lastUpdated;                     // ISO 8601; empty until the first successful poll
+    QList<Card> cards;                       // newest first
 
     friend bool operator==(const StateReport &, const StateReport &) = default;
 

@@ -111,7 +111,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, program);
         QFETCH(QString, exec);
-        QCOMPARE(LaunchAtLogin::execValue(program), exec);
+        QCOMPARE(LaunchAtLogin::execValue(program), exec + u" --autostart"_s);
     }
 };
 

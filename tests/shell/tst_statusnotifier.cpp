@@ -13,6 +13,9 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -186,6 +189,31 @@ void collectLabels(const QDBusArgument &node, QStringList &labels)
     node.endStructure();
 }
 
+struct CommandRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// `norrid <arguments>` with the application's environment, or another.
+CommandRun runCommand(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    QProcess command;
+    command.setProcessEnvironment(environment);
+    command.start(QStringLiteral(NORRID_TESTAPP), arguments);
+    CommandRun run;
+    if (!command.waitForFinished(20000)) {
+        command.kill();
+        command.waitForFinished();
+        return run;
+    }
+    run.exitCode = command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1;
+    run.out = command.readAllStandardOutput();
+    run.err = command.readAllStandardError();
+    return run;
+}
+
 bool popoverShown()
 {
     QProcess xdotool;
@@ -271,12 +299,99 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!popoverShown(), startTimeoutMs);
     }
 
+    // A second launch (from the menu, while Norrid started at login runs) hands over: it ends at
+    // once with status 0, no second item appears, and the running Norrid opens its popover. From
+    // the autostart entry, it opens nothing.
+    void aSecondLaunchHandsOver()
+    {
+        QVERIFY(!popoverShown());
+        const QProcessEnvironment environment = m_app.process.processEnvironment();
+        CommandRun second = runCommand({u"--autostart"_s}, environment);
+        QCOMPARE(second.exitCode, 0);
+        QTest::qWait(500);
+        QVERIFY(!popoverShown());
+        second = runCommand({}, environment);
+        QCOMPARE(second.exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(popoverShown(), startTimeoutMs);
+        QCOMPARE(m_watcher.m_items.size(), 1);
+        QCOMPARE(m_jira.requests().size(), 1);
+        QCOMPARE(runCommand({u"popover"_s}, environment).exitCode, 0); // a key binding closes it
+        QTRY_VERIFY_WITH_TIMEOUT(!popoverShown(), startTimeoutMs);
+    }
+
+    // What bars and scripts read: the state without a request to Jira; refresh asks Jira once.
+    void theCommandLineReadsTheRunningNorrid()
+    {
+        const QProcessEnvironment environment = m_app.process.processEnvironment();
+        const qsizetype requests = m_jira.requests().size();
+        const CommandRun human = runCommand({u"status"_s}, environment);
+        QCOMPARE(human.out, "3 cards in In Review\n");
+        const CommandRun json = runCommand({u"status"_s, u"--json"_s}, environment);
+        const QJsonObject state = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(state.value(u"count"_s).toInt(), 3);
+        QCOMPARE(state.value(u"state"_s).toString(), u"ok"_s);
+        QCOMPARE(state.value(u"status"_s).toString(), u"In Review"_s);
+        QVERIFY(!state.value(u"lastUpdated"_s).toString().isEmpty());
+        const QJsonObject card = state.value(u"cards"_s).toArray().first().toObject();
+        QCOMPARE(card.value(u"key"_s).toString(), u"AB-1"_s);
+        QCOMPARE(card.value(u"url"_s).toString(), m_jira.siteURL() + u"/browse/AB-1"_s);
+        const QJsonObject waybar =
+            QJsonDocument::fromJson(runCommand({u"status"_s, u"--waybar"_s}, environment).out).object();
+        QCOMPARE(waybar.value(u"text"_s).toString(), u"3"_s);
+        QCOMPARE(waybar.value(u"class"_s).toString(), u"ok"_s);
+        QCOMPARE(m_jira.requests().size(), requests);
+
+        QCOMPARE(runCommand({u"refresh"_s}, environment).exitCode, 0);
+        QTRY_COMPARE(m_jira.requests().size(), requests + 1);
+        QCOMPARE(runCommand({u"status"_s, u"--json"_s, u"--waybar"_s}, environment).exitCode, 2);
+        QCOMPARE(runCommand({u"frobnicate"_s}, environment).exitCode, 2);
+
+        // --version needs neither a display nor a bus.
+        QProcessEnvironment bare = environment;
+        bare.remove(u"DISPLAY"_s);
+        bare.remove(u"WAYLAND_DISPLAY"_s);
+        bare.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent"_s);
+        const CommandRun version = runCommand({u"--version"_s}, bare);
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY2(version.out.startsWith("Norrid 0.1.0 (build "), version.out.constData());
+        const CommandRun status = runCommand({u"status"_s}, bare);
+        QCOMPARE(status.exitCode, 3);
+        QCOMPARE(status.err, "Norrid is not running.\n");
+    }
+
     // The portal says the desktop went from dark to light: the icon is drawn anew, dark now.
     void iconFollowsTheColourScheme()
     {
         QTRY_COMPARE_WITH_TIMEOUT(glyphLightness(iconPixmap(m_item)), 0xF2, startTimeoutMs);
         m_portal.change(2);
         QTRY_COMPARE_WITH_TIMEOUT(glyphLightness(iconPixmap(m_item)), 0x1C, startTimeoutMs);
+    }
+
+    // A bar runs `status --follow` once: a line at once, one more when a card arrives, and the end
+    // (status 0) when Norrid quits. After that, commands find no Norrid.
+    void followingEndsWhenNorridQuits()
+    {
+        const QProcessEnvironment environment = m_app.process.processEnvironment();
+        QProcess follow;
+        follow.setProcessEnvironment(environment);
+        follow.start(QStringLiteral(NORRID_TESTAPP), {u"status"_s, u"--follow"_s});
+        QTRY_VERIFY_WITH_TIMEOUT(follow.canReadLine() || follow.state() == QProcess::NotRunning,
+                                 startTimeoutMs);
+        QCOMPARE(follow.readLine(), QByteArray("3 cards in In Review\n"));
+        m_jira.setResponse(
+            FakeJiraDocuments::issuesPath(boardId),
+            FakeResponse::json(FakeJiraDocuments::issues(FakeJiraDocuments::numberedIssues(4))));
+        QCOMPARE(runCommand({u"refresh"_s}, environment).exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(follow.canReadLine() || follow.state() == QProcess::NotRunning,
+                                 startTimeoutMs);
+        QCOMPARE(follow.readLine(), QByteArray("4 cards in In Review\n"));
+        QCOMPARE(runCommand({u"quit"_s}, environment).exitCode, 0);
+        QVERIFY(follow.waitForFinished(startTimeoutMs));
+        QCOMPARE(follow.exitCode(), 0);
+        QVERIFY(m_app.process.waitForFinished(startTimeoutMs));
+        const CommandRun status = runCommand({u"status"_s}, environment);
+        QCOMPARE(status.exitCode, 3);
+        QCOMPARE(status.err, "Norrid is not running.\n");
     }
 };
 
