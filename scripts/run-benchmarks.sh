@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 
 cmake --build "$build" --target bench_jiradecode bench_update_install bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray bench_tray_churn \
-  bench_polling_faults norrid_testapp -j "${JOBS:-$(nproc)}"
+  bench_polling_faults norrid_testapp norrid -j "${JOBS:-$(nproc)}"
 
 echo "== decoding of a 100-card board document"
 "$build/bench/bench_jiradecode"
@@ -30,3 +30,6 @@ xvfb-run -a -s "-screen 0 1280x800x24" sh -c 'trayer --edge top --align right --
 echo
 echo "== footprint of the running application (${NORRID_FOOTPRINT_IDLE_SECONDS:-600} s idle per backend)"
 "$here/bench/footprint.sh" "$build"
+echo
+echo "== the command line against the running application: norrid status, and requests while bars read"
+"$here/bench/command_line.sh" "$build"

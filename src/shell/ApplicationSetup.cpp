@@ -7,13 +7,6 @@
 #include <QTimer>
 #include <malloc.h>
 
-void ApplicationSetup::limitMemoryArenas()
-{
-    // MALLOC_ARENA_MAX in the environment still decides when it is set.
-    if (qEnvironmentVariableIsEmpty("MALLOC_ARENA_MAX"))
-        mallopt(M_ARENA_MAX, 1);
-}
-
 void ApplicationSetup::configure(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Norrid"));

@@ -1,7 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include "BuildInfo.h"
-#include "shell/SessionService.h"
+#include "shell/BusNames.h"
 #include "views/StateReport.h"
 
 #include <QCommandLineParser>
@@ -37,8 +37,8 @@ int usage(const QString &problem)
 
 QDBusMessage callNorrid(const QString &interface, const QString &method, const QVariantList &arguments = {})
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(SessionService::serviceName,
-                                                       SessionService::objectPath, interface, method);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(BusNames::service, BusNames::objectPath, interface, method);
     call.setArguments(arguments);
     // Never start a Norrid to answer.
     call.setAutoStartService(false);
@@ -48,7 +48,7 @@ QDBusMessage callNorrid(const QString &interface, const QString &method, const Q
 bool isRunning()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.interface()->isServiceRegistered(SessionService::serviceName).value();
+    return bus.isConnected() && bus.interface()->isServiceRegistered(BusNames::service).value();
 }
 
 int notRunning()
@@ -60,7 +60,7 @@ int notRunning()
 std::optional<StateReport> readState()
 {
     const QDBusMessage reply = callNorrid(QStringLiteral("org.freedesktop.DBus.Properties"),
-                                          QStringLiteral("GetAll"), {QString(SessionService::interfaceName)});
+                                          QStringLiteral("GetAll"), {QString(BusNames::interface)});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
     // The cards arrive as a D-Bus array of variants holding dictionaries; QtDBus hands them over as
@@ -103,13 +103,13 @@ public:
         QDBusConnection bus = QDBusConnection::sessionBus();
         // The owner's unique name: signals from it are matched at once, without waiting for the
         // bus to say who owns the well-known one.
-        const QString owner = bus.interface()->serviceOwner(SessionService::serviceName).value();
-        m_listening = !owner.isEmpty() && bus.connect(owner, SessionService::objectPath,
+        const QString owner = bus.interface()->serviceOwner(BusNames::service).value();
+        m_listening = !owner.isEmpty() && bus.connect(owner, BusNames::objectPath,
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("PropertiesChanged"), this,
                                                       SLOT(changed(QString, QVariantMap, QStringList)));
         m_watcher.setConnection(bus);
-        m_watcher.addWatchedService(SessionService::serviceName);
+        m_watcher.addWatchedService(BusNames::service);
         m_watcher.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
         connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
                 [] { QCoreApplication::quit(); });
@@ -161,7 +161,7 @@ int act(const QString &method)
 {
     if (!isRunning())
         return notRunning();
-    const QDBusMessage reply = callNorrid(QString(SessionService::interfaceName), method);
+    const QDBusMessage reply = callNorrid(QString(BusNames::interface), method);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return 0;
     if (!isRunning())

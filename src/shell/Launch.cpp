@@ -4,26 +4,19 @@
 #include "settings/AppSettings.h"
 #include "shell/AppDelegate.h"
 #include "shell/ApplicationSetup.h"
-#include "shell/CommandLine.h"
 #include "shell/SessionService.h"
 
 #include <QApplication>
 
-int Launch::run(int argc, char *argv[], const std::function<void()> &prepare)
+int Launch::runApplication(int argc, char *argv[], bool autostart, const std::function<void()> &prepare)
 {
-    ApplicationSetup::limitMemoryArenas();
-    const auto parsed = CommandLine::run(argc, argv);
-    if (const int *status = std::get_if<int>(&parsed))
-        return *status;
-    const CommandLine::Launch launch = std::get<CommandLine::Launch>(parsed);
-
     QApplication app(argc, argv);
     ApplicationSetup::configure(app);
     // One Norrid per session: a second launch hands over to the first and ends. From the menu the
     // first opens its popover, as a click on its icon would; from the autostart entry, nothing.
     const SessionService::Claim claim = SessionService::claimName();
     if (claim == SessionService::Claim::taken) {
-        SessionService::handOver(!launch.autostart);
+        SessionService::handOver(!autostart);
         return 0;
     }
     if (prepare)

@@ -2,12 +2,13 @@
 
 #include <functional>
 
-// What `main` does: runs a command of the command line, or starts Norrid unless one runs in this
-// session already, in which case it hands over to that one and ends.
+// Starts Norrid, unless one runs in this session already: then it hands over to that one and
+// ends. The command line has decided before that the application is wanted.
 namespace Launch {
 
-// `prepare` runs once the application object exists, before anything is built (the test build
-// trusts its certificate authority there).
-int run(int argc, char *argv[], const std::function<void()> &prepare = {});
+// `autostart`: started at login, so a Norrid that runs already opens nothing. `prepare` runs once
+// the application object exists, before anything is built (the test build trusts its certificate
+// authority there).
+int runApplication(int argc, char *argv[], bool autostart, const std::function<void()> &prepare = {});
 
 } // namespace Launch

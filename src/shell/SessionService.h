@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/BusNames.h"
 #include "views/StateReport.h"
 
 #include <QDBusAbstractAdaptor>
@@ -29,9 +30,9 @@ class SessionService : public QObject
     Q_PROPERTY(QVariantList Cards READ cards)
 
 public:
-    static constexpr QLatin1StringView serviceName{"app.norrid.Norrid"};
-    static constexpr QLatin1StringView objectPath{"/app/norrid/Norrid"};
-    static constexpr QLatin1StringView interfaceName{"app.norrid.Norrid1"};
+    static constexpr QLatin1StringView serviceName = BusNames::service;
+    static constexpr QLatin1StringView objectPath = BusNames::objectPath;
+    static constexpr QLatin1StringView interfaceName = BusNames::interface;
 
     // Whether this process now owns the name. False when another Norrid does; also false, with a
     // line in the log, when there is no session bus (then nothing can be shared, and Norrid runs

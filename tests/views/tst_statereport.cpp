@@ -36,9 +36,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::newRow("ok") << u"ok"_s << 3 << QString() << u"3 cards in In Review"_s;
         QTest::newRow("one card") << u"ok"_s << 1 << QString() << u"1 card in In Review"_s;
-        QTest::newRow("error over lines")
-            << u"error"_s << 3 << u"Jira returned HTTP 400.\nNo such field."_s
-            << u"Jira returned HTTP 400. No such field."_s;
+        QTest::newRow("error over lines") << u"error"_s << 3 << u"Jira returned HTTP 400.\nNo such field."_s
+                                          << u"Jira returned HTTP 400. No such field."_s;
         QTest::newRow("loading") << u"loading"_s << 0 << QString() << u"Loading the cards in In Review…"_s;
     }
 
@@ -69,13 +68,15 @@ private Q_SLOTS:
         const QJsonArray cards = json.value(u"cards"_s).toArray();
         QCOMPARE(cards.size(), 2);
         QCOMPARE(cards[0].toObject().value(u"summary"_s).toString(), report.cards[0].summary);
-        QVERIFY(cards[1].toObject().value(u"assignee"_s).isNull() && cards[1].toObject().value(u"url"_s).isNull());
+        QVERIFY(cards[1].toObject().value(u"assignee"_s).isNull() &&
+                cards[1].toObject().value(u"url"_s).isNull());
         StateReport never = report;
         never.lastUpdated.clear();
         QVERIFY(QJsonDocument::fromJson(never.json()).object().value(u"lastUpdated"_s).isNull());
 
         // Waybar reads markup: Jira's words are escaped, lines are broken at carriage returns.
-        const QString tooltip = QJsonDocument::fromJson(report.waybar()).object().value(u"tooltip"_s).toString();
+        const QString tooltip =
+            QJsonDocument::fromJson(report.waybar()).object().value(u"tooltip"_s).toString();
         QCOMPARE(tooltip, u"2 cards in In Review\rAB-2 — &lt;b&gt;Fix&lt;/b&gt; &amp; &quot;ship&quot; it\r"
                           u"AB-1 — Plain"_s);
 
