@@ -7,5 +7,7 @@
 namespace BusNames {
 inline constexpr QLatin1StringView service{"app.norrid.Norrid"};
 inline constexpr QLatin1StringView objectPath{"/app/norrid/Norrid"};
-inline constexpr QLatin1StringView interface{"app.norrid.Norrid1"};
+inline constexpr QLatin1StringView interface {
+    "app.norrid.Norrid1"
+};
 } // namespace BusNames

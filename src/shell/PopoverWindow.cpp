@@ -58,7 +58,7 @@ void PopoverWindow::show(const QRect &anchor)
     Q_EMIT aboutToShow();
     m_content.refreshTimes();
     m_refreshTimes.start();
-    m_view->resize(width, m_height);
+    applySize();
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         place(anchor);
     m_view->show();
@@ -76,7 +76,17 @@ void PopoverWindow::setHeight(int height)
 {
     m_height = height;
     if (m_view)
-        m_view->resize(width, height);
+        applySize();
+}
+
+void PopoverWindow::applySize()
+{
+    // A window whose smallest and largest sizes are one is a popup to tiling compositors (sway,
+    // i3-likes): they float it instead of tiling it across the workspace. Others keep it as it is.
+    const QSize size(width, m_height);
+    m_view->setMinimumSize(size);
+    m_view->setMaximumSize(size);
+    m_view->resize(size);
 }
 
 void PopoverWindow::build()
@@ -87,7 +97,7 @@ void PopoverWindow::build()
         return;
     m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_view->setTitle(QString::fromLatin1(title));
-    m_view->resize(width, m_height);
+    applySize();
 
     connect(m_view, &QWindow::activeChanged, this, [this] {
         if (!m_view->isActive())

@@ -12,7 +12,8 @@ class QWindow;
 // Hosts the popover: a frameless window under the tray icon, kept off the taskbar, that closes when
 // it loses focus, when the application stops being the active one, or on Escape. On Wayland the
 // compositor places it: no client may place its own window there, and the pointer position Qt
-// reports is stale. Its title, "Norrid Cards", is what window rules can match. The QML scene is built when
+// reports is stale. Its size is fixed (smallest = largest), so tiling compositors float it.
+// Its title, "Norrid Cards", is what window rules can match. The QML scene is built when
 // the popover is shown, not at launch, and let go once the popover has stayed closed for a minute: Norrid
 // spends most of the day with it closed. While it is open, the cards' ages ("5m ago") move on every minute.
 class PopoverWindow : public QObject
@@ -48,6 +49,7 @@ protected:
 private:
     void build();
     void place(const QRect &anchor);
+    void applySize();
     void closeByItself();
     void releaseScene();
 

@@ -46,6 +46,13 @@ private Q_SLOTS:
         QCOMPARE(view->title(), QStringLiteral("Norrid Cards"));
         QVERIFY(view->flags().testFlags(Qt::Tool | Qt::FramelessWindowHint));
         QCOMPARE(view->size(), QSize(360, 300));
+        // Fixed, so that tiling compositors float it; and still fixed after the height changes.
+        QCOMPARE(view->minimumSize(), view->maximumSize());
+        m_popover.setHeight(420);
+        QCOMPARE(view->minimumSize(), QSize(360, 420));
+        QCOMPARE(view->maximumSize(), QSize(360, 420));
+        QTRY_COMPARE(view->size(), QSize(360, 420));
+        m_popover.setHeight(300);
         QVERIFY(view->rootObject()->findChild<QQuickItem *>(QStringLiteral("setupView"))->isVisible());
         QDir().mkpath(QStringLiteral(NORRID_WAYLAND_SHOTS_DIR));
         QVERIFY(view->grabWindow().save(QStringLiteral(NORRID_WAYLAND_SHOTS_DIR "/popover.png")));
