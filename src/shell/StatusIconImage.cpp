@@ -77,6 +77,22 @@ void drawCount(QPainter &painter, const QString &text, int pixelSize)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+// Below this many pixels the count is the icon: a numeral as tall as the icon allows, the
+// checklist dropped. A pill in a 16-pixel icon leaves digits about 5 pixels tall.
+constexpr int smallestPillIcon = 22;
+// The numeral's height within the icon.
+constexpr double numeralScale = 0.8;
+
+void drawNumeral(QPainter &painter, const QString &text, int pixelSize, bool badged)
+{
+    QPainterPath digits = countPath(text, pixelSize * numeralScale / digitScale, pixelSize);
+    const QRectF box = digits.boundingRect();
+    // Centred, and at the bottom when the update dot holds the top right corner.
+    const double top = badged ? pixelSize - box.height() : (pixelSize - box.height()) / 2;
+    digits.translate(QPointF((pixelSize - box.width()) / 2, top) - box.topLeft());
+    painter.drawPath(digits);
+}
+
 void drawDot(QPainter &painter, int pixelSize)
 {
     const double diameter = pixelSize * dotScale;
@@ -164,6 +180,16 @@ QIcon StatusIconImage::icon(const Content &content)
 
 QImage StatusIconImage::render(const Content &content, int pixelSize)
 {
+    return render(content, pixelSize, isNumeral(content, pixelSize));
+}
+
+bool StatusIconImage::isNumeral(const Content &content, int pixelSize)
+{
+    return content.count > 0 && pixelSize < smallestPillIcon && content.symbolName == u"checklist";
+}
+
+QImage StatusIconImage::render(const Content &content, int pixelSize, bool numeral)
+{
     if (content.outline.isValid()) {
         // The shapes shrink by the outline's width on each side, so it rings them at the edges too.
         const int width = outlineWidth(pixelSize);
@@ -172,7 +198,7 @@ QImage StatusIconImage::render(const Content &content, int pixelSize)
         QImage mask(pixelSize, pixelSize, QImage::Format_ARGB32_Premultiplied);
         mask.fill(Qt::transparent);
         QPainter inset(&mask);
-        inset.drawImage(width, width, render(shapes, pixelSize - 2 * width));
+        inset.drawImage(width, width, render(shapes, pixelSize - 2 * width, numeral));
         inset.end();
         // The outline goes under the shapes: it rings them, fills the gaps around the pill and the
         // dot, and shows through the digits cut out of the pill.
@@ -193,7 +219,7 @@ QImage StatusIconImage::render(const Content &content, int pixelSize)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     // An unknown symbol leaves the count and the dot on their own rather than no icon at all.
-    const QString symbolPath = SymbolNames::resourcePath(content.symbolName);
+    const QString symbolPath = numeral ? QString() : SymbolNames::resourcePath(content.symbolName);
     if (!symbolPath.isEmpty()) {
         const double side = content.badged ? pixelSize * badgedSymbolScale : pixelSize;
         QSvgRenderer symbol(symbolSvg(symbolPath, side));
@@ -201,9 +227,11 @@ QImage StatusIconImage::render(const Content &content, int pixelSize)
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
+    if (numeral)
+        drawNumeral(painter, countText(content.count), pixelSize, content.badged);
     if (content.badged)
         drawDot(painter, pixelSize);
-    if (content.count > 0)
+    if (content.count > 0 && !numeral)
         drawCount(painter, countText(content.count), pixelSize);
 
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);

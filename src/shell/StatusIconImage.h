@@ -9,10 +9,12 @@
 #include <array>
 
 // The tray icon's image: the state symbol, the card count in a pill at the bottom right and the
-// update dot at the top right, in one colour with a thin outline of another around them, so the
-// icon reads on a dark panel and on a light one alike. Trays show no text beside an icon, so the
-// count lives in the image. Icons are cached and handed out again for equal content: tray hosts keep (and
-// leak) every pixmap they are sent, so the shell should only set a new icon when cacheKey() changes.
+// update dot at the top right (below 22 pixels, the count alone as a numeral filling the icon in
+// place of the checklist, which leaves no room for a readable pill), in one colour with a thin outline of
+// another around them, so the icon reads on a dark panel and on a light one alike. Trays show no text beside
+// an icon, so the count lives in the image. Icons are cached and handed out again for equal content: tray
+// hosts keep (and leak) every pixmap they are sent, so the shell should only set a new icon when cacheKey()
+// changes.
 class StatusIconImage
 {
 public:
@@ -39,6 +41,8 @@ public:
     // One square image of pixelSize physical pixels; its "Description" text is the accessible label.
     // Needs a QGuiApplication, for the font of the count.
     static QImage render(const Content &content, int pixelSize);
+    // Whether the count is drawn as the whole icon at this size.
+    static bool isNumeral(const Content &content, int pixelSize);
     // The text in the pill for a count.
     static QString countText(int count);
     // The foreground colour of the application's palette, the best guess at the panel's.
@@ -47,6 +51,8 @@ public:
     static int outlineWidth(int pixelSize);
 
 private:
+    static QImage render(const Content &content, int pixelSize, bool numeral);
+
     struct Entry
     {
         Content content;

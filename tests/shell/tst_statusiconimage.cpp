@@ -89,6 +89,20 @@ QRect digitHoles(const QImage &image)
     return holes;
 }
 
+// The rows the glyph's own colour covers (opaque): the numeral's height when it is the icon.
+int glyphHeight(const QImage &image, const QColor &glyph)
+{
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255 &&
+                TrayIconAppearance::contrast(image.pixel(x, y), glyph) < 1.5) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+    return top < 0 ? 0 : bottom - top + 1;
+}
+
 } // namespace
 
 // The tray icon's look for each monitor state and its rendered image. The images of each state are
@@ -182,7 +196,7 @@ private Q_SLOTS:
         QFETCH(QColor, panel);
         QFETCH(bool, legible);
         const TrayIconAppearance::Colours colours = TrayIconAppearance::colours(mode, guess);
-        for (const int size : {16, 22, 44}) {
+        for (const int size : {16, 22, 24, 32, 44}) {
             for (const char *symbol : {"checklist", "exclamationmark.triangle"}) {
                 const QImage icon =
                     StatusIconImage::render({QString::fromLatin1(symbol), 3, true, colours.glyph,
@@ -216,6 +230,38 @@ private Q_SLOTS:
             QCOMPARE(qAlpha(badged.pixel(dot)), 255);
             QCOMPARE(qAlpha(badged.pixel(corner)), qAlpha(plain.pixel(corner)));
         }
+    }
+
+    // Below 22 px the count is the icon: a numeral at least 9 px tall at 16 px in the glyph's colour
+    // (the update dot keeps its corner), and each count looks different. From 22 px on, the
+    // checklist with the count in its pill. The heights are printed.
+    void countIsTheIconAtSixteenPixels()
+    {
+        for (const Mode mode : {Mode::light, Mode::dark}) {
+            const TrayIconAppearance::Colours colours = TrayIconAppearance::colours(mode, QColor(Qt::black));
+            QList<QImage> images;
+            for (const int count : {1, 7, 12, 99, 100}) {
+                for (const bool badged : {false, true}) {
+                    const Content numeral{u"checklist"_s, count, badged, colours.glyph, colours.outline};
+                    QVERIFY(StatusIconImage::isNumeral(numeral, 16) &&
+                            !StatusIconImage::isNumeral(numeral, 22));
+                    images.append(StatusIconImage::render(numeral, 16));
+                    QCOMPARE(images.count(images.last()), 1);
+                    if (badged) // the dot is in the glyph's colour too
+                        continue;
+                    const int height = glyphHeight(images.last(), colours.glyph);
+                    qInfo("%s icon, count %d at 16 px: numeral %d px tall",
+                          mode == Mode::light ? "light" : "dark", count, height);
+                    QVERIFY2(height >= 9, qPrintable(QString::number(height)));
+                }
+            }
+        }
+        // No cards, or an error: the symbol, as at every size.
+        QVERIFY(!StatusIconImage::isNumeral(content("checklist", 0), 16));
+        QVERIFY(!StatusIconImage::isNumeral(content("exclamationmark.triangle", 3), 16));
+        for (const int size : {22, 24, 32})
+            qInfo("at %d px: digits %d px tall in the pill", size,
+                  digitHoles(StatusIconImage::render(content("", 7), size)).height());
     }
 
     // The digits are cut out of the pill tall enough to read, and each count looks different.
