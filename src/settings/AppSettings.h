@@ -2,6 +2,7 @@
 
 #include "jira/JiraConfig.h"
 #include "settings/Keychain.h"
+#include "settings/KeyringState.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -85,6 +86,8 @@ public:
     bool tokenUnavailable() const { return m_pending != Pending::None; }
     // Whether that is because the keyring is locked (rather than not reachable at all).
     bool keyringLocked() const { return tokenUnavailable() && m_keyringStatus == Keychain::Status::Locked; }
+    // What keeps the keyring from being used and what Norrid still owes it.
+    KeyringState keyringState() const;
     // What the user should know about it, as a sentence; empty when the keyring is fine.
     QString tokenProblem() const;
     // Asks the keyring again at once, e.g. when the user says it is unlocked now.
@@ -154,6 +157,7 @@ private:
     mutable QString m_token;
     mutable Pending m_pending = Pending::None;
     mutable Keychain::Status m_keyringStatus = Keychain::Status::Ok;
+    mutable bool m_keyringInstalled = true; // a Secret Service runs or can be started
     mutable QElapsedTimer m_lastKeyringAttempt;
     mutable QPointer<SecretServiceWatcher> m_keyringWatcher;
 };

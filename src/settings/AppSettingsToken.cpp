@@ -1,6 +1,8 @@
 // The token half of AppSettings: the keyring item of account "jira-token", and what is owed to the
 // keyring while it is locked or unreachable.
 #include "settings/AppSettings.h"
+#include "settings/KeyringText.h"
+#include "settings/SecretServiceProbe.h"
 
 #include "settings/SecretServiceWatcher.h"
 #include "settings/SystemLog.h"
@@ -82,6 +84,8 @@ void AppSettings::runKeyring(Pending operation, bool userAsked) const
     }
     m_lastKeyringAttempt.start();
     m_keyringStatus = outcome.status;
+    if (outcome.status == Keychain::Status::Unavailable)
+        m_keyringInstalled = SecretServiceProbe::isInstalled();
     m_pending = outcome.succeeded() ? Pending::None : operation;
 
     // One line when the keyring stops being usable, not one per attempt while it stays so.
@@ -113,25 +117,31 @@ void AppSettings::watchKeyring(bool watch) const
     connect(m_keyringWatcher, &SecretServiceWatcher::changed, self, &AppSettings::retryKeyring);
 }
 
-QString AppSettings::tokenProblem() const
+KeyringState AppSettings::keyringState() const
 {
-    if (m_pending == Pending::None)
-        return {};
-    const QString cause = m_keyringStatus == Keychain::Status::Locked
-                              ? QStringLiteral("Your keyring is locked")
-                              : QStringLiteral("Norrid cannot reach your system keyring");
+    KeyringState state;
     switch (m_pending) {
-    case Pending::Read:
-        return cause + QStringLiteral(", so the Jira API token cannot be read. Once the keyring is "
-                                      "unlocked, Norrid connects again without asking for the token.");
-    case Pending::Save:
-        return cause + QStringLiteral(", so the Jira API token is not stored yet. Norrid stores it "
-                                      "once the keyring is unlocked.");
-    case Pending::Remove:
-        return cause + QStringLiteral(", so the old Jira API token is still stored. Norrid removes "
-                                      "it once the keyring is unlocked.");
     case Pending::None:
+        return state;
+    case Pending::Read:
+        state.owed = KeyringState::Owed::read;
+        break;
+    case Pending::Save:
+        state.owed = KeyringState::Owed::save;
+        break;
+    case Pending::Remove:
+        state.owed = KeyringState::Owed::remove;
         break;
     }
-    return {};
+    if (m_keyringStatus == Keychain::Status::Locked)
+        state.condition = KeyringState::Condition::locked;
+    else
+        state.condition =
+            m_keyringInstalled ? KeyringState::Condition::unreachable : KeyringState::Condition::absent;
+    return state;
+}
+
+QString AppSettings::tokenProblem() const
+{
+    return KeyringText::sentence(keyringState());
 }

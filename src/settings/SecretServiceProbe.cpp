@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusReply>
 #include <QDBusVariant>
 
 namespace {
@@ -32,6 +33,17 @@ bool isRunning()
 {
     const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
     return bus && bus->isServiceRegistered(service).value();
+}
+
+bool isInstalled()
+{
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    if (!bus)
+        return false;
+    if (bus->isServiceRegistered(service).value())
+        return true;
+    const QDBusReply<QStringList> activatable = bus->activatableServiceNames();
+    return activatable.isValid() && activatable.value().contains(service);
 }
 
 bool hasLockedItem(const QMap<QString, QString> &attributes)

@@ -16,6 +16,9 @@ inline const QString serviceInterface = QStringLiteral("org.freedesktop.Secret.S
 // True when some process owns the Secret Service's name on the session bus right now.
 bool isRunning();
 
+// True when a Secret Service runs or the bus can start one: false on a desktop without a keyring.
+bool isInstalled();
+
 // True when a locked item matches every attribute.
 bool hasLockedItem(const QMap<QString, QString> &attributes);
 

@@ -106,7 +106,7 @@ void AppDelegate::setupStatusItem()
     applyAppearance();
     connect(&m_settings, &AppSettings::trayIconAppearanceChanged, this, applyAppearance);
     m_tray->setLook(StatusPresentation::look(
-        {StatusPresentation::StateKind::loading, {}, false, m_settings.statusName()}));
+        {StatusPresentation::StateKind::loading, {}, false, m_settings.statusName(), {}}));
     m_tray->show();
     // Without a tray Norrid would run unseen. Tray hosts can start after Norrid at login, so
     // give them a moment before telling the user.
@@ -171,12 +171,10 @@ void AppDelegate::refreshStatusButton()
     if (m_tray) {
         const ReviewMonitor::State &state = monitor().state();
         // The tooltip says what the popover says: the error, and whether checking is paused.
-        StatusPresentation::Input input{
-            presentationKind(state.kind), m_popoverContent ? m_popoverContent->errorMessage() : state.message,
-            m_updateState.availableVersion().has_value(), m_settings.statusName()};
-        if (m_settings.tokenUnavailable())
-            input.keyring = m_settings.keyringLocked() ? StatusPresentation::Keyring::locked
-                                                       : StatusPresentation::Keyring::unreachable;
+        StatusPresentation::Input input{presentationKind(state.kind),
+                                        m_popoverContent ? m_popoverContent->errorMessage() : state.message,
+                                        m_updateState.availableVersion().has_value(), m_settings.statusName(),
+                                        m_popoverContent ? m_popoverContent->keyringNote() : QString()};
         m_tray->setLook(StatusPresentation::look(input));
     }
     updatePopoverSize();

@@ -10,16 +10,8 @@ Look look(const Input &input)
     case StateKind::error:
         return {prefix + input.errorMessage, QStringLiteral("exclamationmark.triangle"), input.updateOffered};
     case StateKind::needsSetup:
-        switch (input.keyring) {
-        case Keyring::locked:
-            return {prefix + QStringLiteral("keyring locked; connects once it is unlocked"), checklist,
-                    input.updateOffered};
-        case Keyring::unreachable:
-            return {prefix + QStringLiteral("keyring not reachable; connects once it answers"), checklist,
-                    input.updateOffered};
-        case Keyring::ready:
-            break;
-        }
+        if (!input.keyringNote.isEmpty())
+            return {prefix + input.keyringNote, checklist, input.updateOffered};
         return {prefix + QStringLiteral("needs setup"), checklist, input.updateOffered};
     case StateKind::loading:
     case StateKind::ok:

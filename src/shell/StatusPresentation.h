@@ -14,21 +14,15 @@ enum class StateKind
     ok
 };
 
-// Why the settings are incomplete when the token could not be read.
-enum class Keyring
-{
-    ready,      // not the keyring: something is not filled in
-    locked,     // the token is in a locked keyring
-    unreachable // no keyring answers
-};
-
 struct Input
 {
     StateKind kind = StateKind::needsSetup;
     QString errorMessage; // only read in the error state
     bool updateOffered = false;
-    QString statusName;               // the watched column, as stored in the settings
-    Keyring keyring = Keyring::ready; // read in the needs-setup state
+    QString statusName; // the watched column, as stored in the settings
+    // In the needs-setup state: why the token cannot be used, as KeyringText::trayNote words it;
+    // empty when the keyring is not the reason.
+    QString keyringNote;
 };
 
 struct Look

@@ -3,6 +3,7 @@
 #include "monitor/ReviewMonitor.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
+#include "settings/KeyringText.h"
 #include "updates/UpdateState.h"
 #include "views/IssueListModel.h"
 #include "views/PopoverMetrics.h"
@@ -79,19 +80,33 @@ QString PopoverContent::errorMessage() const
     return note.isEmpty() ? m_monitor.state().message : m_monitor.state().message + u' ' + note;
 }
 
+bool PopoverContent::keyringBlocks() const
+{
+    // A first run has nothing stored to read: what it lacks is the setup, whatever the keyring does.
+    return m_settings.keyringState().owed == KeyringState::Owed::read && !m_settings.siteURL().isEmpty() &&
+           !m_settings.email().isEmpty();
+}
+
 QString PopoverContent::setupTitle() const
 {
-    if (!m_settings.tokenUnavailable())
-        return QStringLiteral("Connect to Jira");
-    return m_settings.keyringLocked() ? QStringLiteral("Keyring locked")
-                                      : QStringLiteral("Keyring not reachable");
+    return keyringBlocks() ? KeyringText::title(m_settings.keyringState())
+                           : QStringLiteral("Connect to Jira");
 }
 
 QString PopoverContent::setupText() const
 {
-    if (!m_settings.tokenUnavailable())
-        return QStringLiteral("Add your Jira email and API token to start watching the To review column.");
-    return m_settings.tokenProblem();
+    if (keyringBlocks())
+        return KeyringText::sentence(m_settings.keyringState());
+    const QString setup =
+        QStringLiteral("Add your Jira email and API token to start watching the To review column.");
+    // An old token that waits to be deleted is worth a word; it does not keep the setup from going on.
+    const QString keyring = KeyringText::sentence(m_settings.keyringState());
+    return keyring.isEmpty() ? setup : setup + u' ' + keyring;
+}
+
+QString PopoverContent::keyringNote() const
+{
+    return keyringBlocks() ? KeyringText::trayNote(m_settings.keyringState()) : QString();
 }
 
 bool PopoverContent::showsFooterError() const

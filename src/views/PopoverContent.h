@@ -56,6 +56,11 @@ public:
     // The setup view's texts: what to fill in, or that the token waits for the keyring.
     QString setupTitle() const;
     QString setupText() const;
+    // Whether the keyring, not an empty setting, keeps Norrid from connecting: a stored token
+    // cannot be read.
+    bool keyringBlocks() const;
+    // The tray's words for that; empty when the keyring does not block.
+    QString keyringNote() const;
     bool showsFooterError() const;
     bool showsUpdate() const;
     QString updateText() const;
