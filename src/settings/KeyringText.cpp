@@ -48,7 +48,8 @@ QString KeyringText::sentence(const KeyringState &state)
         cause = QStringLiteral("Your keyring is locked");
         break;
     case Condition::absent:
-        cause = QStringLiteral("This desktop runs no keyring (a Secret Service such as GNOME Keyring or KWallet)");
+        cause = QStringLiteral(
+            "This desktop runs no keyring (a Secret Service such as GNOME Keyring or KWallet)");
         break;
     case Condition::ready:
     case Condition::unreachable:
@@ -61,12 +62,13 @@ QString KeyringText::sentence(const KeyringState &state)
         return cause + QStringLiteral(", so the Jira API token cannot be read. ") + when.at(0).toUpper() +
                when.mid(1) + QStringLiteral(", Norrid connects again without asking for the token.");
     case Owed::save:
-        return cause + QStringLiteral(", so the Jira API token is not stored yet. Norrid keeps it in memory "
-                                      "and stores it ") +
+        return cause +
+               QStringLiteral(", so the Jira API token is not stored yet. Norrid keeps it in memory "
+                              "and stores it ") +
                when + u'.';
     case Owed::remove:
-        return cause + QStringLiteral(", so the old Jira API token is still stored. Norrid deletes it ") + when +
-               u'.';
+        return cause + QStringLiteral(", so the old Jira API token is still stored. Norrid deletes it ") +
+               when + u'.';
     case Owed::nothing:
         break;
     }

@@ -50,7 +50,10 @@ FeedUpdater::FeedUpdater(Options options, QNetworkAccessManager &network, std::u
     // With a key built in, updates are installed here instead of opened in the browser.
     if (!m_options.publicKey.isEmpty())
         m_session->setInstaller(new UpdateInstaller(
-            {.publicKey = m_options.publicKey, .directory = m_options.downloadDirectory}, m_network, this));
+            {.publicKey = m_options.publicKey,
+             .directory = m_options.downloadDirectory,
+             .runningPackageVersion = m_options.runningDisplayVersion + u'-' + m_options.runningVersion},
+            m_network, this));
     if (automaticallyChecksForUpdates())
         schedule(m_options.launchDelay);
 }

@@ -1,6 +1,7 @@
 #include "updates/UpdateInstaller.h"
 
 #include "updates/AppcastItem.h"
+#include "updates/DebianPackage.h"
 #include "updates/UpdateSignature.h"
 
 #include <QDir>
@@ -30,6 +31,7 @@ void UpdateInstaller::start(const AppcastItem &item)
 {
     cancel();
     m_version = item.displayVersion;
+    m_packageVersion = item.displayVersion + u'-' + item.version;
     m_signature = item.edSignature.trimmed();
     if (m_signature.isEmpty()) {
         refuse(QStringLiteral("The update feed gives no signature for this download, so Norrid cannot tell "
@@ -82,6 +84,11 @@ void UpdateInstaller::onDownloaded(const QString &partialPath)
         refuse(QStringLiteral("Norrid could not read the download back to check it."));
         return;
     }
+    if (const std::optional<QString> problem = packageProblem(partialPath)) {
+        QFile::remove(partialPath);
+        refuse(*problem);
+        return;
+    }
     QFile::remove(m_finalPath);
     if (!QFile::rename(partialPath, m_finalPath)) {
         QFile::remove(partialPath);
@@ -93,6 +100,27 @@ void UpdateInstaller::onDownloaded(const QString &partialPath)
         return;
     }
     Q_EMIT handedOver(m_finalPath);
+}
+
+std::optional<QString> UpdateInstaller::packageProblem(const QString &path) const
+{
+    if (!m_finalPath.endsWith(QLatin1String(".deb"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const std::optional<QString> version = DebianPackage::version(path);
+    if (!version)
+        return QStringLiteral("The download is not a Debian package Norrid can read. Norrid deleted it and "
+                              "installed nothing.");
+    if (*version != m_packageVersion)
+        return QStringLiteral("The package holds version %1, not the %2 that the update feed announced. "
+                              "Norrid deleted it and installed nothing.")
+            .arg(*version, m_packageVersion);
+    if (!m_options.runningPackageVersion.isEmpty() &&
+        !DebianPackage::isLater(*version, m_options.runningPackageVersion))
+        return QStringLiteral(
+                   "The package holds version %1, which is not newer than this Norrid (%2): "
+                   "installing it would take Norrid back. Norrid deleted it and installed nothing.")
+            .arg(*version, m_options.runningPackageVersion);
+    return std::nullopt;
 }
 
 void UpdateInstaller::refuse(const QString &message)

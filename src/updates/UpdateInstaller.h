@@ -7,12 +7,14 @@
 #include <QObject>
 #include <QString>
 #include <chrono>
+#include <optional>
 
 class QNetworkAccessManager;
 struct AppcastItem;
 
 // Installs an update for a build that carries a public key: downloads the release's file, checks
-// its length and its Ed25519 signature, and only then hands it to the desktop's installer. Anything
+// its length and its Ed25519 signature (and, for a .deb, that it holds the version the feed
+// announced and a later one than this Norrid), and only then hands it to the desktop's installer. Anything
 // that fails on the way leaves no file behind and hands nothing over.
 class UpdateInstaller : public QObject
 {
@@ -25,6 +27,8 @@ public:
         // Norrid's own folder for downloads; earlier downloads in it are removed at each start.
         QString directory;
         std::chrono::milliseconds transferTimeout = std::chrono::seconds(60);
+        // The running Norrid's package version ("0.1.0-1"): a .deb must be later than it.
+        QString runningPackageVersion{};
     };
 
     UpdateInstaller(Options options, QNetworkAccessManager &network, QObject *parent = nullptr);
@@ -45,6 +49,9 @@ Q_SIGNALS:
 
 private:
     void onDownloaded(const QString &partialPath);
+    // Why a downloaded .deb must not go to the installer (another version than the feed's, or no
+    // later one than this Norrid); none when it may.
+    std::optional<QString> packageProblem(const QString &path) const;
     void refuse(const QString &message);
     QString fileNameFor(const AppcastItem &item) const;
 
@@ -54,4 +61,5 @@ private:
     QString m_signature;
     QString m_finalPath;
     QString m_version;
+    QString m_packageVersion; // what the feed announces: "<displayVersion>-<version>"
 };

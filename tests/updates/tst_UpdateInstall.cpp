@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -24,19 +25,50 @@ namespace {
 const QString feedPath = u"/appcast.xml"_s;
 const QString filePath = u"/download/norrid_1.1_amd64.deb"_s;
 
-FakeResponse feed(const QUrl &download, qint64 length, const QString &signature)
+// The feed's one item: build 101, shown as `display`.
+FakeResponse feed(const QUrl &download, qint64 length, const QString &signature,
+                  const QByteArray &display = "1.1")
 {
     QByteArray xml = "<?xml version=\"1.0\"?>\n<rss version=\"2.0\" "
                      "xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
-                     "<title>Norrid 1.1</title><sparkle:version>101</sparkle:version>"
-                     "<sparkle:shortVersionString>1.1</sparkle:shortVersionString><enclosure url=\"" +
-                     download.toEncoded() + "\" length=\"" + QByteArray::number(length) +
+                     "<title>Norrid " +
+                     display +
+                     "</title><sparkle:version>101</sparkle:version>"
+                     "<sparkle:shortVersionString>" +
+                     display + "</sparkle:shortVersionString><enclosure url=\"" + download.toEncoded() +
+                     "\" length=\"" + QByteArray::number(length) +
                      "\" type=\"application/vnd.debian.binary-package\"";
     if (!signature.isNull())
         xml += " sparkle:edSignature=\"" + signature.toLatin1() + "\"";
     FakeResponse response = FakeResponse::json(xml + "/></item></channel></rss>");
     response.contentType = "application/rss+xml";
     return response;
+}
+
+// A real Debian package of this version, with a payload of random bytes, made by dpkg-deb.
+QByteArray debianPackage(const QString &version)
+{
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(u"tree/DEBIAN"_s));
+    QDir().mkpath(dir.filePath(u"tree/usr/share/norrid"_s));
+    QFile control(dir.filePath(u"tree/DEBIAN/control"_s));
+    QFile payload(dir.filePath(u"tree/usr/share/norrid/payload"_s));
+    if (!control.open(QIODevice::WriteOnly) || !payload.open(QIODevice::WriteOnly))
+        return {};
+    control.write(
+        "Package: norrid\nVersion: " + version.toLatin1() +
+        "\nArchitecture: all\nMaintainer: Tests <tests@norrid.example>\nDescription: test package\n");
+    control.close();
+    for (int i = 0; i < 64 * 1024; ++i)
+        payload.putChar(char(QRandomGenerator::global()->bounded(256)));
+    payload.close();
+    QProcess build;
+    build.start(u"dpkg-deb"_s,
+                {u"--build"_s, u"-Zgzip"_s, dir.filePath(u"tree"_s), dir.filePath(u"out.deb"_s)});
+    if (!build.waitForFinished(30000) || build.exitCode() != 0)
+        return {};
+    QFile deb(dir.filePath(u"out.deb"_s));
+    return deb.open(QIODevice::ReadOnly) ? deb.readAll() : QByteArray();
 }
 
 FakeResponse file(const QByteArray &bytes)
@@ -57,7 +89,9 @@ class UpdateInstallTest : public QObject
     QNetworkAccessManager m_network;
     TestSigningKey m_key;
     TestSigningKey m_otherKey;
-    QByteArray m_package;
+    QByteArray m_package; // 1.1-101, as the feed announces
+    QByteArray m_olderPackage;
+    QByteArray m_otherPackage;
 
     // A build 100 ("1.0") with the test key, reading the feed of m_server, downloading into `downloads`.
     std::unique_ptr<FeedUpdater> makeUpdater(const QTemporaryDir &dir, const QString &downloads)
@@ -78,9 +112,10 @@ private Q_SLOTS:
         QVERIFY(m_key.isValid() && m_otherKey.isValid());
         QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
         QVERIFY2(m_plainServer.start(), qPrintable(m_plainServer.errorString()));
-        m_package = "!<arch>\n";
-        for (int i = 0; i < 64 * 1024; ++i)
-            m_package += char(QRandomGenerator::global()->bounded(256));
+        m_package = debianPackage(u"1.1-101"_s);
+        m_olderPackage = debianPackage(u"0.9-101"_s);
+        m_otherPackage = debianPackage(u"1.2-102"_s);
+        QVERIFY(!m_package.isEmpty() && !m_olderPackage.isEmpty() && !m_otherPackage.isEmpty());
     }
 
     void init()
@@ -107,6 +142,14 @@ private Q_SLOTS:
         QTest::newRow("redirect to http") << u"http"_s << u"which is not a secure https link"_s;
         QTest::newRow("redirect to ftp") << u"ftp"_s << u"which is not a secure https link"_s;
         QTest::newRow("not found") << u"404"_s << u"answered with HTTP 404"_s;
+        // Signed, but an older version than the running one (its build number grew), or another
+        // version than the feed announced.
+        QTest::newRow("older package") << u"older"_s
+                                       << u"The package holds version 0.9-101, which is not newer than this "
+                                          u"Norrid (1.0-100): installing it would take Norrid back."_s;
+        QTest::newRow("another version")
+            << u"other"_s
+            << u"The package holds version 1.2-102, not the 1.1-101 that the update feed announced."_s;
     }
 
     // Only a complete file with the publisher's signature reaches the installer, exactly once; every
@@ -118,9 +161,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString downloads = dir.filePath(u"cache/norrid/updates"_s);
 
-        QByteArray served = m_package;
-        QString signature = (fault == u"other key" ? m_otherKey : m_key).sign(m_package);
-        qint64 announced = m_package.size();
+        const QByteArray &package = fault == u"older"   ? m_olderPackage
+                                    : fault == u"other" ? m_otherPackage
+                                                        : m_package;
+        QByteArray served = package;
+        QString signature = (fault == u"other key" ? m_otherKey : m_key).sign(package);
+        qint64 announced = package.size();
         if (fault == u"tampered")
             served[served.size() / 2] = char(served[served.size() / 2] ^ 0x20);
         else if (fault == u"bad base64")
@@ -143,7 +189,8 @@ private Q_SLOTS:
         m_server.setResponse(u"/latest.deb"_s, download);
         m_server.setResponse(filePath, FakeResponse::redirect(m_server.url(u"/latest.deb"_s), 301));
         m_plainServer.setResponse(filePath, file(m_package));
-        m_server.setResponse(feedPath, feed(m_server.url(filePath), announced, signature));
+        const QByteArray display = fault == u"older" ? "0.9" : "1.1";
+        m_server.setResponse(feedPath, feed(m_server.url(filePath), announced, signature, display));
 
         const auto updater = makeUpdater(dir, downloads);
         UpdateSession &session = *updater->session();
@@ -171,7 +218,8 @@ private Q_SLOTS:
             QVERIFY(progress.count() >= 2);
         } else {
             QCOMPARE(session.state(), State::error);
-            QVERIFY2(session.errorText().startsWith(u"Norrid 1.1 was not installed. "_s) &&
+            QVERIFY2(session.errorText().startsWith(
+                         u"Norrid %1 was not installed. "_s.arg(QLatin1String(display))) &&
                          session.errorText().contains(message),
                      qPrintable(session.errorText()));
             QCOMPARE(handedOver.size(), 0);
