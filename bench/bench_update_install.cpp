@@ -7,6 +7,7 @@
 //   build/bench/bench_update_install
 //   NORRID_UPDATE_BENCH_MB=20 NORRID_UPDATE_BENCH_RUNS=3 ...   another size or number of runs
 #include "support/FakeJiraServer.h"
+#include "support/TestDebianPackage.h"
 #include "support/TestSigningKey.h"
 #include "updates/FeedUpdater.h"
 #include "updates/UpdateInstaller.h"
@@ -53,8 +54,8 @@ int main(int argc, char *argv[])
     const int megabytes = environmentNumber("NORRID_UPDATE_BENCH_MB", 5);
     const int runs = environmentNumber("NORRID_UPDATE_BENCH_RUNS", 7);
 
-    QByteArray package(qsizetype(megabytes) * 1000 * 1000, '\0');
-    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(package.data()), package.size() / 4);
+    const QByteArray package =
+        TestDebianPackage::build(QStringLiteral("1.1-101"), qsizetype(megabytes) * 1000 * 1000);
     const TestSigningKey key;
     const QString signature = key.sign(package);
 
@@ -75,7 +76,8 @@ int main(int argc, char *argv[])
             FakeResponse feed = FakeResponse::json(
                 "<?xml version=\"1.0\"?>\n<rss version=\"2.0\" "
                 "xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
-                "<title>Norrid 1.1</title><sparkle:version>101</sparkle:version><enclosure url=\"" +
+                "<title>Norrid 1.1</title><sparkle:version>101</sparkle:version>"
+                "<sparkle:shortVersionString>1.1</sparkle:shortVersionString><enclosure url=\"" +
                 server->url(QStringLiteral("/norrid_1.1_amd64.deb")).toEncoded() + "\" length=\"" +
                 QByteArray::number(package.size()) + "\" sparkle:edSignature=\"" + signature.toLatin1() +
                 "\"/></item></channel></rss>");
@@ -104,6 +106,8 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     qint64 handedAt = -1;
     QString handedFile;
+    updater.findChild<UpdateInstaller *>()->handoff().setHandlerQuery(
+        [](const QString &) { return QStringLiteral("gdebi.desktop"); });
     updater.findChild<UpdateInstaller *>()->handoff().setOpener([&](const QUrl &file) {
         handedAt = clock.nsecsElapsed();
         handedFile = file.toLocalFile();

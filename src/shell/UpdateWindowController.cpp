@@ -6,7 +6,11 @@
 #include "updates/Updater.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
@@ -164,9 +168,12 @@ QString UpdateWindowController::message() const
             .arg(m_session.displayVersion());
     case UpdateSession::State::installing:
         return QStringLiteral(
-                   "Norrid %1 was downloaded and its signature checked. Your software installer has "
-                   "opened it: finish the installation there, then start Norrid again.")
-            .arg(m_session.displayVersion());
+                   "Norrid %1 was downloaded and its signature checked, and %2 has opened it: finish "
+                   "the installation there, then start Norrid again. The checked update is kept as %3.")
+            .arg(m_session.displayVersion(),
+                 m_session.installerName().isEmpty() ? QStringLiteral("your software installer")
+                                                     : m_session.installerName(),
+                 m_session.keptFile());
     case UpdateSession::State::error:
         return m_session.errorText();
     }
@@ -214,6 +221,28 @@ void UpdateWindowController::openLink(const QString &link)
     const QUrl url(link, QUrl::StrictMode);
     if (UpdateLinks::isHttps(url) && m_session.openURL)
         m_session.openURL(url);
+}
+
+bool UpdateWindowController::canShowFile() const
+{
+    const UpdateSession::State state = m_session.state();
+    return (state == UpdateSession::State::installing || state == UpdateSession::State::error) &&
+           !m_session.keptFile().isEmpty();
+}
+
+void UpdateWindowController::showInFolder()
+{
+    const QString file = m_session.keptFile();
+    if (file.isEmpty())
+        return;
+    // The file manager's own interface selects the file; without one, the folder opens.
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(file).toString()} << QString();
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
 }
 
 QString UpdateWindowController::styledReleaseNotes(const QString &description)

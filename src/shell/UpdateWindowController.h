@@ -28,6 +28,7 @@ class UpdateWindowController : public QObject
     // The download's part done, 0 to 1, or -1 while its size is unknown; and as text.
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(QString progressText READ progressText NOTIFY progressChanged)
+    Q_PROPERTY(bool canShowFile READ canShowFile NOTIFY changed)
 
 public:
     static constexpr QSize size{460, 300};
@@ -47,6 +48,10 @@ public:
     Q_INVOKABLE void openReleaseNotes();
     // A link clicked inside the release notes; only https links open.
     Q_INVOKABLE void openLink(const QString &link);
+    // Whether a checked update is kept on disk, and shows it in the file manager (selected, where
+    // the file manager can; else its folder).
+    bool canShowFile() const;
+    Q_INVOKABLE void showInFolder();
 
     // The window (a QQuickView), once built; for tests and screenshots.
     QWindow *window() const { return m_view; }

@@ -27,8 +27,8 @@ std::optional<QByteArray> run(const QString &program, const QStringList &argumen
 std::optional<QString> DebianPackage::version(const QString &path)
 {
     int exitCode = -1;
-    const auto output = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), path, QStringLiteral("Version")},
-                            &exitCode);
+    const auto output = run(QStringLiteral("dpkg-deb"),
+                            {QStringLiteral("--field"), path, QStringLiteral("Version")}, &exitCode);
     if (!output || exitCode != 0)
         return std::nullopt;
     const QString text = QString::fromUtf8(*output).trimmed();
@@ -42,7 +42,7 @@ std::optional<QString> DebianPackage::version(const QString &path)
 bool DebianPackage::isLater(const QString &a, const QString &b)
 {
     int exitCode = -1;
-    const auto output = run(QStringLiteral("dpkg"), {QStringLiteral("--compare-versions"), a, QStringLiteral("gt"), b},
-                            &exitCode);
+    const auto output = run(QStringLiteral("dpkg"),
+                            {QStringLiteral("--compare-versions"), a, QStringLiteral("gt"), b}, &exitCode);
     return output && exitCode == 0;
 }

@@ -1,17 +1,80 @@
 #include "updates/InstallerHandoff.h"
 
-#include <QDesktopServices>
+#include <QMimeDatabase>
+#include <QProcess>
+
+namespace {
+
+// xdg-open hands the file on and ends at once in a desktop session; in its generic mode it runs
+// the application in the foreground. Still running after this long, it has started it.
+constexpr int openerSettleMs = 2000;
+
+QString keptIn(const QString &filePath)
+{
+    return QStringLiteral("The checked update is kept as %1.").arg(filePath);
+}
+
+} // namespace
 
 InstallerHandoff::Opener InstallerHandoff::desktopOpener()
 {
-    return [](const QUrl &file) { return QDesktopServices::openUrl(file); };
+    return [](const QUrl &file) {
+        auto *process = new QProcess;
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                process->deleteLater();
+        });
+        process->start(QStringLiteral("xdg-open"), {file.toLocalFile()});
+        if (!process->waitForStarted())
+            return false;
+        if (!process->waitForFinished(openerSettleMs))
+            return true; // the installer runs in the opener's foreground; it goes when that ends
+        return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    };
 }
 
-std::optional<QString> InstallerHandoff::handOver(const QString &filePath) const
+InstallerHandoff::HandlerQuery InstallerHandoff::desktopHandlers()
 {
-    if (m_opener && m_opener(QUrl::fromLocalFile(filePath)))
-        return std::nullopt;
-    return QStringLiteral("Your desktop has no installer for this kind of file, or it did not start. The "
-                          "checked update is kept in %1: open it with your software installer.")
-        .arg(filePath);
+    return [](const QString &mimeType) {
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+        if (!query.waitForFinished(5000) || query.exitCode() != 0) {
+            query.kill();
+            return QString();
+        }
+        return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+    };
+}
+
+QString InstallerHandoff::mimeTypeOf(const QString &filePath)
+{
+    return QMimeDatabase().mimeTypeForFile(filePath, QMimeDatabase::MatchExtension).name();
+}
+
+InstallerHandoff::Outcome InstallerHandoff::handOver(const QString &filePath) const
+{
+    const QString mimeType = mimeTypeOf(filePath);
+    const bool debianPackage = mimeType == u"application/vnd.debian.binary-package";
+    Outcome outcome;
+    outcome.handler = m_handlers ? m_handlers(mimeType) : QString();
+    if (outcome.handler.endsWith(QLatin1String(".desktop")))
+        outcome.handler.chop(8);
+    if (outcome.handler.isEmpty()) {
+        outcome.problem = QStringLiteral("Your desktop has no application that installs %1. %2 %3")
+                              .arg(debianPackage ? QStringLiteral("Debian packages")
+                                                 : QStringLiteral("this kind of file (%1)").arg(mimeType),
+                                   keptIn(filePath),
+                                   debianPackage ? QStringLiteral("Install it from a terminal with: sudo apt "
+                                                                  "install %1")
+                                                       .arg(filePath)
+                                                 : QStringLiteral("Open it with your software installer."));
+        return outcome;
+    }
+    if (!m_opener || !m_opener(QUrl::fromLocalFile(filePath)))
+        outcome.problem = QStringLiteral("Your software installer (%1) did not open the update. %2 Open it "
+                                         "with your software installer.")
+                              .arg(outcome.handler, keptIn(filePath));
+    return outcome;
 }

@@ -51,6 +51,11 @@ void UpdateInstaller::start(const AppcastItem &item)
                        m_options.transferTimeout);
 }
 
+QString UpdateInstaller::keptFile() const
+{
+    return !m_finalPath.isEmpty() && QFile::exists(m_finalPath) ? m_finalPath : QString();
+}
+
 void UpdateInstaller::cancel()
 {
     m_downloader.cancel();
@@ -95,11 +100,12 @@ void UpdateInstaller::onDownloaded(const QString &partialPath)
         refuse(QStringLiteral("Norrid could not save the update as %1.").arg(m_finalPath));
         return;
     }
-    if (const std::optional<QString> problem = m_handoff.handOver(m_finalPath)) {
-        refuse(*problem);
+    const InstallerHandoff::Outcome handed = m_handoff.handOver(m_finalPath);
+    if (handed.problem) {
+        refuse(*handed.problem);
         return;
     }
-    Q_EMIT handedOver(m_finalPath);
+    Q_EMIT handedOver(m_finalPath, handed.handler);
 }
 
 std::optional<QString> UpdateInstaller::packageProblem(const QString &path) const

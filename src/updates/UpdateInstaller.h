@@ -41,10 +41,14 @@ public:
     // Stops a download on its way and removes its file.
     void cancel();
     bool isRunning() const { return m_downloader.isRunning(); }
+    // The checked update where it is kept, after a hand-over (or one that failed); empty when no
+    // checked file is there.
+    QString keptFile() const;
 
 Q_SIGNALS:
     void progress(qint64 received, qint64 total);
-    void handedOver(const QString &filePath);
+    // The installer (named as the desktop names it) has the checked file, kept at filePath.
+    void handedOver(const QString &filePath, const QString &installer);
     void failed(const QString &message);
 
 private:

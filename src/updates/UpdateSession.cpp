@@ -58,6 +58,11 @@ void UpdateSession::present()
     Q_EMIT changed();
 }
 
+QString UpdateSession::keptFile() const
+{
+    return m_installer ? m_installer->keptFile() : QString();
+}
+
 void UpdateSession::setInstaller(UpdateInstaller *installer)
 {
     m_installer = installer;
@@ -66,9 +71,10 @@ void UpdateSession::setInstaller(UpdateInstaller *installer)
         m_bytesTotal = total;
         Q_EMIT progressChanged();
     });
-    connect(installer, &UpdateInstaller::handedOver, this, [this] {
+    connect(installer, &UpdateInstaller::handedOver, this, [this](const QString &, const QString &name) {
         if (m_state != State::downloading)
             return;
+        m_installerName = name;
         m_state = State::installing;
         Q_EMIT changed();
     });

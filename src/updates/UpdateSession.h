@@ -67,6 +67,9 @@ public:
     bool informational() const { return m_item && m_item->isInformationalFor(m_runningVersion); }
     bool critical() const { return m_item && m_item->isCriticalFor(m_runningVersion); }
     QString errorText() const { return m_errorText; }
+    // The application the desktop handed the checked update to, and where the file is kept.
+    QString installerName() const { return m_installerName; }
+    QString keptFile() const;
     bool installs() const { return !m_installer.isNull(); }
     qint64 bytesReceived() const { return m_bytesReceived; }
     qint64 bytesTotal() const { return m_bytesTotal; } // -1 while unknown
@@ -107,6 +110,7 @@ private:
     bool m_userInitiated = false;
     std::optional<AppcastItem> m_item;
     QString m_errorText;
+    QString m_installerName;
     QPointer<UpdateInstaller> m_installer;
     qint64 m_bytesReceived = 0;
     qint64 m_bytesTotal = -1;

@@ -1,6 +1,7 @@
 #include "shell/UpdateWindowController.h"
 #include "support/FakeJiraServer.h"
 #include "support/QuickItems.h"
+#include "support/TestDebianPackage.h"
 #include "support/TestSigningKey.h"
 #include "updates/FeedUpdater.h"
 #include "updates/GentleUpdateReminder.h"
@@ -76,11 +77,13 @@ class TestUpdateWindow : public QObject
                 opened.append(url);
                 return true;
             };
-            if (auto *installer = updater.findChild<UpdateInstaller *>())
+            if (auto *installer = updater.findChild<UpdateInstaller *>()) {
                 installer->handoff().setOpener([this](const QUrl &url) {
                     opened.append(url);
                     return true;
                 });
+                installer->handoff().setHandlerQuery([](const QString &) { return u"gdebi.desktop"_s; });
+            }
         }
         QTemporaryDir dir;
         QNetworkAccessManager network;
@@ -197,7 +200,8 @@ private Q_SLOTS:
     void installShowsProgress()
     {
         TestSigningKey key;
-        const QByteArray package(512 * 1024, 'N');
+        const QByteArray package = TestDebianPackage::build(u"1.1-101"_s, 512 * 1024);
+        QVERIFY(!package.isEmpty());
         FakeResponse download = FakeResponse::json(package).dripped(20, 100ms);
         download.contentType = "application/vnd.debian.binary-package";
         m_server.setResponse(u"/norrid_1.1_amd64.deb"_s, download);
@@ -216,12 +220,20 @@ private Q_SLOTS:
         QVERIFY(item("cancelButton")->isVisible());
         QTRY_VERIFY(item("downloadProgress")->property("value").toDouble() > 0);
         QVERIFY(item("downloadProgress")->property("value").toDouble() < 1);
-        QVERIFY(item("progressText")->property("text").toString().endsWith(u" of 0.52 MB"_s));
+        QVERIFY(item("progressText")->property("text").toString().endsWith(
+            u" of %1 MB"_s.arg(double(package.size()) / 1e6, 0, 'f', 2)));
         QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), u"downloading"_s);
         QTRY_COMPARE_WITH_TIMEOUT(session().state(), State::installing, 20000);
         QCOMPARE(m_rig->opened.size(), 1);
         QVERIFY(m_rig->opened.first().toLocalFile().endsWith(u"/updates/norrid_1.1_amd64.deb"_s));
         QCOMPARE(item("title")->property("text").toString(), u"Ready to Install"_s);
+        // The window says who has the file and where it is kept, and can show it.
+        const QString message = item("message")->property("text").toString();
+        QVERIFY2(message.contains(u", and gdebi has opened it"_s) &&
+                     message.endsWith(u"kept as "_s + m_rig->opened.first().toLocalFile() + u'.'),
+                 qPrintable(message));
+        QVERIFY(item("showInFolderButton")->isVisible());
+        QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), u"installing"_s);
         click("okButton");
         QVERIFY(!m_rig->controller.isShown());
     }

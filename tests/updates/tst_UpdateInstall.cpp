@@ -2,6 +2,7 @@
 // desktop's installer, against a feed and a download on a fake HTTPS server, signed during the run
 // with a key made for it. The desktop's opener is replaced by a recorder.
 #include "support/FakeJiraServer.h"
+#include "support/TestDebianPackage.h"
 #include "support/TestSigningKey.h"
 #include "updates/FeedUpdater.h"
 #include "updates/UpdateInstaller.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -43,32 +43,6 @@ FakeResponse feed(const QUrl &download, qint64 length, const QString &signature,
     FakeResponse response = FakeResponse::json(xml + "/></item></channel></rss>");
     response.contentType = "application/rss+xml";
     return response;
-}
-
-// A real Debian package of this version, with a payload of random bytes, made by dpkg-deb.
-QByteArray debianPackage(const QString &version)
-{
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(u"tree/DEBIAN"_s));
-    QDir().mkpath(dir.filePath(u"tree/usr/share/norrid"_s));
-    QFile control(dir.filePath(u"tree/DEBIAN/control"_s));
-    QFile payload(dir.filePath(u"tree/usr/share/norrid/payload"_s));
-    if (!control.open(QIODevice::WriteOnly) || !payload.open(QIODevice::WriteOnly))
-        return {};
-    control.write(
-        "Package: norrid\nVersion: " + version.toLatin1() +
-        "\nArchitecture: all\nMaintainer: Tests <tests@norrid.example>\nDescription: test package\n");
-    control.close();
-    for (int i = 0; i < 64 * 1024; ++i)
-        payload.putChar(char(QRandomGenerator::global()->bounded(256)));
-    payload.close();
-    QProcess build;
-    build.start(u"dpkg-deb"_s,
-                {u"--build"_s, u"-Zgzip"_s, dir.filePath(u"tree"_s), dir.filePath(u"out.deb"_s)});
-    if (!build.waitForFinished(30000) || build.exitCode() != 0)
-        return {};
-    QFile deb(dir.filePath(u"out.deb"_s));
-    return deb.open(QIODevice::ReadOnly) ? deb.readAll() : QByteArray();
 }
 
 FakeResponse file(const QByteArray &bytes)
@@ -112,9 +86,9 @@ private Q_SLOTS:
         QVERIFY(m_key.isValid() && m_otherKey.isValid());
         QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
         QVERIFY2(m_plainServer.start(), qPrintable(m_plainServer.errorString()));
-        m_package = debianPackage(u"1.1-101"_s);
-        m_olderPackage = debianPackage(u"0.9-101"_s);
-        m_otherPackage = debianPackage(u"1.2-102"_s);
+        m_package = TestDebianPackage::build(u"1.1-101"_s);
+        m_olderPackage = TestDebianPackage::build(u"0.9-101"_s);
+        m_otherPackage = TestDebianPackage::build(u"1.2-102"_s);
         QVERIFY(!m_package.isEmpty() && !m_olderPackage.isEmpty() && !m_otherPackage.isEmpty());
     }
 
@@ -147,6 +121,14 @@ private Q_SLOTS:
         QTest::newRow("older package") << u"older"_s
                                        << u"The package holds version 0.9-101, which is not newer than this "
                                           u"Norrid (1.0-100): installing it would take Norrid back."_s;
+        // The hand-over is seen: no application for .deb files, or one that does not open it, keeps the
+        // checked file and says where.
+        QTest::newRow("no installer")
+            << u"no handler"_s
+            << u"Your desktop has no application that installs Debian packages. The "
+               u"checked update is kept as "_s;
+        QTest::newRow("installer fails")
+            << u"opener fails"_s << u"Your software installer (gdebi) did not open the update."_s;
         QTest::newRow("another version")
             << u"other"_s
             << u"The package holds version 1.2-102, not the 1.1-101 that the update feed announced."_s;
@@ -197,10 +179,15 @@ private Q_SLOTS:
         QList<QByteArray> handedOver;
         auto *installer = updater->findChild<UpdateInstaller *>();
         QVERIFY(installer && session.installs());
-        installer->handoff().setOpener([&handedOver](const QUrl &url) {
+        installer->handoff().setOpener([&handedOver, fault](const QUrl &url) {
             QFile handed(url.toLocalFile());
             handedOver.append(handed.open(QIODevice::ReadOnly) ? handed.readAll() : QByteArray());
-            return true;
+            return fault != u"opener fails";
+        });
+        installer->handoff().setHandlerQuery([fault](const QString &mimeType) {
+            return fault == u"no handler" || mimeType != u"application/vnd.debian.binary-package"
+                       ? QString()
+                       : u"gdebi.desktop"_s;
         });
         QSignalSpy progress(&session, &UpdateSession::progressChanged);
 
@@ -222,8 +209,10 @@ private Q_SLOTS:
                          u"Norrid %1 was not installed. "_s.arg(QLatin1String(display))) &&
                          session.errorText().contains(message),
                      qPrintable(session.errorText()));
-            QCOMPARE(handedOver.size(), 0);
-            QCOMPARE(left, QStringList());
+            const bool kept = fault == u"no handler" || fault == u"opener fails";
+            QCOMPARE(handedOver.size(), fault == u"opener fails" ? 1 : 0);
+            QCOMPARE(left, kept ? QStringList{u"norrid_1.1_amd64.deb"_s} : QStringList());
+            QCOMPARE(session.keptFile().isEmpty(), !kept);
         }
         QCOMPARE(m_server.requests(filePath).size(), fault == u"unsigned" ? 0 : 1);
     }

@@ -174,6 +174,13 @@ FocusScope {
                 style: root.style
                 onClicked: root.session.skipThisVersion()
             }
+            SettingsButton {
+                objectName: "showInFolderButton"
+                text: "Show in Folder"
+                visible: root.controller.canShowFile
+                style: root.style
+                onClicked: root.controller.showInFolder()
+            }
             Item {
                 Layout.fillWidth: true
             }
