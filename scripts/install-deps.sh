@@ -18,11 +18,11 @@ run=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtqml-workerscript
   qml6-module-qtqml
-  libcanberra0 sound-theme-freedesktop dbus dbus-bin fonts-dejavu-core
+  libcanberra0 sound-theme-freedesktop dbus dbus-bin fonts-dejavu-core libsecret-1-0 xdg-utils
 )
 test=(
   openssl gnome-keyring libsecret-tools dbus-x11 xvfb xauth xdotool trayer dunst x11-utils weston
-  desktop-file-utils appstream lintian mount
+  desktop-file-utils appstream lintian mount libkf5wallet-bin
 )
 
 want=("${build[@]}")

@@ -43,7 +43,16 @@ bool isInstalled()
     if (bus->isServiceRegistered(service).value())
         return true;
     const QDBusReply<QStringList> activatable = bus->activatableServiceNames();
-    return activatable.isValid() && activatable.value().contains(service);
+    if (activatable.isValid() && activatable.value().contains(service))
+        return true;
+    // KWallet without its Secret Service interface is a keyring all the same.
+    for (const char *kwallet : {"org.kde.kwalletd5", "org.kde.kwalletd6"}) {
+        const QString name = QLatin1String(kwallet);
+        if (bus->isServiceRegistered(name).value() ||
+            (activatable.isValid() && activatable.value().contains(name)))
+            return true;
+    }
+    return false;
 }
 
 bool hasLockedItem(const QMap<QString, QString> &attributes)

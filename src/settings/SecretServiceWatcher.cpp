@@ -1,5 +1,6 @@
 #include "settings/SecretServiceWatcher.h"
 
+#include "settings/KeyringBackend.h"
 #include "settings/SecretServiceProbe.h"
 
 #include <QDBusConnection>
@@ -30,6 +31,16 @@ SecretServiceWatcher::SecretServiceWatcher(QObject *parent)
                     this, SLOT(noteSignal()));
     bus.connect(service, {}, QStringLiteral("org.freedesktop.DBus.Properties"),
                 QStringLiteral("PropertiesChanged"), this, SLOT(noteSignal()));
+
+    // On Plasma QtKeychain talks to KWallet itself, whose wallet opening is no Secret Service signal.
+    const KeyringBackend::Kind backend = KeyringBackend::detect();
+    if (backend == KeyringBackend::Kind::secretService)
+        return;
+    const QString kwallet = KeyringBackend::kwalletService(backend);
+    m_serviceWatcher->addWatchedService(kwallet);
+    for (const char *signal : {"walletOpened", "walletAsyncOpened", "walletCreated", "allWalletsClosed"})
+        bus.connect(kwallet, KeyringBackend::kwalletPath(backend), KeyringBackend::kwalletInterface,
+                    QLatin1String(signal), this, SLOT(noteSignal()));
 }
 
 void SecretServiceWatcher::noteSignal()

@@ -6,10 +6,12 @@
 
 class QDBusServiceWatcher;
 
-// Tells when the Secret Service may have become usable, without asking it anything: its name
-// appears on the session bus (a keyring daemon started after Norrid), a collection is created,
-// changed, locked or unlocked, or an item comes, goes or changes. A burst of such signals makes
-// one changed(). Between them a slow timer says changed() too, for a keyring that sends none.
+// Tells when the keyring QtKeychain uses (KeyringBackend) may have become usable, without asking
+// it anything. The Secret Service: its name appears on the session bus (a keyring daemon started
+// after Norrid), a collection is created, changed, locked or unlocked, or an item comes, goes or
+// changes. KWallet on Plasma: kwalletd appears, or announces that a wallet opened. A burst of such
+// signals makes one changed(). Between them a slow timer says changed() too, for a keyring that
+// sends none.
 class SecretServiceWatcher : public QObject
 {
     Q_OBJECT

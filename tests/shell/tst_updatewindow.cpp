@@ -220,8 +220,10 @@ private Q_SLOTS:
         QVERIFY(item("cancelButton")->isVisible());
         QTRY_VERIFY(item("downloadProgress")->property("value").toDouble() > 0);
         QVERIFY(item("downloadProgress")->property("value").toDouble() < 1);
-        QVERIFY(item("progressText")->property("text").toString().endsWith(
-            u" of %1 MB"_s.arg(double(package.size()) / 1e6, 0, 'f', 2)));
+        QVERIFY(item("progressText")
+                    ->property("text")
+                    .toString()
+                    .endsWith(u" of %1 MB"_s.arg(double(package.size()) / 1e6, 0, 'f', 2)));
         QuickItems::shoot(view(), QStringLiteral(NORRID_UPDATE_SHOTS_DIR), u"downloading"_s);
         QTRY_COMPARE_WITH_TIMEOUT(session().state(), State::installing, 20000);
         QCOMPARE(m_rig->opened.size(), 1);

@@ -15,8 +15,9 @@ QByteArray TestDebianPackage::build(const QString &version, qsizetype payloadByt
     QFile payload(dir.filePath(QStringLiteral("tree/usr/share/norrid/payload")));
     if (!control.open(QIODevice::WriteOnly) || !payload.open(QIODevice::WriteOnly))
         return {};
-    control.write("Package: norrid\nVersion: " + version.toLatin1() +
-                  "\nArchitecture: all\nMaintainer: Tests <tests@norrid.example>\nDescription: test package\n");
+    control.write(
+        "Package: norrid\nVersion: " + version.toLatin1() +
+        "\nArchitecture: all\nMaintainer: Tests <tests@norrid.example>\nDescription: test package\n");
     control.close();
     // Random bytes, so that the package is about as large as asked whatever the compression.
     QByteArray bytes(payloadBytes - payloadBytes % 4, '\0');
@@ -24,8 +25,9 @@ QByteArray TestDebianPackage::build(const QString &version, qsizetype payloadByt
     payload.write(bytes);
     payload.close();
     QProcess build;
-    build.start(QStringLiteral("dpkg-deb"), {QStringLiteral("--build"), QStringLiteral("-Zgzip"), QStringLiteral("-z1"),
-                                             dir.filePath(QStringLiteral("tree")), dir.filePath(QStringLiteral("out.deb"))});
+    build.start(QStringLiteral("dpkg-deb"),
+                {QStringLiteral("--build"), QStringLiteral("-Zgzip"), QStringLiteral("-z1"),
+                 dir.filePath(QStringLiteral("tree")), dir.filePath(QStringLiteral("out.deb"))});
     if (!build.waitForFinished(60000) || build.exitCode() != 0)
         return {};
     QFile deb(dir.filePath(QStringLiteral("out.deb")));
