@@ -31,6 +31,7 @@ const QStringList NotificationManager::soundOptions{
     QStringLiteral("Purr"),    QStringLiteral("Sosumi"), QStringLiteral("Submarine"), QStringLiteral("Tink")};
 
 const QString NotificationManager::updateIdentifier = QStringLiteral("norrid-update");
+const QString NotificationManager::noTrayIdentifier = QStringLiteral("norrid-no-tray");
 
 NotificationManager &NotificationManager::shared()
 {
@@ -138,6 +139,22 @@ void NotificationManager::notifyUpdateAvailable(const QString &version)
 void NotificationManager::removeUpdateNotification()
 {
     m_center.remove(updateIdentifier);
+}
+
+void NotificationManager::notifyNoTray(const QString &text)
+{
+    NotificationRequest request;
+    request.identifier = noTrayIdentifier;
+    request.title = QStringLiteral("Norrid has no tray");
+    request.body = text;
+    request.threadIdentifier = threadIdentifier;
+    request.category = QStringLiteral("x-norrid.tray");
+    m_center.add(request);
+}
+
+void NotificationManager::removeNoTrayNotification()
+{
+    m_center.remove(noTrayIdentifier);
 }
 
 void NotificationManager::deliver(NotificationRequest request, const QString &idBase,

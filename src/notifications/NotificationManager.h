@@ -23,6 +23,7 @@ class NotificationManager : public QObject
 public:
     static const QStringList soundOptions;
     static const QString updateIdentifier; // "norrid-update"
+    static const QString noTrayIdentifier; // "norrid-no-tray"
 
     // The manager of the process, posting to the desktop's notification service.
     static NotificationManager &shared();
@@ -48,6 +49,9 @@ public:
     void notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL);
     void notifyUpdateAvailable(const QString &version);
     void removeUpdateNotification();
+    // A word that the desktop shows no tray, silent, until removeNoTrayNotification().
+    void notifyNoTray(const QString &text);
+    void removeNoTrayNotification();
     Q_INVOKABLE void sendTest(const QString &soundName);
     // Opens the desktop's notification settings; false (and a log line) when no settings program
     // of a known desktop is installed.

@@ -13,8 +13,8 @@ bool kwalletAnswers(KeyringBackend::Kind kind)
     if (!bus.isConnected())
         return false;
     const QDBusMessage call = QDBusMessage::createMethodCall(
-        KeyringBackend::kwalletService(kind), KeyringBackend::kwalletPath(kind), KeyringBackend::kwalletInterface,
-        QStringLiteral("networkWallet"));
+        KeyringBackend::kwalletService(kind), KeyringBackend::kwalletPath(kind),
+        KeyringBackend::kwalletInterface, QStringLiteral("networkWallet"));
     return bus.call(call, QDBus::Block, 500).type() == QDBusMessage::ReplyMessage;
 }
 
@@ -44,5 +44,6 @@ QString KeyringBackend::kwalletService(Kind kind)
 
 QString KeyringBackend::kwalletPath(Kind kind)
 {
-    return kind == Kind::kwallet6 ? QStringLiteral("/modules/kwalletd6") : QStringLiteral("/modules/kwalletd5");
+    return kind == Kind::kwallet6 ? QStringLiteral("/modules/kwalletd6")
+                                  : QStringLiteral("/modules/kwalletd5");
 }

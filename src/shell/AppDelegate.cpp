@@ -10,6 +10,7 @@
 #include "shell/SettingsWindowController.h"
 #include "shell/StatusPresentation.h"
 #include "shell/TrayIcon.h"
+#include "shell/TrayWatcher.h"
 #include "shell/UpdateWindowController.h"
 #include "updates/GentleUpdateReminder.h"
 #include "updates/Updater.h"
@@ -108,12 +109,13 @@ void AppDelegate::setupStatusItem()
     m_tray->setLook(StatusPresentation::look(
         {StatusPresentation::StateKind::loading, {}, false, m_settings.statusName(), {}}));
     m_tray->show();
-    // Without a tray Norrid would run unseen. Tray hosts can start after Norrid at login, so
-    // give them a moment before telling the user.
-    QTimer::singleShot(std::chrono::seconds(10), this, [this] {
-        if (!QSystemTrayIcon::isSystemTrayAvailable())
-            showNoTrayMessage();
-    });
+    // Without a tray Norrid would run unseen. Tray hosts start late at login and restart now and
+    // then: the user hears of a missing tray once it has stayed away, and the word is taken back
+    // when one appears.
+    m_trayWatcher = std::make_unique<TrayWatcher>([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
+    connect(m_trayWatcher.get(), &TrayWatcher::missing, this, &AppDelegate::showNoTrayMessage);
+    connect(m_trayWatcher.get(), &TrayWatcher::back, this, &AppDelegate::withdrawNoTrayMessage);
+    m_trayWatcher->start();
 }
 
 void AppDelegate::showNoTrayMessage()
@@ -122,9 +124,22 @@ void AppDelegate::showNoTrayMessage()
         "Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator "
         "extension; elsewhere, add a system tray or status notifier area to your panel.");
     SystemLog::write(QStringLiteral("tray icon unavailable"), text);
+    // A notification where a notification service answers; a window only where none does.
+    if (!m_notifier.authorizationDenied()) {
+        m_notifier.notifyNoTray(text);
+        return;
+    }
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Norrid"), text, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
+    m_noTrayBox = box;
+}
+
+void AppDelegate::withdrawNoTrayMessage()
+{
+    m_notifier.removeNoTrayNotification();
+    if (m_noTrayBox)
+        m_noTrayBox->close();
 }
 
 void AppDelegate::setupPopover()

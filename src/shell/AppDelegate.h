@@ -18,6 +18,8 @@ class PopoverWindow;
 class ReviewMonitor;
 class SettingsWindowController;
 class TrayIcon;
+class TrayWatcher;
+class QWidget;
 class UpdateWindowController;
 class Updater;
 class WakeWatcher;
@@ -73,6 +75,7 @@ private:
     void showIssueCount();
     void showUpdatesComeFromPackageManager();
     void showNoTrayMessage();
+    void withdrawNoTrayMessage();
     void open(const QUrl &url);
 
     AppSettings &m_settings;
@@ -87,4 +90,6 @@ private:
     std::unique_ptr<PopoverWindow> m_popover;
     std::unique_ptr<SettingsWindowController> m_settingsWindow;
     std::unique_ptr<WakeWatcher> m_wakeWatcher;
+    std::unique_ptr<TrayWatcher> m_trayWatcher;
+    QPointer<QWidget> m_noTrayBox; // the window that says so, where no notification can
 };
