@@ -185,7 +185,8 @@ QImage StatusIconImage::render(const Content &content, int pixelSize)
 
 bool StatusIconImage::isNumeral(const Content &content, int pixelSize)
 {
-    return content.count > 0 && pixelSize < smallestPillIcon && content.symbolName == u"checklist";
+    return content.count > 0 && (pixelSize < smallestPillIcon || content.hostScales) &&
+           content.symbolName == u"checklist";
 }
 
 QImage StatusIconImage::render(const Content &content, int pixelSize, bool numeral)

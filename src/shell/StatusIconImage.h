@@ -25,6 +25,10 @@ public:
         bool badged = false;
         QColor colour;  // the shapes
         QColor outline; // a ring around the shapes (filling the digits' cuts); none when invalid
+        // The host shrinks one pixmap to whatever size it draws (StatusNotifierItem hosts: waybar
+        // and GNOME's AppIndicator take the largest and scale it to 16 px), so every size gets the
+        // design that reads at the smallest: the count as a numeral.
+        bool hostScales = false;
         friend bool operator==(const Content &, const Content &) = default;
     };
 

@@ -3,6 +3,9 @@
 #include "shell/ColorSchemeWatcher.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QToolTip>
@@ -34,6 +37,21 @@ void run(const std::function<void()> &action)
     if (action)
         action();
 }
+// Whether Qt's tray is a StatusNotifierItem: Qt takes one when a host has registered with the
+// watcher as the application starts, and an XEmbed icon otherwise.
+bool statusNotifierHostRegistered()
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.kde.StatusNotifierWatcher")
+        << QStringLiteral("IsStatusNotifierHostRegistered");
+    get.setAutoStartService(false);
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 1000);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}
+
 } // namespace
 
 TrayIcon::TrayIcon(Actions actions, QObject *parent)
@@ -66,6 +84,7 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
     qApp->installEventFilter(this);
 
     m_content.symbolName = QStringLiteral("checklist");
+    m_content.hostScales = statusNotifierHostRegistered();
     m_tray.setToolTip(StatusPresentation::accessibleLabel());
     applyColours();
 }

@@ -251,6 +251,10 @@ private Q_SLOTS:
                 }
             }
         }
+        // A StatusNotifierItem host shrinks the largest pixmap to its size: every size is the numeral.
+        Content shrunk = content("checklist", 3);
+        shrunk.hostScales = true;
+        QVERIFY(StatusIconImage::isNumeral(shrunk, 96));
         // No cards, or an error: the symbol, as at every size.
         QVERIFY(!StatusIconImage::isNumeral(content("checklist", 0), 16));
         QVERIFY(!StatusIconImage::isNumeral(content("exclamationmark.triangle", 3), 16));
