@@ -141,14 +141,18 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     QList<ReviewIssue> cards = std::move(result.value());
     sortNewestFirst(cards);
     learn(cards, client.config().siteURL, client.boardURL());
-    m_issues = std::move(cards);
-    Q_EMIT issuesChanged();
+    // A column that did not change changes nothing the tray or the list draw: most polls of a day.
+    if (cards != m_issues) {
+        m_issues = std::move(cards);
+        Q_EMIT issuesChanged();
+    }
     m_lastUpdated = QDateTime::currentDateTime();
     Q_EMIT lastUpdatedChanged();
     setState({StateKind::ok, {}});
     if (isPaused())
         runRegularly();
     landed();
+    Q_EMIT polled();
 }
 
 void ReviewMonitor::learn(const QList<ReviewIssue> &cards, const QString &siteURL,
@@ -190,6 +194,7 @@ void ReviewMonitor::failed(const JiraError &error)
         m_schedule.pause();
         setState(State::error(message));
         Q_EMIT scheduleChanged(); // the next try moved, and the note says when
+        Q_EMIT polled();
         return;
     }
     if (const auto wait = error.retryAfterSeconds()) {
@@ -197,10 +202,12 @@ void ReviewMonitor::failed(const JiraError &error)
         m_schedule.holdBack(std::chrono::seconds(std::clamp<qint64>(*wait, 0, maximumRateLimitWaitSeconds)));
         message += QStringLiteral(" Norrid tries again at %1.").arg(nextPollText());
         setState(State::error(message));
+        Q_EMIT polled();
         return;
     }
     setState(State::error(message));
     landed();
+    Q_EMIT polled();
 }
 
 QString ReviewMonitor::nextPollText() const
@@ -239,6 +246,9 @@ std::optional<QUrl> ReviewMonitor::cardURL(const QString &siteURL, const QString
 
 void ReviewMonitor::setState(State state)
 {
+    // Said only when it changes: a poll that finds things as they were redraws nothing.
+    if (state == m_state)
+        return;
     m_state = std::move(state);
     Q_EMIT stateChanged();
 }

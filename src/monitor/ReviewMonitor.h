@@ -103,8 +103,12 @@ public:
     static std::optional<QUrl> cardURL(const QString &siteURL, const QString &key);
 
 Q_SIGNALS:
+    // Said when the cards or the state differ from before, not for every poll: a poll that finds
+    // the column as it was changes nothing the tray or the list show. lastUpdatedChanged comes with
+    // every success, polled() at the end of every poll.
     void issuesChanged();
     void stateChanged();
+    void polled();
     void lastUpdatedChanged();
     // Paused, held back or back to the regular cadence.
     void scheduleChanged();
