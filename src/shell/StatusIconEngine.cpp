@@ -4,15 +4,17 @@
 
 #include <algorithm>
 
-StatusIconEngine::StatusIconEngine(QList<QPixmap> pixmaps) : m_pixmaps(std::move(pixmaps))
+StatusIconEngine::StatusIconEngine(Render render, QList<int> offered)
+    : m_render(std::move(render)), m_offered(std::move(offered))
 {
-    std::stable_sort(m_pixmaps.begin(), m_pixmaps.end(),
-                     [](const QPixmap &a, const QPixmap &b) { return a.width() < b.width(); });
+    std::sort(m_offered.begin(), m_offered.end());
 }
 
 QIconEngine *StatusIconEngine::clone() const
 {
-    return new StatusIconEngine(m_pixmaps);
+    auto *copy = new StatusIconEngine(m_render, m_offered);
+    copy->m_drawn = m_drawn;
+    return copy;
 }
 
 QString StatusIconEngine::key() const
@@ -20,13 +22,14 @@ QString StatusIconEngine::key() const
     return QStringLiteral("NorridStatusIconEngine");
 }
 
-const QPixmap *StatusIconEngine::bestFor(int pixels) const
+QPixmap StatusIconEngine::drawn(int pixels)
 {
-    if (m_pixmaps.isEmpty())
-        return nullptr;
-    const auto fits = std::find_if(m_pixmaps.cbegin(), m_pixmaps.cend(),
-                                   [pixels](const QPixmap &pixmap) { return pixmap.width() >= pixels; });
-    return fits != m_pixmaps.cend() ? &*fits : &m_pixmaps.constLast();
+    const auto found = m_drawn->constFind(pixels);
+    if (found != m_drawn->constEnd())
+        return *found;
+    QPixmap pixmap = QPixmap::fromImage(m_render(pixels));
+    m_drawn->insert(pixels, pixmap);
+    return pixmap;
 }
 
 void StatusIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)
@@ -35,12 +38,12 @@ void StatusIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode m
     // a stretched icon turns the count's pill into an egg and blurs its outline.
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     const int side = std::min(rect.width(), rect.height());
-    const QPixmap drawn = scaledPixmap((QSizeF(side, side) * scale).toSize(), mode, state, scale);
-    if (drawn.isNull())
+    const QPixmap pixmap = scaledPixmap((QSizeF(side, side) * scale).toSize(), mode, state, scale);
+    if (pixmap.isNull())
         return;
     QRect square(0, 0, side, side);
     square.moveCenter(rect.center());
-    painter->drawPixmap(square, drawn);
+    painter->drawPixmap(square, pixmap);
 }
 
 QPixmap StatusIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
@@ -50,32 +53,32 @@ QPixmap StatusIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Sta
 
 QPixmap StatusIconEngine::scaledPixmap(const QSize &pixels, QIcon::Mode, QIcon::State, qreal scale)
 {
-    const QPixmap *best = bestFor(std::min(pixels.width(), pixels.height()));
-    if (!best || pixels.isEmpty())
+    const int side = std::min(pixels.width(), pixels.height());
+    if (!m_render || side <= 0)
         return {};
-    QPixmap result =
-        best->size() == pixels ? *best : best->scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Drawn at the very size asked for: the design of each size is its own (see StatusIconImage).
+    QPixmap result = drawn(side);
+    if (result.size() != pixels)
+        result = result.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     result.setDevicePixelRatio(scale);
     return result;
 }
 
 QSize StatusIconEngine::actualSize(const QSize &size, QIcon::Mode, QIcon::State)
 {
-    // Any size is drawn, from the nearest pixmap.
-    return m_pixmaps.isEmpty() ? QSize() : size;
+    // Any size is drawn.
+    return m_render ? size : QSize();
 }
 
 QList<QSize> StatusIconEngine::availableSizes(QIcon::Mode, QIcon::State)
 {
     QList<QSize> sizes;
-    for (const QPixmap &pixmap : std::as_const(m_pixmaps)) {
-        if (!sizes.contains(pixmap.size()))
-            sizes.append(pixmap.size());
-    }
+    for (const int pixels : std::as_const(m_offered))
+        sizes.append(QSize(pixels, pixels));
     return sizes;
 }
 
 bool StatusIconEngine::isNull()
 {
-    return m_pixmaps.isEmpty();
+    return !m_render;
 }

@@ -159,19 +159,13 @@ QIcon StatusIconImage::icon(const Content &content)
     }
 
     ++m_renderCount;
-    QList<QPixmap> pixmaps;
-    QHash<int, QImage> images; // 16@2x and 32@1x share their pixels
-    for (const int size : logicalSizes) {
-        for (const int scale : {1, 2}) {
-            const int pixels = size * scale;
-            if (!images.contains(pixels))
-                images.insert(pixels, render(content, pixels));
-            QPixmap pixmap = QPixmap::fromImage(images.value(pixels));
-            pixmap.setDevicePixelRatio(scale);
-            pixmaps.append(pixmap);
-        }
-    }
-    const QIcon icon(new StatusIconEngine(pixmaps));
+    QList<int> offered;
+    for (const int size : logicalSizes)
+        for (const int scale : {1, 2})
+            if (!offered.contains(size * scale)) // 16@2x and 32@1x share their pixels
+                offered.append(size * scale);
+    const QIcon icon(
+        new StatusIconEngine([content](int pixels) { return render(content, pixels); }, offered));
     m_entries.prepend({content, icon});
     if (m_entries.size() > m_capacity)
         m_entries.removeLast();
