@@ -67,14 +67,21 @@ SessionService::SessionService(AppDelegate &delegate, AppSettings &settings, QOb
     m_coalesce.setInterval(0);
     connect(&m_coalesce, &QTimer::timeout, this, &SessionService::recompute);
     const auto later = [this] { m_coalesce.start(); };
+    // The cards are turned into their D-Bus form when they change, not on every poll.
+    const auto cardsLater = [this] {
+        m_cardsStale = true;
+        m_coalesce.start();
+    };
     ReviewMonitor &monitor = delegate.monitor();
-    connect(&monitor, &ReviewMonitor::issuesChanged, this, later);
+    connect(&monitor, &ReviewMonitor::issuesChanged, this, cardsLater);
+    connect(&settings, &AppSettings::siteURLChanged, this, cardsLater);
     connect(&monitor, &ReviewMonitor::stateChanged, this, later);
     connect(&monitor, &ReviewMonitor::lastUpdatedChanged, this, later);
     connect(&monitor, &ReviewMonitor::scheduleChanged, this, later);
     connect(&settings, &AppSettings::statusNameChanged, this, later);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, later);
     m_report = currentReport();
+    m_cardsStale = false;
 }
 
 bool SessionService::publish()
@@ -87,7 +94,7 @@ bool SessionService::publish()
 
 QVariantList SessionService::cards() const
 {
-    return m_report.toProperties().value(QStringLiteral("Cards")).toList();
+    return m_report.cardsProperty();
 }
 
 StateReport SessionService::currentReport() const
@@ -127,16 +134,25 @@ StateReport SessionService::currentReport() const
 
 void SessionService::recompute()
 {
-    const StateReport next = currentReport();
-    const QVariantMap before = m_report.toProperties();
-    const QVariantMap after = next.toProperties();
-    m_report = next;
-    QVariantMap changed;
-    for (auto it = after.cbegin(); it != after.cend(); ++it)
-        if (before.value(it.key()) != it.value())
-            changed.insert(it.key(), it.value());
-    if (changed.isEmpty())
+    StateReport next = currentReport();
+    m_cardsStale = false;
+    if (next == m_report)
         return;
+    // Only what differs goes on the bus (a poll that changed nothing: the time of the last update).
+    QVariantMap changed;
+    if (next.count != m_report.count)
+        changed.insert(QStringLiteral("Count"), next.count);
+    if (next.status != m_report.status)
+        changed.insert(QStringLiteral("Status"), next.status);
+    if (next.state != m_report.state)
+        changed.insert(QStringLiteral("State"), next.state);
+    if (next.message != m_report.message)
+        changed.insert(QStringLiteral("Message"), next.message);
+    if (next.lastUpdated != m_report.lastUpdated)
+        changed.insert(QStringLiteral("LastUpdated"), next.lastUpdated);
+    if (next.cards != m_report.cards)
+        changed.insert(QStringLiteral("Cards"), next.cardsProperty());
+    m_report = std::move(next);
     QDBusMessage signal = QDBusMessage::createSignal(
         objectPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
     signal << QString(interfaceName) << changed << QStringList();

@@ -75,7 +75,8 @@ private:
     AppDelegate &m_delegate;
     AppSettings &m_settings;
     StateReport m_report;
-    QTimer m_coalesce; // many signals of one change make one PropertiesChanged
+    bool m_cardsStale = true; // the monitor's cards changed since they were last turned into m_report
+    QTimer m_coalesce;        // many signals of one change make one PropertiesChanged
 };
 
 // org.freedesktop.Application on the same object: Activate opens the popover, ActivateAction runs

@@ -22,15 +22,22 @@ QString countText(int count, const QString &status)
 
 } // namespace
 
-QVariantMap StateReport::toProperties() const
+QVariantList StateReport::cardsProperty() const
 {
     QVariantList cardList;
+    cardList.reserve(cards.size());
     for (const Card &card : cards)
         cardList.append(QVariantMap{{QStringLiteral("key"), card.key},
                                     {QStringLiteral("summary"), card.summary},
                                     {QStringLiteral("assignee"), card.assignee},
                                     {QStringLiteral("updated"), card.updated},
                                     {QStringLiteral("url"), card.url}});
+    return cardList;
+}
+
+QVariantMap StateReport::toProperties() const
+{
+    const QVariantList cardList = cardsProperty();
     return {{QStringLiteral("Count"), count},
             {QStringLiteral("Status"), status},
             {QStringLiteral("State"), state},

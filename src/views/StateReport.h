@@ -32,6 +32,7 @@ struct StateReport
 
     // The D-Bus properties, by name (Count, Status, State, Message, LastUpdated, Cards), and back.
     QVariantMap toProperties() const;
+    QVariantList cardsProperty() const;
     static StateReport fromProperties(const QVariantMap &properties);
 
     // One line for a person: "3 cards in In Review", or the message when something is wrong.
