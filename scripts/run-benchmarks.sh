@@ -33,3 +33,6 @@ echo "== footprint of the running application (${NORRID_FOOTPRINT_IDLE_SECONDS:-
 echo
 echo "== the command line against the running application: norrid status, and requests while bars read"
 "$here/bench/command_line.sh" "$build"
+echo
+echo "== CPU per poll of the running application beside a curl+jq+notify-send script (${NORRID_POLL_COST_POLLS:-10} polls)"
+"$here/bench/poll_cost.sh" "$build"
