@@ -17,7 +17,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from footprint import FakeJira, Session, log  # noqa: E402
+from footprint import Session, log, start_desktop  # noqa: E402
 
 POLL_SECONDS = 15
 
@@ -37,18 +37,7 @@ def main():
     norrid = os.path.join(build, "src", "shell", "norrid")
     session = Session(build)
     try:
-        session.start_display()
-        session.start_bus()
-        session.start_keyring("command-line-token")
-        jira = FakeJira(session)
-        config_dir = os.path.join(session.env["XDG_CONFIG_HOME"], "norrid")
-        os.makedirs(config_dir)
-        with open(os.path.join(config_dir, "Norrid.conf"), "w") as f:
-            f.write("[General]\n"
-                    f"siteURL={jira.site}\nemail=bench@example.com\nboardId=7\nstatusName=In Review\n"
-                    f"extraJQL=\npollInterval={POLL_SECONDS}\nnotificationSound=None\n")
-        session.start_tray()
-        env = dict(session.env, QT_QPA_PLATFORM="xcb", NORRID_TEST_CA_FILE=jira.ca)
+        jira, env = start_desktop(session, "command-line-token", POLL_SECONDS)
         session.spawn([os.path.join(build, "tests", "support", "norrid_testapp")], env=env,
                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if jira.wait_first_request(30) is None:

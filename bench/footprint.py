@@ -298,25 +298,34 @@ def click_and_time_popover(session, pid, icon):
     return None
 
 
+EMAIL = "bench@example.com"
+
+
+def start_desktop(session, token, poll_seconds):
+    """What Norrid meets at login: a display, a bus, a keyring holding the token, the fake Jira with
+    Norrid's settings pointing at it, and an XEmbed tray. Returns the fake Jira and the environment
+    to start norrid_testapp with."""
+    session.start_display()
+    session.start_bus()
+    session.start_keyring(token)
+    jira = FakeJira(session)
+    config_dir = os.path.join(session.env["XDG_CONFIG_HOME"], "norrid")
+    os.makedirs(config_dir)
+    with open(os.path.join(config_dir, "Norrid.conf"), "w") as f:
+        f.write("[General]\n"
+                f"siteURL={jira.site}\nemail={EMAIL}\nboardId=7\nstatusName=In Review\n"
+                f"extraJQL=\npollInterval={poll_seconds}\nnotificationSound=None\n")
+    session.start_tray()
+    return jira, dict(session.env, QT_QPA_PLATFORM="xcb", NORRID_TEST_CA_FILE=jira.ca)
+
+
 def measure(build, backend, idle_seconds, extra_env):
     # Files written by the build moments ago are still dirty in the page cache, which /proc would
     # count as Norrid's private memory.
     os.sync()
     session = Session(build)
     try:
-        session.start_display()
-        session.start_bus()
-        session.start_keyring("footprint-token")
-        jira = FakeJira(session)
-        config_dir = os.path.join(session.env["XDG_CONFIG_HOME"], "norrid")
-        os.makedirs(config_dir)
-        with open(os.path.join(config_dir, "Norrid.conf"), "w") as f:
-            f.write("[General]\n"
-                    f"siteURL={jira.site}\nemail=bench@example.com\nboardId=7\nstatusName=In Review\n"
-                    f"extraJQL=\npollInterval={POLL_SECONDS}\nnotificationSound=None\n")
-        session.start_tray()
-
-        env = dict(session.env, QT_QPA_PLATFORM="xcb", NORRID_TEST_CA_FILE=jira.ca)
+        jira, env = start_desktop(session, "footprint-token", POLL_SECONDS)
         if backend == "opengl":
             env["QSG_RHI_BACKEND"] = "opengl"
         env.update(extra_env)

@@ -23,11 +23,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from footprint import FakeJira, Session, ThreadCounters, log, memory, tray_icon_window  # noqa: E402
+from footprint import EMAIL, Session, ThreadCounters, log, memory, start_desktop, tray_icon_window  # noqa: E402
 
 POLL_SECONDS = 15
 TOKEN = "poll-cost-token"
-EMAIL = "bench@example.com"
 
 
 def column_url(site, ca):
@@ -64,18 +63,7 @@ def main():
     polls = int(os.environ.get("NORRID_POLL_COST_POLLS", "10"))
     session = Session(build)
     try:
-        session.start_display()
-        session.start_bus()
-        session.start_keyring(TOKEN)
-        jira = FakeJira(session)
-        config_dir = os.path.join(session.env["XDG_CONFIG_HOME"], "norrid")
-        os.makedirs(config_dir)
-        with open(os.path.join(config_dir, "Norrid.conf"), "w") as f:
-            f.write("[General]\n"
-                    f"siteURL={jira.site}\nemail={EMAIL}\nboardId=7\nstatusName=In Review\n"
-                    f"extraJQL=\npollInterval={POLL_SECONDS}\nnotificationSound=None\n")
-        session.start_tray()
-        env = dict(session.env, QT_QPA_PLATFORM="xcb", NORRID_TEST_CA_FILE=jira.ca)
+        jira, env = start_desktop(session, TOKEN, POLL_SECONDS)
         app = session.spawn([os.path.join(build, "tests", "support", "norrid_testapp")], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if jira.wait_first_request(30) is None:

@@ -5,6 +5,7 @@
 #include "jira/JiraDocuments.h"
 #include "jira/ReviewIssue.h"
 
+#include <QCoroTask>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -48,10 +49,8 @@ struct ColumnRequest
     QString jql;
     JiraRequest::Limits limits;
 
-    // The read's path for the configured board, "/rest/<api>/board/<id>/issue".
-    QString path(QStringView api) const
-    {
-        return QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") + config.boardId +
-               QStringLiteral("/issue");
-    }
+    // One page of the column from the read at /rest/<api>/board/<id>/issue: the JQL and the fields,
+    // then the read's own paging items. The request must outlive the awaiting.
+    QCoro::Task<JiraResult<BoardIssuesResponse>> page(QStringView api,
+                                                      JiraConnection::QueryItems paging) const;
 };

@@ -12,5 +12,4 @@ struct JiraAnswer
     QByteArray retryAfter;   // Retry-After
     QByteArray loginReason;  // X-Seraph-LoginReason
     QByteArray deniedReason; // X-Authentication-Denied-Reason
-    bool bodyTooLarge = false;
 };

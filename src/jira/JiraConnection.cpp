@@ -60,7 +60,7 @@ QCoro::Task<JiraResult<QByteArray>> JiraConnection::get(JiraConfig config, std::
         auto result = co_await getAt(gateway, authorization, path, encoded, limits);
         co_return result;
     }
-    const JiraEndpoint siteEndpoint{site.origin(), {}};
+    const JiraEndpoint siteEndpoint = site.endpoint();
     auto result = co_await getAt(siteEndpoint, authorization, path, encoded, limits);
     if (!rejectsCredentials(result) || !JiraGateway::serves(site.origin()))
         co_return result;

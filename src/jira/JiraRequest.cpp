@@ -175,7 +175,6 @@ QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest
     answer.retryAfter = raw->rawHeader("Retry-After");
     answer.loginReason = raw->rawHeader("X-Seraph-LoginReason");
     answer.deniedReason = raw->rawHeader("X-Authentication-Denied-Reason");
-    answer.bodyTooLarge = download.tooLarge;
     if (isSuccess(answer.status)) {
         // A 2xx whose body did not arrive whole is no answer at all.
         if (download.tooLarge)

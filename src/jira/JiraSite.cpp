@@ -74,11 +74,5 @@ std::optional<QUrl> JiraSite::link(const QString &path, const QString &encodedQu
 {
     if (!isValid())
         return std::nullopt;
-    QUrl url = m_origin;
-    url.setPath(path, QUrl::DecodedMode);
-    if (!encodedQuery.isEmpty())
-        url.setQuery(encodedQuery, QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    return url;
+    return endpoint().url(path, encodedQuery);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jira/JiraEndpoint.h"
 #include "jira/JiraError.h"
 
 #include <QString>
@@ -25,6 +26,8 @@ public:
     bool isValid() const { return !m_problem; }
     // https://host[:port]; empty when the address is refused.
     const QUrl &origin() const { return m_origin; }
+    // Requests to the site's own host: its origin with no path prefix.
+    JiraEndpoint endpoint() const { return {m_origin, {}}; }
     // Why the address is refused: a badURL error whose text says what is wrong with it.
     const std::optional<JiraError> &problem() const { return m_problem; }
 

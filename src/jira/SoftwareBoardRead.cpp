@@ -2,21 +2,15 @@
 
 QCoro::Task<JiraResult<QList<ReviewIssue>>> SoftwareBoardRead::fetch(ColumnRequest request)
 {
-    const QString path = request.path(api);
     BoardColumn column;
     QSet<QString> tokensSeen;
     std::optional<QString> token;
     while (!column.isFull()) {
-        JiraConnection::QueryItems query{
-            {QStringLiteral("jql"), request.jql},
-            {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")},
+        JiraConnection::QueryItems paging{
             {QStringLiteral("maxResults"), QString::number(BoardColumn::maximumCards)}};
         if (token)
-            query.append({QStringLiteral("nextPageToken"), *token});
-        auto body = co_await JiraConnection::get(request.config, request.route, path, query, request.limits);
-        if (!body.ok())
-            co_return body.error();
-        auto page = JiraDocuments::decodeBoardIssues(body.value());
+            paging.append({QStringLiteral("nextPageToken"), *token});
+        auto page = co_await request.page(api, std::move(paging));
         if (!page.ok())
             co_return page.error();
         const qsizetype added = column.add(page.value().issues);

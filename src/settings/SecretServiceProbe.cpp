@@ -1,5 +1,7 @@
 #include "settings/SecretServiceProbe.h"
 
+#include "settings/KeyringBackend.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -46,8 +48,8 @@ bool isInstalled()
     if (activatable.isValid() && activatable.value().contains(service))
         return true;
     // KWallet without its Secret Service interface is a keyring all the same.
-    for (const char *kwallet : {"org.kde.kwalletd5", "org.kde.kwalletd6"}) {
-        const QString name = QLatin1String(kwallet);
+    for (const auto kind : {KeyringBackend::Kind::kwallet5, KeyringBackend::Kind::kwallet6}) {
+        const QString name = KeyringBackend::kwalletService(kind);
         if (bus->isServiceRegistered(name).value() ||
             (activatable.isValid() && activatable.value().contains(name)))
             return true;

@@ -60,7 +60,7 @@ bool SessionService::handOver(bool openPopover)
 }
 
 SessionService::SessionService(AppDelegate &delegate, AppSettings &settings, QObject *parent)
-    : QObject(parent), m_delegate(delegate), m_settings(settings)
+    : QObject(parent), m_delegate(delegate), m_monitor(delegate.monitor()), m_settings(settings)
 {
     new ApplicationAdaptor(*this);
     m_coalesce.setSingleShot(true);
@@ -72,12 +72,11 @@ SessionService::SessionService(AppDelegate &delegate, AppSettings &settings, QOb
         m_cardsStale = true;
         m_coalesce.start();
     };
-    ReviewMonitor &monitor = delegate.monitor();
-    connect(&monitor, &ReviewMonitor::issuesChanged, this, cardsLater);
+    connect(&m_monitor, &ReviewMonitor::issuesChanged, this, cardsLater);
     connect(&settings, &AppSettings::siteURLChanged, this, cardsLater);
-    connect(&monitor, &ReviewMonitor::stateChanged, this, later);
-    connect(&monitor, &ReviewMonitor::lastUpdatedChanged, this, later);
-    connect(&monitor, &ReviewMonitor::scheduleChanged, this, later);
+    connect(&m_monitor, &ReviewMonitor::stateChanged, this, later);
+    connect(&m_monitor, &ReviewMonitor::lastUpdatedChanged, this, later);
+    connect(&m_monitor, &ReviewMonitor::scheduleChanged, this, later);
     connect(&settings, &AppSettings::statusNameChanged, this, later);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, later);
     m_report = currentReport();
@@ -99,7 +98,7 @@ QVariantList SessionService::cards() const
 
 StateReport SessionService::currentReport() const
 {
-    const ReviewMonitor &monitor = const_cast<AppDelegate &>(m_delegate).monitor();
+    const ReviewMonitor &monitor = m_monitor;
     const PopoverContent *content = m_delegate.popoverContent();
     StateReport report;
     report.count = monitor.issueCount();
@@ -161,7 +160,7 @@ void SessionService::recompute()
 
 void SessionService::Refresh()
 {
-    m_delegate.monitor().refreshNow();
+    m_monitor.refreshNow();
 }
 
 void SessionService::TogglePopover()

@@ -13,6 +13,7 @@
 
 class AppDelegate;
 class AppSettings;
+class ReviewMonitor;
 
 // Norrid on the session bus, under its desktop entry's ID: the one name that makes a second
 // launch hand over to the first, the state as properties that announce their changes, the
@@ -73,6 +74,7 @@ private:
     StateReport currentReport() const;
 
     AppDelegate &m_delegate;
+    ReviewMonitor &m_monitor;
     AppSettings &m_settings;
     StateReport m_report;
     bool m_cardsStale = true; // the monitor's cards changed since they were last turned into m_report
