@@ -3,8 +3,8 @@
 QCoro::Task<JiraResult<BoardIssuesResponse>> ColumnRequest::page(QStringView api,
                                                                  JiraConnection::QueryItems paging) const
 {
-    const QString path =
-        QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") + config.boardId + QStringLiteral("/issue");
+    const QString path = QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") +
+                         config.boardId + QStringLiteral("/issue");
     JiraConnection::QueryItems query{{QStringLiteral("jql"), jql},
                                      {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")}};
     query += paging;
