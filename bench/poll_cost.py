@@ -12,7 +12,8 @@ would otherwise write, in one run against the same fake Jira over TLS (bench_fak
 Prints CPU per poll for both and the ratio, Norrid's idle CPU between polls, and its memory before
 the popover was ever opened. Run through bench/poll_cost.sh. Figures only; nothing is judged.
   NORRID_POLL_COST_POLLS   polls to measure (default 10)
-  NORRID_POLL_COST_PERF    a file: records a perf profile of four more polls into it
+  NORRID_POLL_COST_PERF    a file: records a perf profile of eight more polls into it (20 kHz, call
+                           graphs unwound from DWARF; `perf report --sort dso -i <file>` by library)
 """
 
 import os
@@ -103,8 +104,9 @@ def main():
         requests = jira.stats()["requests"] - requests_start - polls - 1
         if os.environ.get("NORRID_POLL_COST_PERF"):
             # A profile of a further stretch of polls, for where the time goes.
-            subprocess.run(["perf", "record", "-F", "4000", "-g", "-p", str(app.pid), "-o",
-                            os.environ["NORRID_POLL_COST_PERF"], "--", "sleep", str(4 * POLL_SECONDS)],
+            # A poll is a few milliseconds of CPU: sample often, over several of them.
+            subprocess.run(["perf", "record", "-F", "20000", "--call-graph", "dwarf,16384", "-p", str(app.pid),
+                            "-o", os.environ["NORRID_POLL_COST_PERF"], "--", "sleep", str(8 * POLL_SECONDS)],
                            capture_output=True, check=False)
         norrid_ms = (norrid_end - norrid_start) / 1e6
         norrid_per_poll = norrid_ms / max(requests, 1)

@@ -9,7 +9,7 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> AgileBoardRead::fetch(ColumnRequest 
         auto page = co_await request.page(api, std::move(paging));
         if (!page.ok())
             co_return page.error();
-        if (column.add(page.value().issues) == 0 || column.size() >= page.value().total.value_or(0))
+        if (column.add(page.value().cards) == 0 || column.size() >= page.value().total.value_or(0))
             break;
     }
     co_return column.take();

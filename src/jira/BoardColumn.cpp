@@ -1,7 +1,7 @@
 #include "jira/BoardColumn.h"
 
-QCoro::Task<JiraResult<BoardIssuesResponse>> ColumnRequest::page(QStringView api,
-                                                                 JiraConnection::QueryItems paging) const
+QCoro::Task<JiraResult<ColumnPage>> ColumnRequest::page(QStringView api,
+                                                        JiraConnection::QueryItems paging) const
 {
     const QString path = QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") +
                          config.boardId + QStringLiteral("/issue");
@@ -11,5 +11,15 @@ QCoro::Task<JiraResult<BoardIssuesResponse>> ColumnRequest::page(QStringView api
     auto body = co_await JiraConnection::get(config, route, path, std::move(query), limits);
     if (!body.ok())
         co_return body.error();
-    co_return JiraDocuments::decodeBoardIssues(body.value());
+    const QByteArray &bytes = body.value();
+    if (const ColumnPage *known = route->lastRead.find(bytes)) {
+        received->keep(bytes, *known);
+        co_return *known;
+    }
+    auto decoded = JiraDocuments::decodeBoardIssues(bytes);
+    if (!decoded.ok())
+        co_return decoded.error();
+    ColumnPage page = ColumnPage::from(decoded.value());
+    received->keep(bytes, page);
+    co_return page;
 }

@@ -19,15 +19,15 @@ public:
     static constexpr int maximumCards = 1000;
 
     // Adds the cards not gathered yet, up to the bound; how many were added.
-    qsizetype add(const QList<RawIssue> &page)
+    qsizetype add(const QList<ReviewIssue> &page)
     {
         const qsizetype before = m_cards.size();
-        for (const RawIssue &raw : page) {
+        for (const ReviewIssue &card : page) {
             if (isFull())
                 break;
-            if (!m_keys.contains(raw.key)) {
-                m_keys.insert(raw.key);
-                m_cards.append(raw.toReviewIssue());
+            if (!m_keys.contains(card.key)) {
+                m_keys.insert(card.key);
+                m_cards.append(card);
             }
         }
         return m_cards.size() - before;
@@ -48,9 +48,10 @@ struct ColumnRequest
     std::shared_ptr<JiraRoute> route;
     QString jql;
     JiraRequest::Limits limits;
+    // The pages this read received; the route remembers them once the whole read has succeeded.
+    std::shared_ptr<ColumnPages> received = std::make_shared<ColumnPages>();
 
     // One page of the column from the read at /rest/<api>/board/<id>/issue: the JQL and the fields,
     // then the read's own paging items. The request must outlive the awaiting.
-    QCoro::Task<JiraResult<BoardIssuesResponse>> page(QStringView api,
-                                                      JiraConnection::QueryItems paging) const;
+    QCoro::Task<JiraResult<ColumnPage>> page(QStringView api, JiraConnection::QueryItems paging) const;
 };

@@ -34,7 +34,7 @@ using BoardRead = JiraRoute::BoardRead;
 
 // Free coroutines taking their arguments by value: the copies live in the coroutine frame, so the
 // client that started them may be destroyed while they wait.
-QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(ColumnRequest request)
+QCoro::Task<JiraResult<QList<ReviewIssue>>> readColumn(ColumnRequest request)
 {
     const std::shared_ptr<JiraRoute> route = request.route;
     if (route->boardRead == BoardRead::software) {
@@ -66,6 +66,16 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(ColumnRequest 
     if (isStatus(agile, 410))
         co_return software;
     co_return agile;
+}
+
+QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(ColumnRequest request)
+{
+    const std::shared_ptr<JiraRoute> route = request.route;
+    const std::shared_ptr<ColumnPages> received = request.received;
+    auto column = co_await readColumn(std::move(request));
+    if (column.ok())
+        route->lastRead = std::move(*received);
+    co_return column;
 }
 
 QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig config,

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "jira/ColumnPages.h"
 #include "jira/JiraEndpoint.h"
 
 #include <optional>
 
 // What Norrid has learned about reaching one site's column, so that an ordinary poll is one
-// request: which board read the site serves, and whether the credentials work only through
+// request and costs little: which board read the site serves, and whether the credentials work only through
 // Atlassian's gateway (a scoped API token). The monitor keeps one until the settings change; a
 // client without one starts from nothing each time.
 struct JiraRoute
@@ -20,4 +21,6 @@ struct JiraRoute
     BoardRead boardRead = BoardRead::unknown;
     // Set once the gateway accepted credentials that the site's own host turned down.
     std::optional<JiraEndpoint> gateway;
+    // The pages of the last read that succeeded: an unchanged column is not decoded again.
+    ColumnPages lastRead;
 };

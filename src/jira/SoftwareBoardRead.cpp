@@ -13,7 +13,7 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> SoftwareBoardRead::fetch(ColumnReque
         auto page = co_await request.page(api, std::move(paging));
         if (!page.ok())
             co_return page.error();
-        const qsizetype added = column.add(page.value().issues);
+        const qsizetype added = column.add(page.value().cards);
         token = page.value().nextPageToken;
         if (page.value().isLast.value_or(false) || !token || token->isEmpty() || added == 0 ||
             tokensSeen.contains(*token))

@@ -104,10 +104,15 @@ StateReport SessionService::currentReport() const
     report.count = monitor.issueCount();
     report.status = m_settings.statusName();
     report.lastUpdated = iso(monitor.lastUpdated());
-    for (const ReviewIssue &issue : monitor.issues()) {
-        const auto url = ReviewMonitor::cardURL(m_settings.siteURL(), issue.key);
-        report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()), iso(issue.updated),
-                             url ? url->toString() : QString()});
+    if (!m_cardsStale) {
+        report.cards = m_report.cards;
+    } else {
+        const QString site = m_settings.siteURL();
+        for (const ReviewIssue &issue : monitor.issues()) {
+            const auto url = ReviewMonitor::cardURL(site, issue.key);
+            report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()),
+                                 iso(issue.updated), url ? url->toString() : QString()});
+        }
     }
     using StateKind = ReviewMonitor::StateKind;
     switch (monitor.state().kind) {

@@ -391,6 +391,38 @@ private Q_SLOTS:
         }
     }
 
+    // The pages a route remembers spare decoding a column that came back unchanged, and never stand
+    // in for one that changed, however little: each read equals a fresh decoding of what was sent.
+    void aRememberedPageNeverHidesAChange()
+    {
+        const auto column = [](const QString &summary, const QString &assignee) {
+            return FakeJiraDocuments::issues(
+                {{u"AB-2"_s, summary, assignee, u"2024-03-05T14:07:09.123+0100"_s},
+                 {u"AB-1"_s, u"First"_s, {}, {}}});
+        };
+        const QList<FakeResponse> answers{FakeResponse::json(twoIssues),
+                                          FakeResponse::json(twoIssues),
+                                          FakeResponse::json(column(u"Secand"_s, u"Bo"_s)),
+                                          FakeResponse::noBody(500),
+                                          FakeResponse::json(column(u"Secand"_s, u"Bo"_s)),
+                                          FakeResponse::json(column(u"Secand"_s, u"Cy"_s)),
+                                          FakeResponse::json(twoIssues)};
+        auto route = std::make_shared<JiraRoute>();
+        for (const FakeResponse &answer : answers) {
+            m_jira.setResponse(issuesPath, answer);
+            const auto read = fetch(configFor(m_jira), route);
+            if (answer.status != 200) {
+                QCOMPARE(read.error(), JiraError::http(answer.status));
+                continue;
+            }
+            const auto decoded = JiraDocuments::decodeBoardIssues(answer.body);
+            QList<ReviewIssue> fresh;
+            for (const RawIssue &raw : decoded.value().issues)
+                fresh.append(raw.toReviewIssue());
+            QCOMPARE(read.value(), fresh);
+        }
+    }
+
     // A scoped token: the site turns it down, Atlassian's gateway (found through the site's
     // tenant_info, asked without credentials) takes it and is kept. The token reaches no third
     // host, not even one the gateway redirects to; a gateway that turns it down too changes nothing.

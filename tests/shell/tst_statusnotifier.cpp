@@ -385,6 +385,14 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(follow.canReadLine() || follow.state() == QProcess::NotRunning,
                                  startTimeoutMs);
         QCOMPARE(follow.readLine(), QByteArray("4 cards in In Review\n"));
+        // The cards on the bus follow the column, not only their count.
+        const QJsonArray cards =
+            QJsonDocument::fromJson(runCommand({u"status"_s, u"--json"_s}, environment).out)
+                .object()
+                .value(u"cards"_s)
+                .toArray();
+        QCOMPARE(cards.size(), 4);
+        QCOMPARE(cards.last().toObject().value(u"key"_s).toString(), u"AB-4"_s);
         QCOMPARE(runCommand({u"quit"_s}, environment).exitCode, 0);
         QVERIFY(follow.waitForFinished(startTimeoutMs));
         QCOMPARE(follow.exitCode(), 0);
