@@ -9,8 +9,9 @@ would otherwise write, in one run against the same fake Jira over TLS (bench_fak
   - the peer: every 15 s, `curl | jq` reads the same column and `notify-send` announces the keys
     that are new (none, the column does not change); its CPU is that of the processes it forks.
 
-Prints CPU per poll for both and the ratio, Norrid's idle CPU between polls, and its memory before
-the popover was ever opened. Run through bench/poll_cost.sh. Figures only; nothing is judged.
+Prints CPU per poll for both and the ratio, then the CPU per poll of Norrid and of a bar's client
+following it (`norrid status --waybar --follow`), Norrid's idle CPU between polls, and its memory
+before the popover was ever opened. Run through bench/poll_cost.sh. Figures only; nothing is judged.
   NORRID_POLL_COST_POLLS   polls to measure (default 10)
   NORRID_POLL_COST_PERF    a file: records a perf profile of eight more polls into it (20 kHz, call
                            graphs unwound from DWARF; `perf report --sort dso -i <file>` by library)
@@ -52,6 +53,24 @@ def peer_script(url, ca, state_dir):
             f"(tostring | \"SEEN \" + .)'"
             f" | while read -r key rest; do if [ \"$key\" = SEEN ]; then echo \"$rest\" > {seen}; "
             f"else notify-send \"New card to review\" \"$key\"; fi; done")
+
+
+def follow_polls(session, build, env, pid, jira, polls):
+    """The same column with a bar's client following Norrid, as the README's waybar module runs it:
+    CPU per poll of Norrid and of the client."""
+    client = session.spawn([os.path.join(build, "tests", "support", "norrid_testapp"), "status", "--waybar",
+                            "--follow"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(2)  # its start and first read are not what a poll costs
+    norrid, client_counters = ThreadCounters(pid), ThreadCounters(client.pid)
+    norrid_start, client_start = norrid.read()[0], client_counters.read()[0]
+    requests_start = jira.stats()["requests"]
+    time.sleep(polls * POLL_SECONDS)
+    norrid_end, client_end = norrid.read()[0], client_counters.read()[0]
+    done = max(jira.stats()["requests"] - requests_start, 1)
+    client.terminate()
+    client.wait()
+    return {"polls": done, "norrid": (norrid_end - norrid_start) / 1e6 / done,
+            "client": (client_end - client_start) / 1e6 / done}
 
 
 def children_cpu():
@@ -102,6 +121,7 @@ def main():
         norrid_end, _ = counters.read()
         # Every request but the peer's (its first read and one a poll) is one of Norrid's polls.
         requests = jira.stats()["requests"] - requests_start - polls - 1
+        followed = follow_polls(session, build, env, app.pid, jira, max(2, polls // 2))
         if os.environ.get("NORRID_POLL_COST_PERF"):
             # A profile of a further stretch of polls, for where the time goes.
             # A poll is a few milliseconds of CPU: sample often, over several of them.
@@ -116,6 +136,8 @@ def main():
             f"threads, idle time between polls included)")
         log(f"  curl | jq | notify-send: {peer_per_poll:.2f} ms CPU per poll")
         log(f"  ratio: the script spends {peer_per_poll / norrid_per_poll:.1f} times Norrid's CPU per poll")
+        log(f"  with a bar following it (`norrid status --waybar --follow`, {followed['polls']} more polls): "
+            f"Norrid {followed['norrid']:.2f} ms, the bar's client {followed['client']:.2f} ms CPU per poll")
         if idle_cpu is not None:
             log(f"  Norrid idle between polls: {idle_cpu:.3f} ms CPU per second")
         log(f"  Norrid memory before the popover was opened: RSS {settled['rss'] / 1024:.1f} MiB, "

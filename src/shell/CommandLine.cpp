@@ -57,25 +57,32 @@ int notRunning()
     return CommandLine::notRunning;
 }
 
+// Properties as QtDBus hands them over, in Qt's own types: the cards arrive as a D-Bus array of
+// variants holding dictionaries, which QtDBus leaves as QDBusArgument.
+QVariantMap plainProperties(QVariantMap properties)
+{
+    const auto cardsEntry = properties.find(QStringLiteral("Cards"));
+    if (cardsEntry == properties.end())
+        return properties;
+    const QVariant raw = *cardsEntry;
+    const QVariantList entries =
+        raw.canConvert<QDBusArgument>() ? qdbus_cast<QVariantList>(raw) : raw.toList();
+    QVariantList cards;
+    for (const QVariant &entry : entries) {
+        QVariant card = entry.canConvert<QDBusVariant>() ? entry.value<QDBusVariant>().variant() : entry;
+        cards.append(card.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(card)) : card);
+    }
+    *cardsEntry = cards;
+    return properties;
+}
+
 std::optional<StateReport> readState()
 {
     const QDBusMessage reply = callNorrid(QStringLiteral("org.freedesktop.DBus.Properties"),
                                           QStringLiteral("GetAll"), {QString(BusNames::interface)});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
-    // The cards arrive as a D-Bus array of variants holding dictionaries; QtDBus hands them over as
-    // QDBusArgument, which qdbus_cast turns back into Qt's own types.
-    QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().first());
-    QVariantList cards;
-    const QVariant raw = properties.value(QStringLiteral("Cards"));
-    const QVariantList entries =
-        raw.canConvert<QDBusArgument>() ? qdbus_cast<QVariantList>(raw) : raw.toList();
-    for (const QVariant &entry : entries) {
-        QVariant card = entry.canConvert<QDBusVariant>() ? entry.value<QDBusVariant>().variant() : entry;
-        cards.append(card.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(card)) : card);
-    }
-    properties.insert(QStringLiteral("Cards"), cards);
-    return StateReport::fromProperties(properties);
+    return StateReport::fromProperties(plainProperties(qdbus_cast<QVariantMap>(reply.arguments().first())));
 }
 
 QByteArray formatted(const StateReport &report, Format format)
@@ -117,23 +124,43 @@ public:
 
     bool isListening() const { return m_listening; }
 
-    // Prints the state when it reads otherwise than the line before; false when Norrid is gone.
+    // Reads the whole state and prints it; false when Norrid is gone.
     bool printState()
     {
-        const auto report = readState();
-        if (!report)
+        m_report = readState();
+        if (!m_report)
             return false;
-        const QByteArray line = formatted(*report, m_format);
-        if (line != m_last)
-            print(m_last = line);
+        printIfChanged();
         return true;
     }
 
 public Q_SLOTS:
-    void changed(const QString &, const QVariantMap &, const QStringList &) { printState(); }
+    // A change carries the new values: the state is kept up to date from them, without asking
+    // Norrid again (a poll that changes nothing changes only LastUpdated). Changes queued while the
+    // first read was under way are older than it, and taken in order they end at the same state.
+    void changed(const QString &interfaceName, const QVariantMap &changed, const QStringList &invalidated)
+    {
+        if (interfaceName != BusNames::interface)
+            return;
+        if (!m_report || !invalidated.isEmpty()) {
+            printState();
+            return;
+        }
+        m_report->apply(plainProperties(changed));
+        printIfChanged();
+    }
 
 private:
+    // A line when it reads otherwise than the one before.
+    void printIfChanged()
+    {
+        const QByteArray line = formatted(*m_report, m_format);
+        if (line != m_last)
+            print(m_last = line);
+    }
+
     Format m_format;
+    std::optional<StateReport> m_report;
     QByteArray m_last;
     QDBusServiceWatcher m_watcher;
     bool m_listening = false;

@@ -49,19 +49,38 @@ QVariantMap StateReport::toProperties() const
 StateReport StateReport::fromProperties(const QVariantMap &properties)
 {
     StateReport report;
-    report.count = properties.value(QStringLiteral("Count")).toInt();
-    report.status = properties.value(QStringLiteral("Status")).toString();
+    report.apply(properties);
     report.state = properties.value(QStringLiteral("State")).toString();
-    report.message = properties.value(QStringLiteral("Message")).toString();
-    report.lastUpdated = properties.value(QStringLiteral("LastUpdated")).toString();
-    for (const QVariant &entry : properties.value(QStringLiteral("Cards")).toList()) {
-        const QVariantMap card = entry.toMap();
-        report.cards.append(
-            {card.value(QStringLiteral("key")).toString(), card.value(QStringLiteral("summary")).toString(),
-             card.value(QStringLiteral("assignee")).toString(),
-             card.value(QStringLiteral("updated")).toString(), card.value(QStringLiteral("url")).toString()});
-    }
     return report;
+}
+
+void StateReport::apply(const QVariantMap &changed)
+{
+    for (auto property = changed.cbegin(); property != changed.cend(); ++property) {
+        const QString &name = property.key();
+        const QVariant &value = property.value();
+        if (name == u"Count") {
+            count = value.toInt();
+        } else if (name == u"Status") {
+            status = value.toString();
+        } else if (name == u"State") {
+            state = value.toString();
+        } else if (name == u"Message") {
+            message = value.toString();
+        } else if (name == u"LastUpdated") {
+            lastUpdated = value.toString();
+        } else if (name == u"Cards") {
+            cards.clear();
+            for (const QVariant &entry : value.toList()) {
+                const QVariantMap card = entry.toMap();
+                cards.append({card.value(QStringLiteral("key")).toString(),
+                              card.value(QStringLiteral("summary")).toString(),
+                              card.value(QStringLiteral("assignee")).toString(),
+                              card.value(QStringLiteral("updated")).toString(),
+                              card.value(QStringLiteral("url")).toString()});
+            }
+        }
+    }
 }
 
 QString StateReport::humanLine() const

@@ -34,6 +34,8 @@ struct StateReport
     QVariantMap toProperties() const;
     QVariantList cardsProperty() const;
     static StateReport fromProperties(const QVariantMap &properties);
+    // Takes the properties named in `changed` (as PropertiesChanged carries them); keeps the rest.
+    void apply(const QVariantMap &changed);
 
     // One line for a person: "3 cards in In Review", or the message when something is wrong.
     QString humanLine() const;

@@ -372,11 +372,13 @@ private Q_SLOTS:
     void followingEndsWhenNorridQuits()
     {
         const QProcessEnvironment environment = m_app.process.processEnvironment();
-        QProcess follow;
-        follow.setProcessEnvironment(environment);
-        follow.start(QStringLiteral(NORRID_TESTAPP), {u"status"_s, u"--follow"_s});
-        QTRY_VERIFY_WITH_TIMEOUT(follow.canReadLine() || follow.state() == QProcess::NotRunning,
-                                 startTimeoutMs);
+        QProcess follow, followJson;
+        for (auto [process, format] : {std::pair{&follow, QStringList{}}, {&followJson, {u"--json"_s}}}) {
+            process->setProcessEnvironment(environment);
+            process->start(QStringLiteral(NORRID_TESTAPP), QStringList{u"status"_s, u"--follow"_s} + format);
+            QTRY_VERIFY_WITH_TIMEOUT(process->canReadLine() || process->state() == QProcess::NotRunning,
+                                     startTimeoutMs);
+        }
         QCOMPARE(follow.readLine(), QByteArray("3 cards in In Review\n"));
         m_jira.setResponse(
             FakeJiraDocuments::issuesPath(boardId),
@@ -385,13 +387,14 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(follow.canReadLine() || follow.state() == QProcess::NotRunning,
                                  startTimeoutMs);
         QCOMPARE(follow.readLine(), QByteArray("4 cards in In Review\n"));
-        // The cards on the bus follow the column, not only their count.
-        const QJsonArray cards =
-            QJsonDocument::fromJson(runCommand({u"status"_s, u"--json"_s}, environment).out)
-                .object()
-                .value(u"cards"_s)
-                .toArray();
-        QCOMPARE(cards.size(), 4);
+        // The cards follow the column too, not only their count: the latest line lists the new one.
+        QJsonArray cards;
+        const auto latestCards = [&] {
+            while (followJson.canReadLine())
+                cards = QJsonDocument::fromJson(followJson.readLine()).object().value(u"cards"_s).toArray();
+            return cards.size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(latestCards(), 4, startTimeoutMs);
         QCOMPARE(cards.last().toObject().value(u"key"_s).toString(), u"AB-4"_s);
         QCOMPARE(runCommand({u"quit"_s}, environment).exitCode, 0);
         QVERIFY(follow.waitForFinished(startTimeoutMs));

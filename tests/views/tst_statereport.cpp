@@ -82,6 +82,17 @@ private Q_SLOTS:
 
         // Over the bus and back, nothing changes.
         QCOMPARE(StateReport::fromProperties(report.toProperties()), report);
+        // A change names only what changed: the rest is kept, and the cards are replaced whole.
+        StateReport followed = report;
+        followed.apply({{u"LastUpdated"_s, u"2026-12-08T10:05:00"_s}});
+        QCOMPARE(followed.cards, report.cards);
+        QCOMPARE(followed.lastUpdated, u"2026-12-08T10:05:00"_s);
+        StateReport one = report;
+        one.cards.removeLast();
+        one.count = 1;
+        followed.apply({{u"Count"_s, 1}, {u"Cards"_s, one.cardsProperty()}});
+        one.lastUpdated = followed.lastUpdated;
+        QCOMPARE(followed, one);
     }
 };
 
