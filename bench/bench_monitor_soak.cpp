@@ -144,14 +144,14 @@ int main(int argc, char *argv[])
             failed = true;
             loop.quit();
         });
-        QObject::connect(&monitor, &ReviewMonitor::stateChanged, &loop, [&] {
+        // Every poll ends with polled(); the state changes only when it differs.
+        QObject::connect(&monitor, &ReviewMonitor::polled, &loop, [&] {
             if (monitor.state().kind == ReviewMonitor::StateKind::error) {
                 std::fprintf(stderr, "bench_monitor_soak: poll failed: %s\n",
                              qPrintable(monitor.state().message));
                 failed = true;
             }
-            if (monitor.state().kind != ReviewMonitor::StateKind::loading)
-                loop.quit();
+            loop.quit();
         });
         guard.start(30000);
         startPoll();
