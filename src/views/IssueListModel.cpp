@@ -5,6 +5,7 @@
 #include "settings/AppSettings.h"
 #include "views/RelativeTime.h"
 
+#include <QSet>
 #include <algorithm>
 
 IssueListModel::IssueListModel(const ReviewMonitor &monitor, const AppSettings &settings, QObject *parent)
@@ -84,21 +85,66 @@ void IssueListModel::reload()
 {
     // The count covers the whole column; the list shows its newest cards.
     const QList<ReviewIssue> fresh = m_monitor.issues().mid(0, maximumRows);
-    // Most polls find the column as it was: then the views keep their rows untouched. Only a
-    // change of cards or of their order rebuilds the rows.
-    if (fresh.size() == m_issues.size() &&
-        std::equal(fresh.begin(), fresh.end(), m_issues.begin(),
-                   [](const ReviewIssue &a, const ReviewIssue &b) { return a.key == b.key; })) {
-        for (qsizetype row = 0; row < fresh.size(); ++row) {
-            if (fresh.at(row) == m_issues.at(row))
-                continue;
-            m_issues[row] = fresh.at(row);
-            Q_EMIT dataChanged(index(int(row)), index(int(row)));
-        }
-        return;
+    // Row by row, so that the views keep what did not change (their rows, the scroll position, a
+    // hovered card): first the cards that left, then each row in its new place (new ones inserted a
+    // run at a time, others moved up), with its text updated where it changed.
+    QSet<QString> freshKeys;
+    freshKeys.reserve(fresh.size());
+    for (const ReviewIssue &issue : fresh)
+        freshKeys.insert(issue.key);
+    bool changed = false;
+    for (qsizetype row = m_issues.size() - 1; row >= 0; --row) {
+        if (freshKeys.contains(m_issues.at(row).key))
+            continue;
+        qsizetype first = row;
+        while (first > 0 && !freshKeys.contains(m_issues.at(first - 1).key))
+            --first;
+        beginRemoveRows({}, int(first), int(row));
+        m_issues.remove(first, row - first + 1);
+        endRemoveRows();
+        row = first;
+        changed = true;
     }
-    beginResetModel();
-    m_issues = fresh;
-    m_now = QDateTime::currentDateTime();
-    endResetModel();
+    QSet<QString> kept;
+    for (const ReviewIssue &issue : std::as_const(m_issues))
+        kept.insert(issue.key);
+    for (qsizetype row = 0; row < fresh.size(); ++row) {
+        if (!kept.contains(fresh.at(row).key)) {
+            qsizetype end = row + 1;
+            while (end < fresh.size() && !kept.contains(fresh.at(end).key))
+                ++end;
+            beginInsertRows({}, int(row), int(end - 1));
+            m_issues.insert(row, end - row, ReviewIssue());
+            std::copy(fresh.begin() + row, fresh.begin() + end, m_issues.begin() + row);
+            endInsertRows();
+            row = end - 1;
+            changed = true;
+            continue;
+        }
+        const ReviewIssue &issue = fresh.at(row);
+        qsizetype at = row;
+        while (at < m_issues.size() && m_issues.at(at).key != issue.key)
+            ++at;
+        if (at == m_issues.size()) { // a key twice in the column: the monitor sends none, but no row is lost
+            beginInsertRows({}, int(row), int(row));
+            m_issues.insert(row, issue);
+            endInsertRows();
+            changed = true;
+            continue;
+        }
+        if (at != row) {
+            beginMoveRows({}, int(at), int(at), {}, int(row));
+            m_issues.move(at, row);
+            endMoveRows();
+            changed = true;
+        }
+        if (m_issues.at(row) != issue) {
+            m_issues[row] = issue;
+            Q_EMIT dataChanged(index(int(row)), index(int(row)));
+            changed = true;
+        }
+    }
+    // Every age is told from the same moment, the new rows' included.
+    if (changed)
+        refreshAges();
 }

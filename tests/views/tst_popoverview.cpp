@@ -9,8 +9,10 @@
 #include "support/FakeNotificationService.h"
 #include "support/QuickItems.h"
 #include "updates/UpdateState.h"
+#include "views/IssueListModel.h"
 #include "views/PopoverContent.h"
 
+#include <QAbstractItemModelTester>
 #include <QDBusConnection>
 #include <QFontMetricsF>
 #include <QMutex>
@@ -21,6 +23,7 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -280,6 +283,55 @@ private Q_SLOTS:
         m_rig->monitor.refreshNow();
         QCOMPARE(shownMainArea(), u"setupView"_s);
         QCOMPARE(m_rig->view->size(), QSize(360, 474));
+    }
+
+    // A column that changes changes only its rows: the list follows it card for card, the model's
+    // signals stay consistent, and the rows of cards that stayed are the very items they were.
+    void rowsFollowTheColumnCardForCard()
+    {
+        QAbstractItemModelTester tester(m_rig->content.issues(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        configure();
+        const auto column = [](const QList<int> &numbers, const QString &changed = {}) {
+            QList<FakeJiraDocuments::Issue> issues;
+            for (int number : numbers)
+                issues.append({u"NOR-%1"_s.arg(number),
+                               number == 3 && !changed.isEmpty() ? changed : u"Card"_s, std::nullopt,
+                               std::nullopt});
+            return FakeResponse::json(FakeJiraDocuments::issues(issues));
+        };
+        serve(column({1, 2, 3, 4, 5}));
+        showAndStart();
+        QTRY_VERIFY(row(4));
+        const auto keys = [this] {
+            QStringList found;
+            const IssueListModel *model = m_rig->content.issues();
+            for (int i = 0; i < model->rowCount(); ++i)
+                found.append(model->index(i).data(IssueListModel::KeyRole).toString());
+            return found;
+        };
+        const QPointer<QQuickItem> first = row(0), fifth = row(4);
+        const QList<std::pair<QList<int>, QString>> steps{
+            {{6, 1, 3, 4, 5, 7}, {}},           // new, gone, appended
+            {{4, 6, 1, 3, 5, 7}, u"Renamed"_s}, // moved, changed
+            {{}, {}},
+            {{1, 2}, {}}};
+        for (const auto &[numbers, renamed] : steps) {
+            serve(column(numbers, renamed));
+            QSignalSpy polled(&m_rig->monitor, &ReviewMonitor::polled);
+            m_rig->monitor.refreshNow();
+            QTRY_COMPARE(polled.size(), 1);
+            QStringList expected;
+            for (int number : numbers)
+                expected.append(u"NOR-%1"_s.arg(number));
+            QCOMPARE(keys(), expected);
+            if (numbers.size() == 6) // NOR-1 and NOR-5 stayed: their rows were kept, not rebuilt
+                QVERIFY(first && fifth && row(int(numbers.indexOf(1))) == first &&
+                        row(int(numbers.indexOf(5))) == fifth);
+            if (!renamed.isEmpty())
+                QTRY_COMPARE(item("issueSummary", row(int(numbers.indexOf(3))))->property("text").toString(),
+                             renamed);
+        }
     }
 
     // A keyring still locked at launch is named as such, not taken for a setup to do; the cards
