@@ -144,6 +144,12 @@ void IssueListModel::reload()
             changed = true;
         }
     }
+    if (m_issues.size() > fresh.size()) { // only after a column that held a key twice
+        beginRemoveRows({}, int(fresh.size()), int(m_issues.size() - 1));
+        m_issues.resize(fresh.size());
+        endRemoveRows();
+        changed = true;
+    }
     // Every age is told from the same moment, the new rows' included.
     if (changed)
         refreshAges();

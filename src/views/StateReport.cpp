@@ -50,7 +50,6 @@ StateReport StateReport::fromProperties(const QVariantMap &properties)
 {
     StateReport report;
     report.apply(properties);
-    report.state = properties.value(QStringLiteral("State")).toString();
     return report;
 }
 
