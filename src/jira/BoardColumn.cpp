@@ -12,14 +12,15 @@ QCoro::Task<JiraResult<ColumnPage>> ColumnRequest::page(QStringView api,
     if (!body.ok())
         co_return body.error();
     const QByteArray &bytes = body.value();
+    ColumnPage page;
     if (const ColumnPage *known = route->lastRead.find(bytes)) {
-        received->keep(bytes, *known);
-        co_return *known;
+        page = *known;
+    } else {
+        auto decoded = JiraDocuments::decodeBoardIssues(bytes);
+        if (!decoded.ok())
+            co_return decoded.error();
+        page = ColumnPage::from(decoded.value());
     }
-    auto decoded = JiraDocuments::decodeBoardIssues(bytes);
-    if (!decoded.ok())
-        co_return decoded.error();
-    ColumnPage page = ColumnPage::from(decoded.value());
     received->keep(bytes, page);
     co_return page;
 }

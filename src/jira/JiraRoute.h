@@ -6,9 +6,9 @@
 #include <optional>
 
 // What Norrid has learned about reaching one site's column, so that an ordinary poll is one
-// request and costs little: which board read the site serves, and whether the credentials work only through
-// Atlassian's gateway (a scoped API token). The monitor keeps one until the settings change; a
-// client without one starts from nothing each time.
+// request and costs little: which board read the site serves, whether the credentials work only
+// through Atlassian's gateway (a scoped API token), and the pages the column last came in. The
+// monitor keeps one until the settings change; a client without one starts from nothing each time.
 struct JiraRoute
 {
     enum class BoardRead

@@ -33,9 +33,6 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     bool isNull() override;
 
-    // How many sizes have been drawn so far (for tests and benchmarks).
-    int drawnCount() const { return int(m_drawn->size()); }
-
 private:
     // The picture at this many physical pixels, drawn the first time it is asked for.
     QPixmap drawn(int pixels);

@@ -83,11 +83,18 @@ void IssueListModel::refreshAges()
 
 void IssueListModel::reload()
 {
-    // The count covers the whole column; the list shows its newest cards.
+    // The count covers the whole column; the list shows its newest cards. Row by row, so that the
+    // views keep what did not change: their rows, the scroll position, a hovered card.
     const QList<ReviewIssue> fresh = m_monitor.issues().mid(0, maximumRows);
-    // Row by row, so that the views keep what did not change (their rows, the scroll position, a
-    // hovered card): first the cards that left, then each row in its new place (new ones inserted a
-    // run at a time, others moved up), with its text updated where it changed.
+    const bool removed = removeCardsThatLeft(fresh);
+    const bool placed = placeCards(fresh);
+    // Every age is told from the same moment, the new rows' included.
+    if (removed || placed)
+        refreshAges();
+}
+
+bool IssueListModel::removeCardsThatLeft(const QList<ReviewIssue> &fresh)
+{
     QSet<QString> freshKeys;
     freshKeys.reserve(fresh.size());
     for (const ReviewIssue &issue : fresh)
@@ -105,11 +112,23 @@ void IssueListModel::reload()
         row = first;
         changed = true;
     }
+    return changed;
+}
+
+bool IssueListModel::placeCards(const QList<ReviewIssue> &fresh)
+{
     QSet<QString> kept;
     for (const ReviewIssue &issue : std::as_const(m_issues))
         kept.insert(issue.key);
+    bool changed = false;
     for (qsizetype row = 0; row < fresh.size(); ++row) {
-        if (!kept.contains(fresh.at(row).key)) {
+        const ReviewIssue &issue = fresh.at(row);
+        qsizetype at = row;
+        while (at < m_issues.size() && m_issues.at(at).key != issue.key)
+            ++at;
+        // New cards go in a run at a time; so does a key the column holds twice (the monitor sends
+        // none), which is never found below its first row.
+        if (at == m_issues.size()) {
             qsizetype end = row + 1;
             while (end < fresh.size() && !kept.contains(fresh.at(end).key))
                 ++end;
@@ -118,17 +137,6 @@ void IssueListModel::reload()
             std::copy(fresh.begin() + row, fresh.begin() + end, m_issues.begin() + row);
             endInsertRows();
             row = end - 1;
-            changed = true;
-            continue;
-        }
-        const ReviewIssue &issue = fresh.at(row);
-        qsizetype at = row;
-        while (at < m_issues.size() && m_issues.at(at).key != issue.key)
-            ++at;
-        if (at == m_issues.size()) { // a key twice in the column: the monitor sends none, but no row is lost
-            beginInsertRows({}, int(row), int(row));
-            m_issues.insert(row, issue);
-            endInsertRows();
             changed = true;
             continue;
         }
@@ -150,7 +158,5 @@ void IssueListModel::reload()
         endRemoveRows();
         changed = true;
     }
-    // Every age is told from the same moment, the new rows' included.
-    if (changed)
-        refreshAges();
+    return changed;
 }

@@ -44,6 +44,10 @@ public:
 
 private:
     void reload();
+    // The steps of a reload, each true when it changed a row: the rows of cards that left go, then
+    // every card takes its place in `fresh` (inserted, moved up, its text updated).
+    bool removeCardsThatLeft(const QList<ReviewIssue> &fresh);
+    bool placeCards(const QList<ReviewIssue> &fresh);
 
     const ReviewMonitor &m_monitor;
     const AppSettings &m_settings;
