@@ -1,10 +1,15 @@
 #include "jira/BoardColumn.h"
 
+QString ColumnRequest::path(QStringView api, const QString &boardId)
+{
+    return QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") + boardId +
+           QStringLiteral("/issue");
+}
+
 QCoro::Task<JiraResult<ColumnPage>> ColumnRequest::page(QStringView api,
                                                         JiraConnection::QueryItems paging) const
 {
-    const QString path = QStringLiteral("/rest/") + api.toString() + QStringLiteral("/board/") +
-                         config.boardId + QStringLiteral("/issue");
+    const QString path = ColumnRequest::path(api, config.boardId);
     JiraConnection::QueryItems query{{QStringLiteral("jql"), jql},
                                      {QStringLiteral("fields"), QStringLiteral("summary,assignee,updated")}};
     query += paging;

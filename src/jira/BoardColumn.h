@@ -51,6 +51,9 @@ struct ColumnRequest
     // The pages this read received; the route remembers them once the whole read has succeeded.
     std::shared_ptr<ColumnPages> received = std::make_shared<ColumnPages>();
 
+    // /rest/<api>/board/<id>/issue, under the site's base.
+    static QString path(QStringView api, const QString &boardId);
+
     // One page of the column from the read at /rest/<api>/board/<id>/issue: the JQL and the fields,
     // then the read's own paging items. The request must outlive the awaiting.
     QCoro::Task<JiraResult<ColumnPage>> page(QStringView api, JiraConnection::QueryItems paging) const;

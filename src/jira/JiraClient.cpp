@@ -58,6 +58,7 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> readColumn(ColumnRequest request)
             route->boardRead = BoardRead::software;
         co_return software;
     }
+    const JiraConfig config = request.config;
     auto agile = co_await AgileBoardRead::fetch(std::move(request));
     if (agile.ok())
         route->boardRead = BoardRead::agile;
@@ -65,6 +66,15 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> readColumn(ColumnRequest request)
     // agile read is gone too, when that 404 is about the board.
     if (isStatus(agile, 410))
         co_return software;
+    // Nothing answers at either read: on a self-hosted site typed without its context path, that
+    // is the web server in front of Jira speaking.
+    if (isStatus(agile, 404)) {
+        const JiraSite site = JiraSite::read(config.siteURL);
+        if (site.path().isEmpty() && !site.isCloud()) {
+            if (const auto tried = site.link(ColumnRequest::path(AgileBoardRead::api, config.boardId)))
+                co_return JiraError::notFoundAtSite(*tried);
+        }
+    }
     co_return agile;
 }
 
@@ -76,6 +86,17 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(ColumnRequest 
     if (column.ok())
         route->lastRead = std::move(*received);
     co_return column;
+}
+
+QCoro::Task<JiraResult<JiraServerInfo>> fetchServerInfoWith(JiraConfig config)
+{
+    auto body = co_await JiraConnection::getAnonymous(config, QStringLiteral("/rest/api/2/serverInfo"),
+                                                      JiraRequest::Limits::fromNow());
+    if (!body.ok())
+        co_return body.error();
+    if (auto info = JiraServerInfo::decode(body.value()))
+        co_return *info;
+    co_return JiraError::decoding(QStringLiteral("the site's serverInfo is not Jira's"));
 }
 
 QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFiltersWith(JiraConfig config,
@@ -120,9 +141,12 @@ JiraClient::JiraClient(JiraConfig config, std::shared_ptr<JiraRoute> route)
 
 std::optional<QUrl> JiraClient::boardURL() const
 {
-    return JiraSite::read(m_config.siteURL)
-        .link(QStringLiteral("/secure/RapidBoard.jspa"),
-              QStringLiteral("rapidView=") + QString::fromLatin1(QUrl::toPercentEncoding(m_config.boardId)));
+    return JiraSite::read(m_config.siteURL).boardURL(m_config.boardId);
+}
+
+QCoro::Task<JiraResult<JiraServerInfo>> JiraClient::fetchServerInfo() const
+{
+    return fetchServerInfoWith(m_config);
 }
 
 QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues(const QObject *cancelScope) const

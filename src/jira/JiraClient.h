@@ -3,6 +3,7 @@
 #include "jira/JiraConfig.h"
 #include "jira/JiraResult.h"
 #include "jira/JiraRoute.h"
+#include "jira/JiraServerInfo.h"
 #include "jira/QuickFilter.h"
 #include "jira/ReviewIssue.h"
 
@@ -20,7 +21,8 @@
 //
 // The column is read through Jira Cloud's software read first; a site that answers it with 404
 // (Jira Data Center, or a Cloud site without it) is read through the agile read, and a site whose
-// agile read answers 410 Gone through the software one.
+// agile read answers 410 Gone through the software one. Every request goes under the site's base
+// (JiraSite), context path included.
 class JiraClient
 {
 public:
@@ -32,12 +34,15 @@ public:
 
     const JiraConfig &config() const { return m_config; }
 
-    // The board's page in the browser, on the site's origin; none when the site is refused.
+    // The board's page in the browser, under the site's base; none when the site is refused.
     std::optional<QUrl> boardURL() const;
 
     // The cards in the watched status, every page of them, in the order Jira sent them. The fetch
     // is abandoned (a transport error) when cancelScope, if given, is destroyed meanwhile.
     QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssues(const QObject *cancelScope = nullptr) const;
+
+    // What the site says it is, asked without credentials.
+    QCoro::Task<JiraResult<JiraServerInfo>> fetchServerInfo() const;
 
     // Every quick filter of the board, across all pages.
     QCoro::Task<JiraResult<QList<QuickFilter>>> fetchQuickFilters() const;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "jira/JiraCredentialKind.h"
+
 #include <QString>
+#include <QUrl>
 #include <QtGlobal>
 #include <optional>
 
@@ -15,11 +18,18 @@ public:
         transport,
         notConfigured,
         badURL,
-        unauthorized
+        unauthorized,
+        // A self-hosted site that takes no HTTP Basic credentials: only personal access tokens.
+        basicAuthDisabled,
+        // Jira asks for a CAPTCHA after failed logins: the user has to sign in in the browser once.
+        signInRequired
     };
 
     // Jira's own explanation (of a 400) goes under the text, never into it.
     static JiraError http(int statusCode, const QString &explanation = {});
+    // Every read of the column answered 404 at a site without a context path: the text names the
+    // address that was tried and says that self-hosted sites often live under one.
+    static JiraError notFoundAtSite(const QUrl &tried);
     // The longest Retry-After taken as it is; a longer one counts as this.
     static constexpr qint64 maximumRetryAfterSeconds = 24 * 60 * 60;
 
@@ -28,20 +38,31 @@ public:
     static JiraError rateLimited(std::optional<qint64> retryAfterSeconds);
     static JiraError decoding(const QString &message);
     static JiraError transport(const QString &message);
+    // No site or no token.
     static JiraError notConfigured();
+    // A personal access token for a Jira Cloud site, which takes none: nothing is sent.
+    static JiraError cloudNeedsEmail();
     // The reason, a sentence, follows the fixed text.
     static JiraError badURL(const QString &reason = {});
-    // HTTP 401 or 403. credentialsRejected is false for a 403 that only refuses this resource: the
-    // same text, but the email and token themselves were not turned down.
-    static JiraError unauthorized(bool credentialsRejected = true);
+    // Jira turned the request down with this status (401, 403, or a 2xx whose login failed), naming
+    // what the user entered as `credentials` say. credentialsRejected is false for a 403 that only
+    // refuses this resource: the same text, but the credentials themselves were not turned down.
+    static JiraError unauthorized(int statusCode, JiraCredentialKind credentials, bool credentialsRejected);
+    static JiraError basicAuthDisabled();
+    // `signIn` is Jira's login page, kept only when it is on the site (see JiraSite::holds).
+    static JiraError signInRequired(const std::optional<QUrl> &signIn);
 
     Kind kind() const { return m_kind; }
     int statusCode() const { return m_statusCode; }
     const QString &message() const { return m_message; }
     std::optional<int> retryAfterSeconds() const { return m_retryAfterSeconds; }
-    // Jira turned down the email and token (401, or Atlassian's login denial or CAPTCHA): asking
-    // again with them only adds failed logins.
+    // Jira turned the credentials down (401, Atlassian's login denial, Basic authentication turned
+    // off, a CAPTCHA): asking again with them only adds failed logins.
     bool credentialsRejected() const { return m_credentialsRejected; }
+    // What the user entered, for an unauthorized error.
+    JiraCredentialKind credentials() const { return m_credentials; }
+    // The page where the user signs in to answer Jira's CAPTCHA; none for every other error.
+    const std::optional<QUrl> &signInURL() const { return m_signInURL; }
     QString errorDescription() const;
     // What Jira said about a 400 (plain text, capped); empty for every other error.
     const QString &explanation() const { return m_explanation; }
@@ -59,4 +80,6 @@ private:
     std::optional<int> m_retryAfterSeconds;
     QString m_explanation;
     bool m_credentialsRejected = false;
+    JiraCredentialKind m_credentials = JiraCredentialKind::apiToken;
+    std::optional<QUrl> m_signInURL;
 };

@@ -1,5 +1,6 @@
 #include "jira/JiraGateway.h"
 
+#include "jira/JiraSite.h"
 #include "jira/JiraVerdict.h"
 
 #include <QJsonDocument>
@@ -24,23 +25,23 @@ bool isCloudId(const QString &text)
 
 } // namespace
 
-bool JiraGateway::serves(const QUrl &siteOrigin)
+bool JiraGateway::serves(const JiraSite &site)
 {
     if (!testingOrigin.isEmpty())
         return true;
-    return siteOrigin.scheme() == u"https" &&
-           siteOrigin.host().endsWith(QLatin1String(".atlassian.net"), Qt::CaseInsensitive);
+    return site.isValid() && site.isCloud();
 }
 
-QCoro::Task<JiraResult<JiraEndpoint>> JiraGateway::endpointFor(QUrl siteOrigin, JiraRequest::Limits limits)
+QCoro::Task<JiraResult<JiraEndpoint>> JiraGateway::endpointFor(JiraSite site, JiraRequest::Limits limits)
 {
-    QUrl tenantInfo = siteOrigin;
-    tenantInfo.setPath(QStringLiteral("/_edge/tenant_info"));
+    const std::optional<QUrl> tenantInfo = site.link(QStringLiteral("/_edge/tenant_info"));
+    if (!tenantInfo)
+        co_return JiraError::badURL();
     // No credentials: the cloudId is public, and the token goes nowhere it is not needed.
-    auto answer = co_await JiraRequest::get(tenantInfo, {}, limits);
+    auto answer = co_await JiraRequest::get(*tenantInfo, {}, limits);
     if (!answer.ok())
         co_return answer.error();
-    auto body = JiraVerdict::read(std::move(answer.value()));
+    auto body = JiraVerdict::read(std::move(answer.value()), JiraCredentialKind::gateway, site);
     if (!body.ok())
         co_return body.error();
     const QString cloudId =

@@ -185,8 +185,9 @@ QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest
             answer.body = std::move(download.body);
         co_return result;
     }
-    // Jira explains a 400 in its body, e.g. which word of the team filter it did not understand.
-    if (answer.status == 400 && !download.tooLarge)
+    // Jira explains a 400 in its body, e.g. which word of the team filter it did not understand, and
+    // a 403 whether the site takes no Basic credentials at all.
+    if ((answer.status == 400 || answer.status == 403) && !download.tooLarge)
         answer.body = std::move(download.body);
     const QUrl location = QUrl::fromEncoded(raw->rawHeader("Location"), QUrl::StrictMode);
     if (location.isValid() && !location.isEmpty())

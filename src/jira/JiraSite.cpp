@@ -1,5 +1,6 @@
 #include "jira/JiraSite.h"
 
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -16,6 +17,47 @@ const QString userPart = QStringLiteral(
     "https://your-team.atlassian.net.");
 const QString noHost =
     QStringLiteral("It names no host; enter the site's address, such as https://your-team.atlassian.net.");
+
+// Whether the path segment at `index` begins one of Jira's own pages rather than the context path:
+// a page a user may paste (a board, an issue, a login page) or a REST path.
+bool beginsPage(const QStringList &segments, qsizetype index)
+{
+    static const QStringList pages{QStringLiteral("secure"),   QStringLiteral("browse"),
+                                   QStringLiteral("projects"), QStringLiteral("issues"),
+                                   QStringLiteral("plugins"),  QStringLiteral("login.jsp")};
+    static const QStringList jiraApps{QStringLiteral("software"),    QStringLiteral("core"),
+                                      QStringLiteral("servicedesk"), QStringLiteral("your-work"),
+                                      QStringLiteral("for-you"),     QStringLiteral("dashboards")};
+    const QString &segment = segments.at(index);
+    if (pages.contains(segment))
+        return true;
+    return segment == u"jira" && index + 1 < segments.size() && jiraApps.contains(segments.at(index + 1));
+}
+
+struct RawSegment
+{
+    qsizetype end; // where it ends in the text, before the next "/"
+    QString decoded;
+};
+
+// The segments of a path as typed ("/jira//x/" has "jira" and "x"), each decoded.
+QList<RawSegment> segmentsOf(QStringView path)
+{
+    QList<RawSegment> segments;
+    qsizetype position = 0;
+    while (position < path.size()) {
+        if (path.at(position) == u'/') {
+            ++position;
+            continue;
+        }
+        qsizetype end = path.indexOf(u'/', position);
+        if (end < 0)
+            end = path.size();
+        segments.append({end, QUrl::fromPercentEncoding(path.mid(position, end - position).toUtf8())});
+        position = end;
+    }
+    return segments;
+}
 
 } // namespace
 
@@ -67,7 +109,43 @@ JiraSite JiraSite::read(const QString &siteURL)
     site.m_origin.setScheme(QStringLiteral("https"));
     site.m_origin.setHost(parsed.host());
     site.m_origin.setPort(parsed.port());
+
+    const QStringView rest = QStringView(text).mid(end);
+    qsizetype pathEnd = 0;
+    while (pathEnd < rest.size() && rest.at(pathEnd) != u'?' && rest.at(pathEnd) != u'#')
+        ++pathEnd;
+    qsizetype baseEnd = 0; // in `rest`
+    if (!site.isCloud()) {
+        const QList<RawSegment> segments = segmentsOf(rest.left(pathEnd));
+        QStringList decoded;
+        for (const RawSegment &segment : segments)
+            decoded.append(segment.decoded);
+        qsizetype kept = 0;
+        while (kept < decoded.size() && !beginsPage(decoded, kept))
+            ++kept;
+        if (kept > 0) {
+            site.m_path = u'/' + decoded.mid(0, kept).join(u'/');
+            baseEnd = segments.at(kept - 1).end;
+        }
+    }
+    const QStringView dropped = rest.mid(baseEnd);
+    if (dropped != u"/")
+        site.m_dropped = dropped.toString();
     return site;
+}
+
+QString JiraSite::baseText() const
+{
+    if (!isValid())
+        return {};
+    QUrl base = m_origin;
+    base.setPath(m_path, QUrl::DecodedMode);
+    return base.toString();
+}
+
+bool JiraSite::isCloud() const
+{
+    return m_origin.host().endsWith(QLatin1String(".atlassian.net"), Qt::CaseInsensitive);
 }
 
 std::optional<QUrl> JiraSite::link(const QString &path, const QString &encodedQuery) const
@@ -75,4 +153,29 @@ std::optional<QUrl> JiraSite::link(const QString &path, const QString &encodedQu
     if (!isValid())
         return std::nullopt;
     return endpoint().url(path, encodedQuery);
+}
+
+std::optional<QUrl> JiraSite::cardURL(const QString &key) const
+{
+    return link(QStringLiteral("/browse/") + key);
+}
+
+std::optional<QUrl> JiraSite::boardURL(const QString &boardId) const
+{
+    return link(QStringLiteral("/secure/RapidBoard.jspa"),
+                QStringLiteral("rapidView=") + QString::fromLatin1(QUrl::toPercentEncoding(boardId)));
+}
+
+std::optional<QUrl> JiraSite::personalAccessTokenPage() const
+{
+    return link(
+        QStringLiteral("/secure/ViewProfile.jspa"),
+        QStringLiteral("selectedTab=com.atlassian.pats.pats-plugin:jira-user-personal-access-tokens"));
+}
+
+bool JiraSite::holds(const QUrl &url) const
+{
+    return isValid() && url.isValid() && url.scheme() == u"https" && url.userInfo().isEmpty() &&
+           url.host().compare(m_origin.host(), Qt::CaseInsensitive) == 0 &&
+           url.port(443) == m_origin.port(443);
 }

@@ -3,6 +3,7 @@
 #include "jira/JiraClient.h"
 #include "jira/JiraError.h"
 #include "jira/JiraSite.h"
+#include "monitor/PauseNote.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
@@ -51,7 +52,7 @@ void ReviewMonitor::start()
     m_waitingForSettings = !m_settings.isConfigured();
     if (m_waitingForSettings) {
         m_schedule.stop();
-        setState({StateKind::needsSetup, {}});
+        setState({StateKind::needsSetup, {}, {}});
         return;
     }
     m_seededThisLaunch = false;
@@ -71,7 +72,7 @@ void ReviewMonitor::runRegularly()
 void ReviewMonitor::refreshNow()
 {
     if (!m_settings.isConfigured()) {
-        setState({StateKind::needsSetup, {}});
+        setState({StateKind::needsSetup, {}, {}});
         return;
     }
     if (isPaused())
@@ -108,7 +109,7 @@ void ReviewMonitor::tokenChanged()
 void ReviewMonitor::pollNow()
 {
     if (!m_settings.isConfigured()) {
-        setState({StateKind::needsSetup, {}});
+        setState({StateKind::needsSetup, {}, {}});
         return;
     }
     if (m_flight != Flight::idle) {
@@ -122,7 +123,7 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
 {
     m_flight = Flight::fetching;
     if (!m_lastUpdated)
-        setState({StateKind::loading, {}});
+        setState({StateKind::loading, {}, {}});
 
     const JiraClient client(m_settings.jiraConfig(), m_route);
     m_fetchScope = std::make_unique<QObject>();
@@ -148,7 +149,7 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     }
     m_lastUpdated = QDateTime::currentDateTime();
     Q_EMIT lastUpdatedChanged();
-    setState({StateKind::ok, {}});
+    setState({StateKind::ok, {}, {}});
     if (isPaused())
         runRegularly();
     landed();
@@ -192,7 +193,8 @@ void ReviewMonitor::failed(const JiraError &error)
         // Each further try is one more failed login: the follow-up is dropped as well.
         m_flight = Flight::idle;
         m_schedule.pause();
-        setState(State::error(message));
+        m_pausedBy = error;
+        setState(State::error(message, error.signInURL()));
         Q_EMIT scheduleChanged(); // the next try moved, and the note says when
         Q_EMIT polled();
         return;
@@ -217,11 +219,9 @@ QString ReviewMonitor::nextPollText() const
 
 QString ReviewMonitor::scheduleNote() const
 {
-    if (!isPaused())
+    if (!isPaused() || !m_pausedBy)
         return {};
-    return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as the email or token "
-                          "changes. API tokens expire; if yours has, create a new one.")
-        .arg(nextPollText());
+    return PauseNote::text(*m_pausedBy, nextPollText());
 }
 
 void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
@@ -241,7 +241,7 @@ void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &
 
 std::optional<QUrl> ReviewMonitor::cardURL(const QString &siteURL, const QString &key)
 {
-    return JiraSite::read(siteURL).link(QStringLiteral("/browse/") + key);
+    return JiraSite::read(siteURL).cardURL(key);
 }
 
 void ReviewMonitor::setState(State state)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jira/JiraError.h"
 #include "jira/JiraRoute.h"
 #include "jira/ReviewIssue.h"
 #include "monitor/PollSchedule.h"
@@ -13,9 +14,9 @@
 #include <QUrl>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class AppSettings;
-class JiraError;
 class NotificationManager;
 
 // Polls the watched column on a timer, publishes its cards and a small state, and announces the
@@ -39,6 +40,7 @@ class ReviewMonitor : public QObject
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY stateChanged)
     Q_PROPERTY(QDateTime lastUpdated READ lastUpdatedValue NOTIFY lastUpdatedChanged)
     Q_PROPERTY(bool paused READ isPaused NOTIFY scheduleChanged)
+    Q_PROPERTY(QUrl signInURL READ signInURLValue NOTIFY stateChanged)
 
 public:
     enum class StateKind
@@ -54,8 +56,13 @@ public:
     {
         StateKind kind = StateKind::needsSetup;
         QString message; // the error's text; empty for the other kinds
+        // Where the user signs in to Jira in the browser, when Jira asks them to (a CAPTCHA).
+        std::optional<QUrl> signInURL;
 
-        static State error(const QString &message) { return {StateKind::error, message}; }
+        static State error(const QString &message, std::optional<QUrl> signInURL = std::nullopt)
+        {
+            return {StateKind::error, message, std::move(signInURL)};
+        }
         friend bool operator==(const State &, const State &) = default;
     };
 
@@ -76,6 +83,7 @@ public:
     StateKind stateKind() const { return m_state.kind; }
     QString errorMessage() const { return m_state.message; }
     QDateTime lastUpdatedValue() const { return m_lastUpdated.value_or(QDateTime()); }
+    QUrl signInURLValue() const { return m_state.signInURL.value_or(QUrl()); }
 
     // (Re)starts polling: a new generation, a new timer from the current interval, a poll at once,
     // and the next successful poll only learns the column.
@@ -99,7 +107,7 @@ public:
     const QTimer &timer() const { return m_schedule.timer(); }
     int toleranceMilliseconds() const { return timer().interval() / 10; }
 
-    // The browser link of a card on the site's origin; none when the site is refused.
+    // The browser link of a card under the site's base; none when the site is refused.
     static std::optional<QUrl> cardURL(const QString &siteURL, const QString &key);
 
 Q_SIGNALS:
@@ -147,6 +155,8 @@ private:
     Flight m_flight = Flight::idle;
     bool m_waitingForSettings = true; // the last start() found the settings incomplete
     quint64 m_generation = 0;
+    // The error that paused checking, for the note on what ends the pause.
+    std::optional<JiraError> m_pausedBy;
     // What this generation learned about reaching the site.
     std::shared_ptr<JiraRoute> m_route = std::make_shared<JiraRoute>();
     // Lives as long as the fetch under way; destroying it abandons that fetch.

@@ -234,7 +234,7 @@ JiraConfig AppSettings::jiraConfig() const
 
 bool AppSettings::isConfigured() const
 {
-    // In this order, so the keyring is asked only when the fields before the token are filled.
-    return !m_siteURL.isEmpty() && !m_email.isEmpty() && !token().isEmpty() && !m_boardId.isEmpty() &&
-           !m_statusName.isEmpty();
+    // In this order, so the keyring is asked only when the fields before the token are filled. The
+    // email may be empty: the token is then a personal access token.
+    return !m_siteURL.isEmpty() && !token().isEmpty() && !m_boardId.isEmpty() && !m_statusName.isEmpty();
 }

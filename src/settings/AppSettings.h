@@ -80,6 +80,7 @@ public:
     void setToken(const QString &value);
 
     JiraConfig jiraConfig() const;
+    // Site, token, board and status are set; the email may be empty (a personal access token).
     bool isConfigured() const;
 
     // True while the keyring is locked or unreachable and the token is still to be read or stored.

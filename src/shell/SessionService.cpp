@@ -107,7 +107,7 @@ StateReport SessionService::currentReport() const
     if (!m_cardsStale) {
         report.cards = m_report.cards;
     } else {
-        const QString site = m_settings.siteURL();
+        const QString site = JiraConfig::normalizeSiteURL(m_settings.siteURL());
         for (const ReviewIssue &issue : monitor.issues()) {
             const auto url = ReviewMonitor::cardURL(site, issue.key);
             report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()),

@@ -8,7 +8,8 @@
 #include <functional>
 #include <optional>
 
-// The settings window's "Test connection": fetches the watched column with a draft, keeps the
+// The settings window's "Test connection": asks the site what Jira it is (serverInfo, which needs
+// no credentials), then fetches the watched column with a draft as the monitor does, keeps the
 // outcome, and hands the draft on when Jira answered.
 class ConnectionTest : public QObject
 {
@@ -23,7 +24,8 @@ public:
     bool running() const { return m_running; }
     const std::optional<TestResult> &result() const { return m_result; }
 
-    // Clears the last result, then fetches the column. Does nothing while a test runs.
+    // Clears the last result, then asks the site and fetches the column. Does nothing while a test
+    // runs.
     QCoro::Task<> run(SettingsDraft draft);
 
 Q_SIGNALS:

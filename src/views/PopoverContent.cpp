@@ -83,8 +83,8 @@ QString PopoverContent::errorMessage() const
 bool PopoverContent::keyringBlocks() const
 {
     // A first run has nothing stored to read: what it lacks is the setup, whatever the keyring does.
-    return m_settings.keyringState().owed == KeyringState::Owed::read && !m_settings.siteURL().isEmpty() &&
-           !m_settings.email().isEmpty();
+    // The email may be empty (a personal access token); a stored site says that setup was done.
+    return m_settings.keyringState().owed == KeyringState::Owed::read && !m_settings.siteURL().isEmpty();
 }
 
 QString PopoverContent::setupTitle() const
@@ -112,6 +112,11 @@ QString PopoverContent::keyringNote() const
 bool PopoverContent::showsFooterError() const
 {
     return m_monitor.state().kind == StateKind::error && !m_monitor.issues().isEmpty();
+}
+
+bool PopoverContent::canSignIn() const
+{
+    return m_monitor.state().kind == StateKind::error && m_monitor.state().signInURL.has_value();
 }
 
 bool PopoverContent::showsUpdate() const
@@ -189,4 +194,10 @@ void PopoverContent::run(const std::function<void()> &action)
 {
     if (action)
         action();
+}
+
+void PopoverContent::signIn()
+{
+    if (canSignIn())
+        openIssue(*m_monitor.state().signInURL);
 }

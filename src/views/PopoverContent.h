@@ -24,6 +24,7 @@ class PopoverContent : public QObject
     Q_PROPERTY(QString setupTitle READ setupTitle NOTIFY changed)
     Q_PROPERTY(QString setupText READ setupText NOTIFY changed)
     Q_PROPERTY(bool showsFooterError READ showsFooterError NOTIFY changed)
+    Q_PROPERTY(bool canSignIn READ canSignIn NOTIFY changed)
     Q_PROPERTY(bool showsUpdate READ showsUpdate NOTIFY changed)
     Q_PROPERTY(QString updateText READ updateText NOTIFY changed)
     Q_PROPERTY(QString updateTooltip READ updateTooltip NOTIFY changed)
@@ -62,6 +63,8 @@ public:
     // The tray's words for that; empty when the keyring does not block.
     QString keyringNote() const;
     bool showsFooterError() const;
+    // Jira wants the user to sign in in the browser (a CAPTCHA) at a page on the site.
+    bool canSignIn() const;
     bool showsUpdate() const;
     QString updateText() const;
     QString updateTooltip() const;
@@ -83,6 +86,7 @@ public:
     Q_INVOKABLE void quit();
     Q_INVOKABLE void enableNotifications();
     Q_INVOKABLE void openIssue(const QUrl &url);
+    Q_INVOKABLE void signIn();
 
     // Brings the relative times up to date; the host calls it when the popover opens.
     Q_INVOKABLE void refreshTimes();

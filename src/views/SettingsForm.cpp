@@ -1,6 +1,7 @@
 #include "views/SettingsForm.h"
 
 #include "jira/BoardAddress.h"
+#include "jira/JiraSite.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 #include "updates/Updater.h"
@@ -225,6 +226,11 @@ QString SettingsForm::testResultText() const
         return {};
     if (testResult()->kind == TestResult::Kind::fail)
         return testResult()->message;
+    if (!testResult()->server.isEmpty())
+        return QStringLiteral("Connected to %1 — %2 in %3")
+            .arg(testResult()->server)
+            .arg(testResult()->count)
+            .arg(trimmed(m_draft.statusName));
     return QStringLiteral("Connected — %1 in %2").arg(testResult()->count).arg(trimmed(m_draft.statusName));
 }
 
@@ -278,10 +284,35 @@ void SettingsForm::previewSound(const QString &name)
     soundPreview.preview(name);
 }
 
+std::optional<QUrl> SettingsForm::personalAccessTokenPage() const
+{
+    const JiraSite site = JiraSite::read(m_draft.config().siteURL);
+    if (!site.isValid() || site.isCloud())
+        return std::nullopt;
+    return site.personalAccessTokenPage();
+}
+
+QString SettingsForm::tokenPageText() const
+{
+    return personalAccessTokenPage() ? QStringLiteral("Create a personal access token…")
+                                     : QStringLiteral("Create an API token…");
+}
+
 void SettingsForm::openTokenPage()
 {
     if (openURL)
-        openURL(tokenPageURL);
+        openURL(personalAccessTokenPage().value_or(tokenPageURL));
+}
+
+bool SettingsForm::canSignIn() const
+{
+    return testResult() && testResult()->signInURL.has_value();
+}
+
+void SettingsForm::signIn()
+{
+    if (canSignIn() && openURL)
+        openURL(*testResult()->signInURL);
 }
 
 void SettingsForm::checkForUpdates()
@@ -293,6 +324,14 @@ void SettingsForm::checkForUpdates()
 QString SettingsForm::siteProblem() const
 {
     return SettingsValidation::siteProblem(m_draft);
+}
+
+QString SettingsForm::siteNote() const
+{
+    const JiraSite site = JiraSite::read(m_draft.config().siteURL);
+    if (!site.isValid() || site.dropped().isEmpty())
+        return {};
+    return QStringLiteral("Norrid reads Jira at %1.").arg(site.baseText());
 }
 
 QString SettingsForm::firstEmptyField() const

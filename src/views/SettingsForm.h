@@ -58,6 +58,9 @@ class SettingsForm : public QObject
 
     Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged)
     Q_PROPERTY(QString siteProblem READ siteProblem NOTIFY siteURLChanged)
+    Q_PROPERTY(QString siteNote READ siteNote NOTIFY siteURLChanged)
+    Q_PROPERTY(QString tokenPageText READ tokenPageText NOTIFY siteURLChanged)
+    Q_PROPERTY(bool canSignIn READ canSignIn NOTIFY testResultChanged)
     Q_PROPERTY(QString boardIdNote READ boardIdNote NOTIFY boardIdNoteChanged)
     Q_PROPERTY(QString firstEmptyField READ firstEmptyField NOTIFY availabilityChanged)
 
@@ -121,8 +124,8 @@ public:
     const std::optional<TestResult> &testResult() const { return m_connectionTest.result(); }
     ResultKind testResultKind() const;
     QString testResultKindName() const; // "none", "ok" or "fail"
-    // "Connected — {n} in {status}" with the status field as it reads now, the failure's message, or
-    // nothing.
+    // "Connected — {n} in {status}" with the status field as it reads now ("Connected to {Jira} — …"
+    // when the site said which Jira it is), the failure's message, or nothing.
     QString testResultText() const;
 
     const QList<QuickFilter> &quickFilters() const { return m_filters.filters(); }
@@ -148,6 +151,14 @@ public:
 
     // Why the site address is refused, under its field; empty when it is fine.
     QString siteProblem() const;
+    // Under the site field, when Norrid uses less of the address than was typed (a pasted page):
+    // the base it reads Jira at. Empty otherwise.
+    QString siteNote() const;
+    // The token button: Atlassian's API token page for Jira Cloud (and while the site is not known),
+    // the site's own personal access token page for a self-hosted site.
+    QString tokenPageText() const;
+    // Whether the last test failed because Jira wants a sign-in in the browser, at a page on the site.
+    bool canSignIn() const;
     // Says, under the board field, that the board ID came from a pasted board address.
     QString boardIdNote() const { return m_boardIdNote; }
     // The connection field the window focuses when it opens: "siteURL", "email", "token" or "".
@@ -186,6 +197,8 @@ public:
     // Plays the sound at once unless it is "Default" or "None"; nothing is saved.
     Q_INVOKABLE void previewSound(const QString &name);
     Q_INVOKABLE void openTokenPage();
+    // Opens Jira's sign-in page that the last test's CAPTCHA named.
+    Q_INVOKABLE void signIn();
     Q_INVOKABLE void checkForUpdates();
 
 Q_SIGNALS:
@@ -219,6 +232,8 @@ private:
     void assignField(QString &field, const QString &value, void (SettingsForm::*changed)());
     void setBoardIdNote(const QString &note);
     void fillBoardIdFrom(const QString &siteAddress);
+    // The site's personal access token page when the draft names a self-hosted site.
+    std::optional<QUrl> personalAccessTokenPage() const;
 
     AppSettings &m_settings;
     NotificationManager &m_notifier;

@@ -3,8 +3,6 @@
 #include "jira/JiraSite.h"
 #include "views/SettingsDraft.h"
 
-#include <utility>
-
 QString SettingsValidation::trimmed(const QString &text)
 {
     // QString::trimmed goes by QChar::isSpace: the Unicode spaces, tabs and every kind of line break.
@@ -13,8 +11,7 @@ QString SettingsValidation::trimmed(const QString &text)
 
 bool SettingsValidation::canConnect(const SettingsDraft &draft)
 {
-    for (const QString *field :
-         {&draft.siteURL, &draft.email, &draft.token, &draft.boardId, &draft.statusName}) {
+    for (const QString *field : {&draft.siteURL, &draft.token, &draft.boardId, &draft.statusName}) {
         if (trimmed(*field).isEmpty())
             return false;
     }
@@ -31,11 +28,9 @@ QString SettingsValidation::siteProblem(const SettingsDraft &draft)
 
 QString SettingsValidation::firstEmptyConnectionField(const SettingsDraft &draft)
 {
-    const std::pair<const QString *, const char *> fields[]{
-        {&draft.siteURL, "siteURL"}, {&draft.email, "email"}, {&draft.token, "token"}};
-    for (const auto &[value, name] : fields) {
-        if (trimmed(*value).isEmpty())
-            return QString::fromLatin1(name);
-    }
-    return {};
+    if (trimmed(draft.siteURL).isEmpty())
+        return QStringLiteral("siteURL");
+    if (!trimmed(draft.token).isEmpty())
+        return {};
+    return trimmed(draft.email).isEmpty() ? QStringLiteral("email") : QStringLiteral("token");
 }

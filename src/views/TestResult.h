@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
+#include <optional>
 #include <utility>
 
 // The outcome of one connection test of the settings window: the number of cards the watched column
-// held, or the message of the failure.
+// held and which Jira answered, or the message of the failure.
 struct TestResult
 {
     enum class Kind
@@ -16,9 +18,17 @@ struct TestResult
     Kind kind = Kind::ok;
     int count = 0;   // ok: cards in the watched column
     QString message; // fail: what the user reads
+    QString server;  // ok: "Jira Cloud", "Jira Data Center 9.12.2"; empty when the site did not say
+    std::optional<QUrl> signInURL; // fail: where Jira wants the user to sign in first
 
-    static TestResult ok(int cards) { return {Kind::ok, cards, {}}; }
-    static TestResult fail(QString text) { return {Kind::fail, 0, std::move(text)}; }
+    static TestResult ok(int cards, QString server = {})
+    {
+        return {Kind::ok, cards, {}, std::move(server), {}};
+    }
+    static TestResult fail(QString text, std::optional<QUrl> signInURL = std::nullopt)
+    {
+        return {Kind::fail, 0, std::move(text), {}, std::move(signInURL)};
+    }
 
     friend bool operator==(const TestResult &, const TestResult &) = default;
 };

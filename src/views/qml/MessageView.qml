@@ -9,6 +9,7 @@ Item {
     property string title
     property string text
     property bool showsButton: false
+    property string buttonText: "Open Settings"
     signal buttonClicked()
     property Style style: Style {}
 
@@ -44,7 +45,7 @@ Item {
             objectName: "openSettingsButton"
             Layout.alignment: Qt.AlignHCenter
             visible: view.showsButton
-            text: "Open Settings"
+            text: view.buttonText
             font.pixelSize: view.style.caption + 1
             onClicked: view.buttonClicked()
             // The prominent look: the accent colour with white text.

@@ -129,7 +129,8 @@ Rectangle {
                 title: "Couldn't reach Jira"
                 text: root.content.errorMessage
                 showsButton: true
-                onButtonClicked: root.content.openSettings()
+                buttonText: root.content.canSignIn ? "Sign In to Jira…" : "Open Settings"
+                onButtonClicked: root.content.canSignIn ? root.content.signIn() : root.content.openSettings()
             }
             RowLayout {
                 objectName: "loadingView"
@@ -218,6 +219,12 @@ Rectangle {
                 }
             }
             Item { Layout.fillWidth: true; visible: !root.content.showsFooterError }
+            TextButton {
+                objectName: "footerSignInButton"
+                visible: root.content.showsFooterError && root.content.canSignIn
+                text: "Sign In…"
+                onClicked: root.content.signIn()
+            }
             TextButton {
                 objectName: "settingsButton"
                 text: "Settings…"

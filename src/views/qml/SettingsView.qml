@@ -107,6 +107,12 @@ FocusScope {
                         text: root.form.siteProblem
                         color: root.style.red
                     }
+                    SettingsCaption {
+                        objectName: "siteNote"
+                        Layout.leftMargin: 126
+                        visible: text.length > 0
+                        text: root.form.siteNote
+                    }
                     SettingsRow {
                         label: "Email"
                         SettingsTextField {
@@ -118,12 +124,17 @@ FocusScope {
                             onEdited: function(text) { root.form.email = text }
                         }
                     }
+                    SettingsCaption {
+                        objectName: "emailCaption"
+                        Layout.leftMargin: 126
+                        text: "On Jira Data Center, your user name — or leave it empty to sign in with a personal access token."
+                    }
                     SettingsRow {
                         label: "API token"
                         SettingsTextField {
                             id: tokenInput
                             objectName: "tokenField"
-                            placeholderText: "Paste your Atlassian API token"
+                            placeholderText: "Paste your API token or personal access token"
                             Accessible.name: "API token"
                             echoMode: TextInput.Password
                             value: root.form.token
@@ -134,9 +145,13 @@ FocusScope {
                         Layout.fillWidth: true
                         Layout.leftMargin: 126
                         spacing: 4
+                        SettingsCaption {
+                            objectName: "tokenCaption"
+                            text: "An API token for Jira Cloud, or a personal access token for Jira Data Center."
+                        }
                         SettingsButton {
                             objectName: "tokenPageButton"
-                            text: "Create an API token…"
+                            text: root.form.tokenPageText
                             onClicked: root.form.openTokenPage()
                         }
                         SettingsCaption {
@@ -353,6 +368,12 @@ FocusScope {
                 objectName: "resultLabel"
                 form: root.form
                 Layout.fillWidth: true
+            }
+            SettingsButton {
+                objectName: "signInButton"
+                visible: root.form.canSignIn
+                text: "Sign In to Jira…"
+                onClicked: root.form.signIn()
             }
             Item {
                 Layout.fillWidth: true
