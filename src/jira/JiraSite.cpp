@@ -140,7 +140,7 @@ QString JiraSite::baseText() const
         return {};
     QUrl base = m_origin;
     base.setPath(m_path, QUrl::DecodedMode);
-    return base.toString();
+    return base.toString(QUrl::FullyEncoded);
 }
 
 bool JiraSite::isCloud() const

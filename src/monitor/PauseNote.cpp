@@ -5,12 +5,14 @@
 QString PauseNote::text(const JiraError &pausedBy, const QString &nextTry)
 {
     if (pausedBy.kind() == JiraError::Kind::signInRequired)
-        return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as you choose Refresh "
-                              "Now after signing in.")
+        return QStringLiteral(
+                   "Checking is paused: Norrid tries again at %1, or as soon as you choose Refresh "
+                   "Now after signing in.")
             .arg(nextTry);
     if (pausedBy.kind() == JiraError::Kind::basicAuthDisabled)
-        return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as the email or token "
-                              "changes.")
+        return QStringLiteral(
+                   "Checking is paused: Norrid tries again at %1, or as soon as the email or token "
+                   "changes.")
             .arg(nextTry);
     switch (pausedBy.credentials()) {
     case JiraCredentialKind::password:
@@ -18,8 +20,9 @@ QString PauseNote::text(const JiraError &pausedBy, const QString &nextTry)
                               "password changes.")
             .arg(nextTry);
     case JiraCredentialKind::personalAccessToken:
-        return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as the token changes. "
-                              "Personal access tokens expire; if yours has, create a new one.")
+        return QStringLiteral(
+                   "Checking is paused: Norrid tries again at %1, or as soon as the token changes. "
+                   "Personal access tokens expire; if yours has, create a new one.")
             .arg(nextTry);
     case JiraCredentialKind::apiToken:
     case JiraCredentialKind::gateway:

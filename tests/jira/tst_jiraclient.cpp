@@ -6,6 +6,7 @@
 #include "jira/JiraClient.h"
 #include "jira/JiraGateway.h"
 #include "jira/JiraRequest.h"
+#include "jira/JiraSite.h"
 #include "jira/Network.h"
 #include "support/AwaitTask.h"
 #include "support/FakeJiraDocuments.h"
@@ -130,15 +131,15 @@ private Q_SLOTS:
         QCOMPARE(request.header("Accept"), "application/json");
 
         // Blank extra JQL adds nothing, the status name is not trimmed, blank credentials count,
-        // a path in the site URL is dropped with the blanks around it, the board id is encoded.
+        // a path in the site URL is the site's context path, the board id is encoded.
         config.statusName = u" Review "_s;
         config.extraJQL = u" \n\t"_s;
         config.email = config.token = u" "_s;
         config.siteURL = u"\t"_s + m_jira.siteURL() + u"/jira/ "_s;
         config.boardId = u"1 2"_s;
         QCOMPARE(fetch(config).error(), JiraError::http(404));
-        QCOMPARE(m_jira.requests()[1].rawPath, "/rest/software/1.0/board/1%202/issue");
-        QCOMPARE(m_jira.requests()[2].rawPath, "/rest/agile/1.0/board/1%202/issue");
+        QCOMPARE(m_jira.requests()[1].rawPath, "/jira/rest/software/1.0/board/1%202/issue");
+        QCOMPARE(m_jira.requests()[2].rawPath, "/jira/rest/agile/1.0/board/1%202/issue");
         QCOMPARE(m_jira.requests()[2].queryNames(),
                  (QStringList{u"jql"_s, u"fields"_s, u"startAt"_s, u"maxResults"_s}));
         QCOMPARE(m_jira.requests()[2].queryValue(u"jql"), u"status = \" Review \""_s);
@@ -193,42 +194,80 @@ private Q_SLOTS:
         QVERIFY(m_otherSite.requests().isEmpty() && m_insecureSite.requests().isEmpty());
     }
 
-    // Only Atlassian's login denial (a CAPTCHA follows it) makes a 403 a rejection of the
-    // credentials; any other 403 refuses the resource. All read the same to the user.
+    // Only Atlassian's login denial, a CAPTCHA and Basic authentication turned off make a 403 a
+    // rejection of the credentials; any other 403 refuses the resource. The text names the status
+    // that came and what the user entered (this self-hosted site takes a user name, or a personal
+    // access token when the email is empty); a CAPTCHA's sign-in page is offered only on the site.
     void whichAnswersRejectTheCredentials_data()
     {
         QTest::addColumn<FakeResponse>("response");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("description");
         QTest::addColumn<bool>("rejected");
-        QTest::newRow("401") << FakeResponse::json("{}", 401).withHeader("WWW-Authenticate",
-                                                                         "Basic realm=\"x\"")
-                             << true;
-        QTest::newRow("403 login denied")
-            << FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
-            << true;
-        QTest::newRow("403 captcha") << FakeResponse::json("{}", 403).withHeader(
-                                            "X-Authentication-Denied-Reason",
-                                            "CAPTCHA_CHALLENGE; login-url=https://x/login")
-                                     << true;
-        QTest::newRow("403 no permission") << FakeResponse::json("{}", 403) << false;
+        QTest::addColumn<QString>("signIn");
+        const auto row = [](const char *name, const FakeResponse &response, const QString &text,
+                            bool rejected, const QString &email = u"ann"_s, const QString &signIn = {}) {
+            QTest::newRow(name) << response << email << text << rejected << signIn;
+        };
+        const QString password = u"Jira rejected the user name/password%1. Check them, or sign in with a "
+                                 u"personal access token: paste it as the token and leave the email empty."_s;
+        const QString captcha =
+            u"Jira wants you to sign in once in your browser: after several failed logins "
+            u"it asks for a CAPTCHA, which Norrid cannot answer. Sign in to Jira, then "
+            u"choose Refresh Now."_s;
+        const QByteArray login = m_jira.url(u"/login.jsp"_s).toEncoded();
+        row("401", FakeResponse::json("{}", 401).withHeader("WWW-Authenticate", "Basic realm=\"x\""),
+            password.arg(u" (401)"_s), true);
+        row("403 login denied",
+            FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED"),
+            password.arg(u" (403)"_s), true);
+        row("403 no permission", FakeResponse::json("{}", 403), password.arg(u" (403)"_s), false);
         // An expired token on a board anonymous users may browse: 200, an empty column, and only
         // the login reason tells.
-        QTest::newRow("200 login failed") << FakeResponse::json(FakeJiraDocuments::issues({}))
-                                                 .withHeader("X-Seraph-LoginReason", "AUTHENTICATED_FAILED")
-                                          << true;
-        QTest::newRow("404 login denied")
-            << FakeResponse::json("{}", 404).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
-            << true;
+        row("200 login failed",
+            FakeResponse::json(FakeJiraDocuments::issues({}))
+                .withHeader("X-Seraph-LoginReason", "AUTHENTICATED_FAILED"),
+            password.arg(QString()), true);
+        row("404 login denied",
+            FakeResponse::json("{}", 404).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED"),
+            password.arg(u" (404)"_s), true);
+        row("personal access token", FakeResponse::json("{}", 401),
+            u"Jira rejected the personal access token (401). Check that it is complete and has not expired "
+            u"or been revoked."_s,
+            true, QString());
+        row("Basic turned off", FakeJiraDocuments::basicAuthDisabled(),
+            u"This Jira site accepts only personal access tokens: its administrator turned off sign-in with "
+            u"a "
+            u"user name and password. In Jira, open your profile, then Personal Access Tokens, create one, "
+            u"paste it as the token here and leave the email empty."_s,
+            true);
+        row("captcha", FakeJiraDocuments::captcha(login), captcha, true, u"ann"_s,
+            QString::fromLatin1(login));
+        row("captcha on a 401", FakeJiraDocuments::captcha(login, 401), captcha, true, u"ann"_s,
+            QString::fromLatin1(login));
+        row("captcha, login elsewhere",
+            FakeJiraDocuments::captcha(m_otherSite.url(u"/login.jsp"_s).toEncoded()), captcha, true);
+        row("captcha, login over http",
+            FakeJiraDocuments::captcha("http://127.0.0.1:" + QByteArray::number(m_jira.port()) +
+                                       "/login.jsp"),
+            captcha, true);
     }
 
     void whichAnswersRejectTheCredentials()
     {
         QFETCH(FakeResponse, response);
+        QFETCH(QString, email);
+        QFETCH(QString, description);
         QFETCH(bool, rejected);
+        QFETCH(QString, signIn);
         m_jira.setResponse(issuesPath, response);
-        const auto result = fetch(configFor(m_jira));
-        QCOMPARE(describe(result), u"Jira rejected the email/token (401). Check your API token."_s);
-        QCOMPARE(result.error().kind(), JiraError::Kind::unauthorized);
+        JiraConfig config = configFor(m_jira);
+        config.email = email;
+        const auto result = fetch(config);
+        QCOMPARE(describe(result), description);
         QCOMPARE(result.error().credentialsRejected(), rejected);
+        QCOMPARE(result.error().signInURL().value_or(QUrl()).toString(), signIn);
+        QCOMPARE(m_jira.requests().size(), 1);
     }
 
     // A session cookie must not stand in for the credentials: none is kept or sent.
@@ -249,7 +288,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         const QString notConfigured = u"Not connected yet — add your email and API token."_s;
         const QString badURL = u"The Jira site URL looks invalid."_s;
-        QTest::newRow("no email") << u"email"_s << QString() << notConfigured;
+        QTest::newRow("no token") << u"token"_s << QString() << notConfigured;
         QTest::newRow("site of blanks") << u"siteURL"_s << u" \t "_s << notConfigured;
         const QString httpsOnly =
             badURL +
@@ -272,7 +311,7 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, description);
         JiraConfig config = configFor(m_jira);
-        (field == u"email" ? config.email : config.siteURL) = value;
+        (field == u"token" ? config.token : config.siteURL) = value;
         QCOMPARE(describe(fetch(config)), description);
         QCOMPARE(describe(awaitTask(JiraClient(config).fetchQuickFilters())), description);
         QCOMPARE(m_jira.requests().size() + m_otherSite.requests().size(), 0);
@@ -459,6 +498,64 @@ private Q_SLOTS:
         const auto refused = fetch(configFor(m_jira), route);
         QVERIFY(!refused.ok() && refused.error().credentialsRejected());
         QVERIFY(!route->gateway);
+    }
+
+    // A Data Center site under /jira that takes personal access tokens alone. A pasted board page
+    // names it; serverInfo is asked without credentials; every request and link goes under the path;
+    // the token goes as Bearer to the site alone, never to the gateway and never to a Cloud site;
+    // Basic credentials learn that the site takes only tokens; typed without its path, the site's
+    // 404s say where to look.
+    void aSelfHostedSiteUnderAPath()
+    {
+        const QByteArray token = "pat-0123456789";
+        const QString under = u"/jira"_s;
+        m_jira.setHandler(under + agilePath,
+                          FakeJiraDocuments::bearerOnly(
+                              token, FakeJiraDocuments::agilePages(FakeJiraDocuments::numberedIssues(3))));
+        m_jira.setResponse(under + u"/rest/api/2/serverInfo"_s,
+                           FakeResponse::json(FakeJiraDocuments::serverInfo(u"DataCenter"_s, u"9.12.2"_s)));
+        m_jira.setResponse(u"/_edge/tenant_info"_s, FakeResponse::json(R"({"cloudId":"0f3c"})"));
+        JiraGateway::setOriginForTesting(m_otherSite.url()); // every site may use the gateway
+        JiraConfig config = configFor(m_jira);
+        config.siteURL = m_jira.siteURL() + under + u"/secure/RapidBoard.jspa?rapidView=7"_s;
+        config.email.clear();
+        config.token = QString::fromLatin1(token);
+
+        const JiraClient client(config);
+        const auto info = awaitTask(client.fetchServerInfo());
+        QCOMPARE(info.ok() ? info.value().name() : describe(info), u"Jira Data Center 9.12.2"_s);
+        const auto column = fetch(config);
+        QVERIFY2(column.ok(), qPrintable(describe(column)));
+        QCOMPARE(column.value().size(), 3);
+        const QStringList sent{under + u"/rest/api/2/serverInfo"_s, under + issuesPath, under + agilePath};
+        QCOMPARE(paths(m_jira.requests()), sent);
+        QVERIFY(!m_jira.requests().first().hasHeader("Authorization"));
+        QCOMPARE(m_jira.requests().last().header("Authorization"), "Bearer " + token);
+        const QString base = m_jira.siteURL() + under;
+        QCOMPARE(client.boardURL()->toString(), base + u"/secure/RapidBoard.jspa?rapidView=7"_s);
+        QCOMPARE(JiraSite::read(config.siteURL).cardURL(u"AB-1"_s)->toString(), base + u"/browse/AB-1"_s);
+
+        config.token = u"expired"_s;
+        QVERIFY(fetch(config).error().credentialsRejected());
+        QVERIFY(m_otherSite.requests().isEmpty() && m_jira.requests(u"/_edge/tenant_info"_s).isEmpty());
+        JiraGateway::setOriginForTesting({});
+        config.email = u"ann"_s;
+        config.token = QString::fromLatin1(token);
+        const auto basic = fetch(config);
+        QCOMPARE(basic.error().kind(), JiraError::Kind::basicAuthDisabled);
+        QVERIFY(basic.error().credentialsRejected());
+
+        m_jira.reset();
+        config.email.clear();
+        config.siteURL = u"https://acme.atlassian.net"_s;
+        QCOMPARE(fetch(config).error(), JiraError::cloudNeedsEmail());
+        config.siteURL = m_jira.siteURL();
+        QCOMPARE(
+            describe(fetch(config)),
+            u"Jira returned HTTP 404 for %1/rest/agile/1.0/board/7/issue. Check the board ID. Self-hosted "
+            u"Jira sites often live under a path such as /jira: enter the address you open Jira at, such as "
+            u"%1/jira."_s.arg(m_jira.siteURL()));
+        QCOMPARE(m_jira.requests().size(), 2);
     }
 
     void repliesAreReleased()

@@ -139,3 +139,39 @@ FakeJiraServer::Handler FakeJiraDocuments::tokenPages(QList<Issue> issues, int p
         return FakeResponse::json(tokenPage(issues.mid(start, end - start), next));
     };
 }
+
+QByteArray FakeJiraDocuments::serverInfo(const QString &deploymentType, const QString &version)
+{
+    return QJsonDocument(QJsonObject{{u"baseUrl"_s, u"https://jira.example.com/jira"_s},
+                                     {u"version"_s, version},
+                                     {u"deploymentType"_s, deploymentType},
+                                     {u"buildNumber"_s, 912002},
+                                     {u"serverTitle"_s, u"Jira"_s}})
+        .toJson(QJsonDocument::Compact);
+}
+
+FakeJiraServer::Handler FakeJiraDocuments::bearerOnly(const QByteArray &token,
+                                                      FakeJiraServer::Handler handler)
+{
+    return [token, handler = std::move(handler)](const RecordedRequest &request) {
+        const QByteArray authorization = request.header("Authorization");
+        if (authorization.startsWith("Basic "))
+            return basicAuthDisabled();
+        if (authorization != "Bearer " + token)
+            return FakeResponse::json(R"({"errorMessages":["You are not authenticated."]})", 401);
+        return handler(request);
+    };
+}
+
+FakeResponse FakeJiraDocuments::basicAuthDisabled()
+{
+    return FakeResponse::json(R"({"message":"Basic Authentication has been disabled on this instance."})",
+                              403);
+}
+
+FakeResponse FakeJiraDocuments::captcha(const QByteArray &loginURL, int status)
+{
+    return FakeResponse::json("{}", status)
+        .withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
+        .withHeader("X-Authentication-Denied-Reason", "CAPTCHA_CHALLENGE; login-url=" + loginURL);
+}

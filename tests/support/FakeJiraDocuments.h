@@ -46,6 +46,16 @@ FakeJiraServer::Handler agilePages(QList<Issue> issues, int pageSize = 100, bool
 // page naming the next by an opaque token, the last one with isLast. With `repeatToken`, every page
 // names the same token (a server that loops).
 FakeJiraServer::Handler tokenPages(QList<Issue> issues, int pageSize = 100, bool repeatToken = false);
+// What /rest/api/2/serverInfo says: deploymentType "Cloud", "Server" or "DataCenter".
+QByteArray serverInfo(const QString &deploymentType, const QString &version);
+// A Data Center site with Basic authentication turned off: `handler` answers a request that brings
+// this personal access token as its Bearer token; any other request gets what Jira sends then, a
+// 403 for Basic credentials and a 401 for a wrong token.
+FakeJiraServer::Handler bearerOnly(const QByteArray &token, FakeJiraServer::Handler handler);
+// What such a site answers to Basic credentials.
+FakeResponse basicAuthDisabled();
+// Jira Server's answer after repeated failed logins: the CAPTCHA it wants, and where to sign in.
+FakeResponse captcha(const QByteArray &loginURL, int status = 403);
 // One quick-filter page; `isLast` none leaves the member out.
 QByteArray quickFilterPage(const QList<Filter> &values, qint64 startAt, std::optional<bool> isLast);
 // `count` filters with ids 1..count, named "Filter <id>" with JQL "team = <id>".
