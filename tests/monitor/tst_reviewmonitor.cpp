@@ -262,21 +262,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<FakeResponse>("answer");
         QTest::addColumn<bool>("pauses");
-        QTest::newRow("401") << FakeResponse::json("{}", 401) << true;
+        QTest::addColumn<QString>("note"); // what ends the pause sooner
+        const QString password = u"or as soon as the user name or password changes."_s;
+        QTest::newRow("401") << FakeResponse::json("{}", 401) << true << password;
         QTest::newRow("403 login denied")
             << FakeResponse::json("{}", 403).withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
-            << true;
+            << true << password;
         QTest::newRow("200 login failed") << FakeResponse::json(FakeJiraDocuments::issues({}))
                                                  .withHeader("X-Seraph-LoginReason", "AUTHENTICATED_FAILED")
-                                          << true;
-        QTest::newRow("403 no permission") << FakeResponse::json("{}", 403) << false;
-        QTest::newRow("500") << FakeResponse::noBody(500) << false;
+                                          << true << password;
+        QTest::newRow("Basic turned off") << FakeJiraDocuments::basicAuthDisabled() << true
+                                          << u"or as soon as the email or token changes."_s;
+        QTest::newRow("CAPTCHA") << FakeJiraDocuments::captcha(m_jira.url(u"/login.jsp"_s).toEncoded())
+                                 << true << u"or as soon as you choose Refresh Now after signing in."_s;
+        QTest::newRow("403 no permission") << FakeResponse::json("{}", 403) << false << QString();
+        QTest::newRow("500") << FakeResponse::noBody(500) << false << QString();
     }
 
     void rejectedCredentialsPauseCheckingToHourlyTries()
     {
         QFETCH(FakeResponse, answer);
         QFETCH(bool, pauses);
+        QFETCH(QString, note);
         const QString path = FakeJiraDocuments::issuesPath(u"7"_s);
         serve({card("A-1")});
         poll(true);
@@ -289,7 +296,9 @@ private Q_SLOTS:
         QCOMPARE(m_rig->monitor->scheduleNote().isEmpty(), !pauses);
         if (!pauses)
             return;
-        QVERIFY(m_rig->monitor->scheduleNote().contains(u"API tokens expire"_s));
+        QVERIFY2(m_rig->monitor->scheduleNote().endsWith(note), qPrintable(m_rig->monitor->scheduleNote()));
+        // Only a CAPTCHA offers Jira's sign-in page, and only on the site.
+        QCOMPARE(m_rig->monitor->state().signInURL.has_value(), note.contains(u"signing in"_s));
         m_rig->monitor->refreshAfterWake();
         QTRY_COMPARE(m_jira.requests().size(), 3);
         QTest::qWait(300);

@@ -132,25 +132,29 @@ private Q_SLOTS:
         QCOMPARE(AppSettings(copy).email(), u"me@example.com"_s);
     }
 
-    // Five values make a connection, blank ones included; of them only the site is normalised, in
-    // memory.
+    // Four values make a connection (the email is optional), blank ones included; of them only the
+    // site is normalised, in memory.
     void connectionSettings()
     {
         AppSettings settings(path());
         configure(settings);
         QVERIFY(settings.isConfigured()); // extra JQL is optional
-        for (const char *name : {"siteURL", "email", "token", "boardId", "statusName"}) {
+        for (const char *name : {"siteURL", "token", "boardId", "statusName"}) {
             const QVariant kept = settings.property(name);
             QVERIFY(settings.setProperty(name, QString()));
             QVERIFY2(!settings.isConfigured() && !AppSettings(path()).isConfigured(), name);
             QVERIFY(settings.setProperty(name, kept));
         }
-        // A board page stored for the site connects to its origin; the file keeps what was stored.
+        // Without an email the token is a personal access token.
+        settings.setEmail({});
+        QVERIFY(settings.isConfigured() && AppSettings(path()).isConfigured());
+        // A board page stored for the site stays as stored, made https; the base is read from it.
         settings.setSiteURL(u"http://example.atlassian.net/jira/software/c/projects/AB/boards/7 "_s);
         settings.setEmail(u" me@example.com "_s);
         QVERIFY(fileContent(path()).contains(
             "http://example.atlassian.net/jira/software/c/projects/AB/boards/7 "));
-        QCOMPARE(settings.jiraConfig().siteURL, u"https://example.atlassian.net"_s);
+        QCOMPARE(settings.jiraConfig().siteURL,
+                 u"https://example.atlassian.net/jira/software/c/projects/AB/boards/7"_s);
         QCOMPARE(settings.jiraConfig().email, u" me@example.com "_s);
         QCOMPARE(settings.jiraConfig().token, u"tok"_s);
         // The client reports the empty normalised site itself.

@@ -24,7 +24,8 @@ using ResultKind = SettingsForm::ResultKind;
 namespace {
 
 const QString boardId = u"590"_s;
-const QString unauthorizedText = u"Jira rejected the email/token (401). Check your API token."_s;
+const QString unauthorizedText = u"Jira rejected the user name/password (401). Check them, or sign in with a "
+                                 u"personal access token: paste it as the token and leave the email empty."_s;
 
 // The connection settings of a store, in one list to compare at once.
 QStringList connection(const AppSettings &s)
@@ -323,8 +324,10 @@ private Q_SLOTS:
         QCoro::waitFor(form().testConnection());
         QCOMPARE(form().testResultKind(), ResultKind::ok);
         QCOMPARE(m_jira.requests().last().path, FakeJiraDocuments::issuesPath(boardId));
-        QCOMPARE(text("siteURLField"), site());
-        QCOMPARE(reread()->siteURL(), site());
+        // The field and the file keep the page; Norrid says which part it reads Jira at.
+        QCOMPARE(text("siteURLField"), site() + path);
+        QCOMPARE(reread()->siteURL(), site() + path);
+        QCOMPARE(text("siteNote"), u"Norrid reads Jira at %1."_s.arg(site()));
     }
 
     void unsafeAddressesAreRefused_data()
@@ -355,17 +358,63 @@ private Q_SLOTS:
         QCOMPARE(reread()->siteURL(), QString());
     }
 
-    // Every connection field must hold more than white space; the team filter may stay empty.
+    // Every connection field must hold more than white space; the email (a personal access token
+    // goes without one) and the team filter may stay empty.
     void canConnectNeedsEveryFieldButTheTeamFilter()
     {
         fill();
         QVERIFY(form().canConnect() && form().canLoadFilters() && item("saveButton")->isEnabled());
-        for (const char *field : {"siteURL", "email", "token", "boardId", "statusName"}) {
+        form().setEmail(u" "_s);
+        QVERIFY(form().canConnect());
+        for (const char *field : {"siteURL", "token", "boardId", "statusName"}) {
             const QVariant typed = form().property(field);
             QVERIFY(form().setProperty(field, u" \t\n\u00A0"_s));
             QVERIFY2(!form().canConnect() && !form().canLoadFilters(), field);
             form().setProperty(field, typed);
         }
+    }
+
+    // A self-hosted site under a path with a personal access token: the token button leads to the
+    // site's own token page, the test names the Jira it found, and a CAPTCHA offers Jira's sign-in
+    // page, which the window opens.
+    void aSelfHostedSiteWithAPersonalAccessToken()
+    {
+        QList<QUrl> opened;
+        form().openURL = [&opened](const QUrl &url) { opened.append(url); };
+        fill();
+        form().setEmail({});
+        QVERIFY(form().canConnect());
+        form().setSiteURL(u"acme.atlassian.net"_s);
+        QCOMPARE(text("tokenPageButton"), u"Create an API token…"_s);
+        click("tokenPageButton");
+        QCOMPARE(opened.takeFirst(), SettingsForm::tokenPageURL);
+        form().setSiteURL(site() + u"/jira/"_s);
+        QCOMPARE(text("tokenPageButton"), u"Create a personal access token…"_s);
+        click("tokenPageButton");
+        QCOMPARE(opened.value(0).toString(),
+                 site() +
+                     u"/jira/secure/ViewProfile.jspa?selectedTab=com.atlassian.pats.pats-plugin:jira-user-"
+                     u"personal-access-tokens"_s);
+        QVERIFY(item("emailCaption")->isVisible() && !item("siteNote")->isVisible());
+
+        m_jira.setResponse(u"/jira/rest/api/2/serverInfo"_s,
+                           FakeResponse::json(FakeJiraDocuments::serverInfo(u"DataCenter"_s, u"9.12.2"_s)));
+        m_jira.setResponse(u"/jira"_s + FakeJiraDocuments::issuesPath(boardId),
+                           FakeResponse::json(FakeJiraDocuments::issues({{u"DC-1"_s, {}, {}, {}}})));
+        click("testButton");
+        QTRY_COMPARE(form().testResultText(), u"Connected to Jira Data Center 9.12.2 — 1 in To review"_s);
+        QCOMPARE(m_jira.requests().last().header("Authorization"), "Bearer draft-token-1");
+        QVERIFY(!item("signInButton")->isVisible());
+
+        const QUrl login(site() + u"/jira/login.jsp"_s);
+        m_jira.setResponse(u"/jira"_s + FakeJiraDocuments::issuesPath(boardId),
+                           FakeJiraDocuments::captcha(login.toEncoded()));
+        click("testButton");
+        QTRY_COMPARE(form().testResultKind(), ResultKind::fail);
+        QTRY_VERIFY(item("signInButton")->isVisible());
+        shoot(u"7-sign-in"_s);
+        click("signInButton");
+        QCOMPARE(opened.value(1), login);
     }
 
     // While a test runs its button shows progress and takes no second press. A test that fails
@@ -380,7 +429,10 @@ private Q_SLOTS:
         QVERIFY(item("testButton")->findChild<QQuickItem *>(u"busyIndicator"_s)->isVisible());
         click("testButton");
         QTRY_VERIFY(!form().testing());
-        QCOMPARE(m_jira.requests().size(), 1);
+        // Which Jira it is, asked without credentials, then the column.
+        QCOMPARE(m_jira.requests().size(), 2);
+        QCOMPARE(m_jira.requests().first().path, u"/rest/api/2/serverInfo"_s);
+        QVERIFY(!m_jira.requests().first().hasHeader("Authorization"));
         QCOMPARE(form().testResultKind(), ResultKind::fail);
         QCOMPARE(form().testResultText(), unauthorizedText);
         QVERIFY(item("resultIcon")->property("source").toString().contains(u"xmark"_s));
