@@ -372,7 +372,7 @@ FocusScope {
             SettingsButton {
                 objectName: "signInButton"
                 visible: root.form.canSignIn
-                text: "Sign In to Jira…"
+                text: "Sign In…"
                 onClicked: root.form.signIn()
             }
             Item {
