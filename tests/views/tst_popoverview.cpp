@@ -240,6 +240,17 @@ private Q_SLOTS:
         QCOMPARE(item("messageText", item("errorView"))->property("text").toString(),
                  u"Jira returned HTTP 400.\nField 'lables' does not exist."_s);
         expectMessageView("errorView", true);
+
+        // Jira wants a CAPTCHA answered: the button opens its sign-in page instead of the settings.
+        const QString login = m_rig->jira.siteURL() + u"/login.jsp"_s;
+        serve(FakeJiraDocuments::captcha(login.toUtf8()));
+        pollAndWaitFor(StateKind::error);
+        auto *button = item("openSettingsButton", item("errorView"));
+        QTRY_COMPARE(button->property("text").toString(), u"Sign In to Jira…"_s);
+        shoot(u"error-sign-in"_s);
+        m_rig->actions.clear();
+        click(button);
+        QCOMPARE(m_rig->actions, QStringList{login});
     }
 
     // Long summaries are cut after two lines and half a row peeks out from the sixth card. Cards stay
