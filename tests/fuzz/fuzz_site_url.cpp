@@ -1,8 +1,9 @@
 // Any text as a typed or pasted site URL. The normalised text is empty, starts with https:// in any
 // letter case, or keeps another scheme for the site to be refused; it never ends in "/", and
 // normalizing it again changes nothing (unless blanks were left in front of the slashes that went,
-// which the next trim takes). A site that is not refused is an https origin with a host and neither
-// a user part nor a path. A board read from the text is a number.
+// which the next trim takes). A site that is not refused has an https origin with a host and neither
+// a user part nor a path, and a context path that is empty on Cloud and never ends in "/". A board
+// read from the text is a number.
 #include "jira/BoardAddress.h"
 #include "jira/JiraConfig.h"
 #include "jira/JiraSite.h"
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QUrl &origin = site.origin();
         if (!once.startsWith(QLatin1StringView("https://"), Qt::CaseInsensitive) || once.contains(u'@') ||
             origin.scheme() != u"https" || origin.host().isEmpty() || !origin.userInfo().isEmpty() ||
-            !origin.path().isEmpty())
+            !origin.path().isEmpty() || site.path().endsWith(u'/') ||
+            (site.isCloud() && !site.path().isEmpty()))
             std::abort();
     }
     if (const auto board = BoardAddress::boardId(raw)) {
