@@ -3,6 +3,7 @@
 // relay that counts the bytes on the wire, and talks on its standard streams:
 //
 //   bench_fakejira [--cards 100] [--churn-every N] [--churn-cards K]
+//                  [--data-center CONTEXT-PATH] [--bearer TOKEN] [--log-requests]
 //   prints:  site https://127.0.0.1:<port>      the address to configure (the relay)
 //            ca <folder>/ca.pem                 the authority that signed the server certificate
 //   then, on the first request:  first-request <milliseconds since the epoch>
@@ -10,7 +11,11 @@
 //   exits when its standard input closes, so it never outlives whoever started it.
 //
 // With churn, every N-th request gets K cards replaced by new ones (so a watcher announces them),
-// and every tenth churn K + 3 cards.
+// and every tenth churn K + 3 cards. With --data-center, the site is a Jira Data Center under that
+// context path ("" for none): the column is the agile read's, and serverInfo says which Jira it is;
+// with --bearer it takes that personal access token alone and answers Basic credentials as a site
+// with Basic authentication turned off does. --log-requests prints "request <path> <status>" for
+// every request.
 #include "ByteCountingProxy.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
@@ -82,6 +87,12 @@ void say(const QByteArray &line)
     std::fflush(stdout);
 }
 
+QString stringArgument(const QStringList &arguments, const QString &name)
+{
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -104,9 +115,20 @@ int main(int argc, char *argv[])
     }
 
     qint64 served = 0;
-    const QString path = FakeJiraDocuments::issuesPath(QStringLiteral("7"));
+    const bool dataCenter = arguments.contains(QStringLiteral("--data-center"));
+    const QString contextPath = stringArgument(arguments, QStringLiteral("--data-center"));
+    const QByteArray bearer = stringArgument(arguments, QStringLiteral("--bearer")).toUtf8();
+    const QString path = contextPath + (dataCenter ? FakeJiraDocuments::agileIssuesPath(QStringLiteral("7"))
+                                                   : FakeJiraDocuments::issuesPath(QStringLiteral("7")));
+    if (arguments.contains(QStringLiteral("--log-requests")))
+        QObject::connect(&jira, &FakeJiraServer::requestReceived, &jira,
+                         [](const RecordedRequest &request) { say("request " + request.path.toUtf8()); });
     auto installHandler = [&] {
-        jira.setHandler(path, [&](const RecordedRequest &) {
+        if (dataCenter)
+            jira.setResponse(contextPath + QStringLiteral("/rest/api/2/serverInfo"),
+                             FakeResponse::json(FakeJiraDocuments::serverInfo(QStringLiteral("DataCenter"),
+                                                                              QStringLiteral("9.12.2"))));
+        FakeJiraServer::Handler columnHandler = [&](const RecordedRequest &) {
             if (served == 0)
                 say("first-request " + QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
             ++served;
@@ -114,7 +136,9 @@ int main(int argc, char *argv[])
             if (churnEvery > 0 && served > 1 && served % churnEvery == 0)
                 column.churn((served / churnEvery) % 10 == 0 ? churnCards + 3 : churnCards);
             return FakeResponse::json(column.document());
-        });
+        };
+        jira.setHandler(path, bearer.isEmpty() ? columnHandler
+                                               : FakeJiraDocuments::bearerOnly(bearer, columnHandler));
     };
     installHandler();
     // The server keeps every request for tests to look at; a long run must not pile them up.

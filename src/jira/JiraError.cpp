@@ -150,7 +150,7 @@ QString JiraError::errorDescription() const
         return QStringLiteral(
             "This Jira site accepts only personal access tokens: its administrator turned off sign-in with "
             "a user name and password. In Jira, open your profile, then Personal Access Tokens, create "
-            "one, paste it as the token here and leave the email empty.");
+            "one, paste it as the token in the settings and leave the email empty.");
     case Kind::signInRequired:
         return QStringLiteral(
             "Jira wants you to sign in once in your browser: after several failed logins it asks for a "

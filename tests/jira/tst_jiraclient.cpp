@@ -239,7 +239,7 @@ private Q_SLOTS:
             u"This Jira site accepts only personal access tokens: its administrator turned off sign-in with "
             u"a "
             u"user name and password. In Jira, open your profile, then Personal Access Tokens, create one, "
-            u"paste it as the token here and leave the email empty."_s,
+            u"paste it as the token in the settings and leave the email empty."_s,
             true);
         row("captcha", FakeJiraDocuments::captcha(login), captcha, true, u"ann"_s,
             QString::fromLatin1(login));
