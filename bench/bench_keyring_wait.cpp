@@ -31,8 +31,10 @@ int main(int argc, char *argv[])
         for (settle.start(); settle.elapsed() < 2000;)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
-    const uint pid =
-        QDBusConnection::sessionBus().interface()->servicePid(QStringLiteral("org.freedesktop.secrets")).value();
+    const uint pid = QDBusConnection::sessionBus()
+                         .interface()
+                         ->servicePid(QStringLiteral("org.freedesktop.secrets"))
+                         .value();
     if (pid == 0) {
         std::fprintf(stderr, "bench_keyring_wait: no keyring; run it under tests/support/with-keyring.sh\n");
         return 1;

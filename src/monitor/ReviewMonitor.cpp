@@ -51,7 +51,7 @@ void ReviewMonitor::start()
     m_waitingForSettings = !m_settings.isConfigured();
     if (m_waitingForSettings) {
         m_schedule.stop();
-        setState({StateKind::needsSetup, {}});
+        setState(incompleteState());
         return;
     }
     m_seededThisLaunch = false;
@@ -71,7 +71,7 @@ void ReviewMonitor::runRegularly()
 void ReviewMonitor::refreshNow()
 {
     if (!m_settings.isConfigured()) {
-        setState({StateKind::needsSetup, {}});
+        setState(incompleteState());
         return;
     }
     if (isPaused())
@@ -98,17 +98,27 @@ void ReviewMonitor::due()
 void ReviewMonitor::tokenChanged()
 {
     // A new token is worth a try; a token that could not be read until now completes the settings
-    // the last start() found wanting (the keyring was locked at login).
+    // the last start() found wanting (read at launch, or the keyring was locked at login). A read
+    // that found nothing ends the wait for it as well.
     if (isPaused())
         refreshNow();
-    else if (m_waitingForSettings && m_settings.isConfigured())
+    else if (m_waitingForSettings)
         start();
+}
+
+ReviewMonitor::State ReviewMonitor::incompleteState() const
+{
+    // The keyring is still asked for the stored token, as at every launch: that is loading, not
+    // a setup to do.
+    if (m_settings.tokenReading() && !m_settings.siteURL().isEmpty())
+        return {StateKind::loading, {}};
+    return {StateKind::needsSetup, {}};
 }
 
 void ReviewMonitor::pollNow()
 {
     if (!m_settings.isConfigured()) {
-        setState({StateKind::needsSetup, {}});
+        setState(incompleteState());
         return;
     }
     if (m_flight != Flight::idle) {

@@ -131,6 +131,7 @@ private:
     void runRegularly();
     QString nextPollText() const;
     void tokenChanged();
+    State incompleteState() const;
     void announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
                   const std::optional<QUrl> &boardURL);
     void setState(State state);
