@@ -5,6 +5,7 @@
 #include "notifications/FreedesktopNotificationCenter.h"
 #include "notifications/NotificationCenter.h"
 #include "notifications/NotificationSettingsCommands.h"
+#include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
 #include "settings/SystemLog.h"
 
@@ -89,8 +90,15 @@ void NotificationManager::setAuthorizationDenied(bool denied)
     Q_EMIT authorizationDeniedChanged();
 }
 
+bool NotificationManager::isSnoozed() const
+{
+    return m_snooze && m_snooze->isActive();
+}
+
 void NotificationManager::notify(const ReviewIssue &issue, const std::optional<QUrl> &url)
 {
+    if (isSnoozed())
+        return;
     NotificationRequest request;
     request.title = reviewTitle;
     request.subtitle = issue.assignee ? issue.key + QStringLiteral(" \u00B7 ") + *issue.assignee : issue.key;
@@ -103,6 +111,8 @@ void NotificationManager::notify(const ReviewIssue &issue, const std::optional<Q
 
 void NotificationManager::notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL)
 {
+    if (isSnoozed())
+        return;
     NotificationRequest request;
     request.title = QString::number(keys.size()) + QStringLiteral(" cards ready for review");
     request.body = keys.join(QStringLiteral(", "));

@@ -4,6 +4,7 @@
 #include "monitor/ReviewMonitor.h"
 #include "monitor/WakeWatcher.h"
 #include "notifications/NotificationManager.h"
+#include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
 #include "settings/SystemLog.h"
 #include "shell/PopoverWindow.h"
@@ -57,6 +58,34 @@ AppDelegate::AppDelegate(AppSettings &settings, NotificationManager &notifier, Q
 
 AppDelegate::~AppDelegate() = default;
 
+NotificationSnooze &AppDelegate::notificationSnooze()
+{
+    if (!m_snooze) {
+        m_snooze = std::make_unique<NotificationSnooze>(m_settings.fileName());
+        m_notifier.setSnooze(m_snooze.get());
+    }
+    return *m_snooze;
+}
+
+bool AppDelegate::snooze(const QString &length)
+{
+    if (length == u"off") {
+        notificationSnooze().resume();
+        return true;
+    }
+    const auto end = NotificationSnooze::endFor(length, notificationSnooze().now());
+    if (!end)
+        return false;
+    notificationSnooze().snoozeUntil(*end);
+    return true;
+}
+
+void AppDelegate::showSnooze()
+{
+    if (m_tray)
+        m_tray->setSnoozedUntil(notificationSnooze().until());
+}
+
 ReviewMonitor &AppDelegate::monitor()
 {
     if (!m_monitor)
@@ -76,6 +105,7 @@ void AppDelegate::applicationDidFinishLaunching()
         m_updateWindow = std::make_unique<UpdateWindowController>(*m_updater);
     }
 
+    notificationSnooze(); // a snooze kept from the last run holds from the start
     m_notifier.requestAuthorization();
     m_notifier.onUpdateNotificationClick = weakly(&AppDelegate::checkForUpdates);
     m_notifier.openURL = weakly(&AppDelegate::open);
@@ -99,6 +129,7 @@ void AppDelegate::setupStatusItem()
     actions.openSettings = weakly(&AppDelegate::openSettings);
     actions.checkForUpdates = weakly(&AppDelegate::checkForUpdates);
     actions.quit = weakly(&AppDelegate::quit);
+    actions.snooze = weakly([](AppDelegate &delegate, const QString &length) { delegate.snooze(length); });
     m_tray = std::make_unique<TrayIcon>(std::move(actions));
     connect(m_tray.get(), &TrayIcon::clicked, this, &AppDelegate::togglePopover);
     auto applyAppearance = [this] {
@@ -172,6 +203,7 @@ void AppDelegate::bindState()
     deliver(&m_settings, &AppSettings::tokenUnavailableChanged, &AppDelegate::refreshStatusButton);
     deliver(&m_notifier, &NotificationManager::authorizationDeniedChanged, &AppDelegate::updatePopoverSize);
     deliver(&m_updateState, &UpdateState::availableVersionChanged, &AppDelegate::refreshStatusButton);
+    deliver(&notificationSnooze(), &NotificationSnooze::changed, &AppDelegate::showSnooze);
 }
 
 void AppDelegate::showIssueCount()

@@ -13,6 +13,7 @@
 class AppSettings;
 class GentleUpdateReminder;
 class NotificationManager;
+class NotificationSnooze;
 class PopoverContent;
 class PopoverWindow;
 class ReviewMonitor;
@@ -45,6 +46,8 @@ public:
     void openSettings();
     void checkForUpdates();
     void quit();
+    // A word of NotificationSnooze::words, or "off"; false for any other word.
+    bool snooze(const QString &length);
 
     // Opens a link in the desktop's browser; tests replace it. Only https and http links get here.
     std::function<void(const QUrl &)> openURL;
@@ -55,6 +58,7 @@ public:
     PopoverContent *popoverContent() const { return m_popoverContent.get(); }
     SettingsWindowController *settingsWindow() const { return m_settingsWindow.get(); }
     Updater *updater() const { return m_updater.get(); }
+    NotificationSnooze &notificationSnooze();
 
 private:
     // A callback for another object that holds the delegate weakly: it does nothing once the
@@ -73,6 +77,7 @@ private:
     void refreshStatusButton();
     void updatePopoverSize();
     void showIssueCount();
+    void showSnooze();
     void showUpdatesComeFromPackageManager();
     void showNoTrayMessage();
     void withdrawNoTrayMessage();
@@ -81,6 +86,7 @@ private:
     AppSettings &m_settings;
     NotificationManager &m_notifier;
     UpdateState m_updateState;
+    std::unique_ptr<NotificationSnooze> m_snooze;
     std::unique_ptr<ReviewMonitor> m_monitor;
     std::unique_ptr<GentleUpdateReminder> m_updateReminder;
     std::unique_ptr<Updater> m_updater;

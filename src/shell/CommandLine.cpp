@@ -184,11 +184,11 @@ int status(Format format, bool follow)
     return QCoreApplication::exec();
 }
 
-int act(const QString &method)
+int act(const QString &method, const QVariantList &arguments = {})
 {
     if (!isRunning())
         return notRunning();
-    const QDBusMessage reply = callNorrid(QString(BusNames::interface), method);
+    const QDBusMessage reply = callNorrid(QString(BusNames::interface), method, arguments);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return 0;
     if (!isRunning())
@@ -224,10 +224,10 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
     const QCommandLineOption follow(
         QStringLiteral("follow"), QStringLiteral("status: a new line on every change, until Norrid quits."));
     parser.addOptions({help, version, autostart, json, waybar, follow});
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        QStringLiteral("status, refresh, popover (opens or closes it), settings or quit."),
-        QStringLiteral("[command]"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("status, refresh, popover (opens or closes it), settings, "
+                                                "quit, or snooze 30m|1h|4h|tomorrow|off."),
+                                 QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
@@ -244,9 +244,17 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
+    const QString command = positional.value(0);
+    if (command == u"snooze") {
+        static const QStringList lengths{QStringLiteral("30m"), QStringLiteral("1h"), QStringLiteral("4h"),
+                                         QStringLiteral("tomorrow"), QStringLiteral("off")};
+        if (positional.size() != 2 || !lengths.contains(positional.at(1)))
+            return usage(QStringLiteral("snooze takes 30m, 1h, 4h, tomorrow or off"));
+        QCoreApplication app(argc, argv);
+        return act(QStringLiteral("Snooze"), {positional.at(1)});
+    }
     if (positional.size() > 1)
         return usage(QStringLiteral("one command at a time"));
-    const QString command = positional.value(0);
     const bool statusOptions = parser.isSet(json) || parser.isSet(waybar) || parser.isSet(follow);
     if (command.isEmpty()) {
         if (statusOptions)
