@@ -3,6 +3,7 @@
 #include "jira/JiraClient.h"
 #include "jira/JiraError.h"
 #include "jira/JiraSite.h"
+#include "logging/LogCategories.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
 
@@ -145,11 +146,13 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     m_fetchScope.reset();
 
     if (!result.ok()) {
+        qCDebug(norridMonitor) << "poll failed:" << int(result.error().kind());
         failed(result.error());
         co_return;
     }
     QList<ReviewIssue> cards = std::move(result.value());
     sortNewestFirst(cards);
+    qCDebug(norridMonitor) << "poll found" << cards.size() << "cards";
     learn(cards, client.config().siteURL, client.boardURL());
     // A column that did not change changes nothing the tray or the list draw: most polls of a day.
     if (cards != m_issues) {

@@ -5,6 +5,7 @@
 #include "notifications/FreedesktopNotificationCenter.h"
 #include "notifications/NotificationCenter.h"
 #include "notifications/NotificationSettingsCommands.h"
+#include "logging/LogCategories.h"
 #include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
 #include "settings/SystemLog.h"
@@ -92,7 +93,10 @@ void NotificationManager::setAuthorizationDenied(bool denied)
 
 bool NotificationManager::isSnoozed() const
 {
-    return m_snooze && m_snooze->isActive();
+    const bool snoozed = m_snooze && m_snooze->isActive();
+    if (snoozed)
+        qCDebug(norridNotify) << "snoozed: a notification is held back";
+    return snoozed;
 }
 
 void NotificationManager::notify(const ReviewIssue &issue, const std::optional<QUrl> &url)
@@ -104,6 +108,7 @@ void NotificationManager::notify(const ReviewIssue &issue, const std::optional<Q
     request.subtitle = issue.assignee ? issue.key + QStringLiteral(" \u00B7 ") + *issue.assignee : issue.key;
     request.body = issue.summary;
     request.category = QStringLiteral("x-norrid.card");
+    request.actionLabel = QStringLiteral("Open");
     if (url)
         request.userInfo.insert(QStringLiteral("url"), url->toString(QUrl::FullyEncoded));
     deliver(std::move(request), issue.key, std::nullopt);
@@ -117,6 +122,7 @@ void NotificationManager::notifyBatch(const QStringList &keys, const std::option
     request.title = QString::number(keys.size()) + QStringLiteral(" cards ready for review");
     request.body = keys.join(QStringLiteral(", "));
     request.category = QStringLiteral("x-norrid.batch");
+    request.actionLabel = QStringLiteral("Open Board");
     if (boardURL)
         request.userInfo.insert(QStringLiteral("url"), boardURL->toString(QUrl::FullyEncoded));
     deliver(std::move(request), QStringLiteral("batch"), std::nullopt);
@@ -179,7 +185,7 @@ void NotificationManager::deliver(NotificationRequest request, const QString &id
     m_center.add(request);
 }
 
-void NotificationManager::handleClick(const QMap<QString, QString> &userInfo)
+void NotificationManager::handleClick(const QMap<QString, QString> &userInfo, const QString &activationToken)
 {
     if (userInfo.value(QStringLiteral("action")) == QLatin1String("update")) {
         if (onUpdateNotificationClick)
@@ -195,8 +201,15 @@ void NotificationManager::handleClick(const QMap<QString, QString> &userInfo)
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("https") && scheme != QLatin1String("http")))
         return;
-    if (openURL)
-        openURL(url);
+    if (!openURL)
+        return;
+    // The browser is started with the server's activation token, so a Wayland compositor lets it
+    // come to the front; the token is for this one launch.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    openURL(url);
+    if (!activationToken.isEmpty())
+        qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 bool NotificationManager::openNotificationSettings()

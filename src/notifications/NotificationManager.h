@@ -71,7 +71,7 @@ Q_SIGNALS:
 
 private:
     void deliver(NotificationRequest request, const QString &idBase, const std::optional<QString> &soundName);
-    void handleClick(const QMap<QString, QString> &userInfo);
+    void handleClick(const QMap<QString, QString> &userInfo, const QString &activationToken);
     void setAuthorizationDenied(bool denied);
 
     AppSettings &m_settings;

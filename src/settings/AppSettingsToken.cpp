@@ -1,6 +1,7 @@
 // The token half of AppSettings: the keyring item of account "jira-token", and what is owed to the
 // keyring while it is locked or unreachable.
 #include "settings/AppSettings.h"
+#include "logging/LogCategories.h"
 #include "settings/KeyringText.h"
 #include "settings/SecretServiceProbe.h"
 #include "settings/SecretServiceWatcher.h"
@@ -102,6 +103,7 @@ void AppSettings::settleKeyring(Pending operation, const Keychain::Outcome &outc
 {
     const bool wasUnavailable = tokenUnavailable();
     const QString problemBefore = tokenProblem();
+    qCDebug(norridKeyring) << "operation" << int(operation) << "status" << int(outcome.status);
     m_keyringStatus = outcome.status;
     if (outcome.status == Keychain::Status::Unavailable)
         m_keyringInstalled = installed;

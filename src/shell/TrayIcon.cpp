@@ -1,5 +1,6 @@
 #include "shell/TrayIcon.h"
 
+#include "logging/LogCategories.h"
 #include "notifications/NotificationSnooze.h"
 #include "shell/ColorSchemeWatcher.h"
 
@@ -108,6 +109,7 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
         const QDBusMessage reply = answer->reply();
         const bool scales = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
                             reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+        qCDebug(norridTray) << (scales ? "StatusNotifierItem host registered" : "no StatusNotifierItem host");
         if (scales != m_content.hostScales) {
             m_content.hostScales = scales;
             applyIcon();

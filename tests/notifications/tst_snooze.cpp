@@ -32,8 +32,8 @@ private Q_SLOTS:
         const QDateTime afternoon(QDate(2026, 12, 8), QTime(16, 45));
         QTest::newRow("30m") << u"30m"_s << afternoon << afternoon.addSecs(30 * 60);
         QTest::newRow("1h") << u"1h"_s << afternoon << afternoon.addSecs(60 * 60);
-        QTest::newRow("4h, past midnight") << u"4h"_s << afternoon.addSecs(4 * 3600)
-                                           << QDateTime(QDate(2026, 12, 9), QTime(0, 45));
+        QTest::newRow("4h, past midnight")
+            << u"4h"_s << afternoon.addSecs(4 * 3600) << QDateTime(QDate(2026, 12, 9), QTime(0, 45));
         QTest::newRow("tomorrow") << u"tomorrow"_s << afternoon << QDateTime(QDate(2026, 12, 9), QTime(9, 0));
         QTest::newRow("tomorrow after midnight")
             << u"tomorrow"_s << QDateTime(QDate(2026, 12, 9), QTime(0, 10))

@@ -4,14 +4,13 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QElapsedTimer>
-#include <csignal>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHash>
@@ -22,6 +21,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 

@@ -60,9 +60,10 @@ class TestSettingsView : public QObject
     // The store as the next launch reads it, once its keyring read is done.
     std::unique_ptr<AppSettings> reread() const
     {
-        QTest::qWaitFor([this] { return !m_settings->keyringBusy(); }, 10000);
+        [[maybe_unused]] const bool saved =
+            QTest::qWaitFor([this] { return !m_settings->keyringBusy(); }, 10000);
         auto settings = std::make_unique<AppSettings>(settingsFile());
-        QTest::qWaitFor([&] { return !settings->keyringBusy(); }, 10000);
+        [[maybe_unused]] const bool read = QTest::qWaitFor([&] { return !settings->keyringBusy(); }, 10000);
         return settings;
     }
     QString site() const { return u"https://127.0.0.1:%1"_s.arg(m_jira.port()); }
