@@ -4,13 +4,13 @@
 #include "logging/LogCategories.h"
 
 #include <QCoroNetworkReply>
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QSslError>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -164,7 +164,8 @@ QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest
     const QVariant statusAttribute = raw->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     // The path alone: the query holds the JQL, the headers the credentials.
     qCDebug(norridJira).noquote() << "GET" << request.url().path() << "status"
-                                  << (statusAttribute.isValid() ? statusAttribute.toString() : QStringLiteral("none"))
+                                  << (statusAttribute.isValid() ? statusAttribute.toString()
+                                                                : QStringLiteral("none"))
                                   << took.elapsed() << "ms";
     const QNetworkReply::NetworkError error = raw->error();
     Exchange result;

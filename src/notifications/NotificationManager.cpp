@@ -1,11 +1,11 @@
 #include "notifications/NotificationManager.h"
 
+#include "logging/LogCategories.h"
 #include "notifications/CanberraSoundPlayer.h"
 #include "notifications/DataFiles.h"
 #include "notifications/FreedesktopNotificationCenter.h"
 #include "notifications/NotificationCenter.h"
 #include "notifications/NotificationSettingsCommands.h"
-#include "logging/LogCategories.h"
 #include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
 #include "settings/SystemLog.h"

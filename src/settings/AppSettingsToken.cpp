@@ -1,7 +1,7 @@
 // The token half of AppSettings: the keyring item of account "jira-token", and what is owed to the
 // keyring while it is locked or unreachable.
-#include "settings/AppSettings.h"
 #include "logging/LogCategories.h"
+#include "settings/AppSettings.h"
 #include "settings/KeyringText.h"
 #include "settings/SecretServiceProbe.h"
 #include "settings/SecretServiceWatcher.h"

@@ -23,13 +23,13 @@ public:
         QString symbolName; // a name from SymbolNames
         int count = 0;      // 0 shows no pill; above 99 shows "99+"
         bool badged = false;
-        bool snoozed = false; // a "Z" in the top left corner while notifications are snoozed
-        QColor colour;        // the shapes
-        QColor outline;       // a ring around the shapes (filling the digits' cuts); none when invalid
+        QColor colour;  // the shapes
+        QColor outline; // a ring around the shapes (filling the digits' cuts); none when invalid
         // The host shrinks one pixmap to whatever size it draws (StatusNotifierItem hosts: waybar
         // and GNOME's AppIndicator take the largest and scale it to 16 px), so every size gets the
         // design that reads at the smallest: the count as a numeral.
         bool hostScales = false;
+        bool snoozed = false; // a "Z" in the top left corner while notifications are snoozed
         friend bool operator==(const Content &, const Content &) = default;
     };
 

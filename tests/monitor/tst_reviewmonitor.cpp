@@ -139,7 +139,8 @@ private Q_SLOTS:
         QVERIFY2(log.contains(u"norrid.jira GET /rest/"_s) && log.contains(u"status 200"_s), qPrintable(log));
         QVERIFY(log.contains(u"norrid.keyring"_s) && log.contains(u"norrid.monitor"_s));
         const QString basic = QString::fromLatin1("me@example.com:secret-token"_ba.toBase64());
-        for (const QString &secret : {u"secret-token"_s, u"me@example.com"_s, u"Summary of AB-1"_s, basic, u"jql"_s})
+        for (const QString &secret :
+             {u"secret-token"_s, u"me@example.com"_s, u"Summary of AB-1"_s, basic, u"jql"_s})
             QVERIFY2(!log.contains(secret, Qt::CaseInsensitive), qPrintable(secret));
     }
 
