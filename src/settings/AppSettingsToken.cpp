@@ -85,14 +85,16 @@ QCoro::Task<> AppSettings::driveKeyring()
         // runs next.
         if (generation != m_tokenGeneration)
             continue;
-        if (operation == Pending::Read && outcome.status == Keychain::Status::Ok && readValue != m_token) {
+        // Whoever waits for the first read goes on once it ends, whatever it found: a token, none,
+        // or a keyring that said no.
+        const bool wasReading = tokenReading();
+        const bool tokenArrived =
+            operation == Pending::Read && outcome.status == Keychain::Status::Ok && readValue != m_token;
+        if (tokenArrived)
             m_token = readValue;
-            QMetaObject::invokeMethod(this, &AppSettings::tokenChanged, Qt::QueuedConnection);
-        } else if (operation == Pending::Read && outcome.succeeded()) {
-            // The read is done, also when there was nothing to read: whoever waits for it goes on.
-            QMetaObject::invokeMethod(this, &AppSettings::tokenChanged, Qt::QueuedConnection);
-        }
         settleKeyring(operation, outcome, installed);
+        if (tokenArrived || (wasReading && !tokenReading()))
+            QMetaObject::invokeMethod(this, &AppSettings::tokenChanged, Qt::QueuedConnection);
         if (!outcome.succeeded() && !m_keyringAgain)
             break;
     }
