@@ -35,6 +35,7 @@ ReviewMonitor::ReviewMonitor(AppSettings &settings, NotificationManager &notifie
     : QObject(parent), m_settings(settings), m_notifier(notifier)
 {
     connect(&m_schedule, &PollSchedule::due, this, &ReviewMonitor::due);
+    connect(this, &ReviewMonitor::polled, this, [this] { m_lastPolled = QDateTime::currentDateTime(); });
     connect(&m_schedule, &PollSchedule::modeChanged, this, &ReviewMonitor::scheduleChanged);
     // Queued: a save of the settings window assigns the token before it restarts the monitor, and
     // the restart must come first.

@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "shell/BusNames.h"
+#include "views/DiagnosticReport.h"
 #include "views/StateReport.h"
 
 #include <QCommandLineParser>
@@ -11,6 +12,8 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -197,6 +200,88 @@ int act(const QString &method, const QVariantList &arguments = {})
     return 1;
 }
 
+QString distribution()
+{
+    QFile osRelease(QStringLiteral("/etc/os-release"));
+    if (!osRelease.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    for (const QByteArray &line : osRelease.readAll().split('\n')) {
+        if (line.startsWith("PRETTY_NAME="))
+            return QString::fromUtf8(line.mid(12)).remove(u'"');
+    }
+    return QStringLiteral("unknown");
+}
+
+QDBusMessage callDesktop(const QString &service, const QString &path, const QString &interface,
+                         const QString &method, const QVariantList &arguments = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    call.setAutoStartService(false);
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
+}
+
+// The desktop as the command sees it (the same session bus as Norrid), then what the running
+// Norrid says; without one, what can be said without it.
+int diagnose()
+{
+    DiagnosticReport report;
+    report.add(QStringLiteral("Norrid"), QStringLiteral("%1 (build %2)")
+                                             .arg(QLatin1StringView(BuildInfo::shortVersion),
+                                                  QLatin1StringView(BuildInfo::buildNumber)));
+    report.add(QStringLiteral("Qt"), QString::fromLatin1(qVersion()));
+    report.add(QStringLiteral("Distribution"), distribution());
+    report.add(QStringLiteral("Desktop"), qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    const QString sessionType = qEnvironmentVariable("XDG_SESSION_TYPE");
+    report.add(QStringLiteral("Session"),
+               !sessionType.isEmpty()                            ? sessionType
+               : !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QStringLiteral("wayland")
+               : !qEnvironmentVariableIsEmpty("DISPLAY")         ? QStringLiteral("x11")
+                                                                 : QStringLiteral("unknown"));
+    const QString notifications = QStringLiteral("org.freedesktop.Notifications");
+    const QString notificationsPath = QStringLiteral("/org/freedesktop/Notifications");
+    const QDBusMessage server =
+        callDesktop(notifications, notificationsPath, notifications, QStringLiteral("GetServerInformation"));
+    const QDBusMessage capabilities =
+        callDesktop(notifications, notificationsPath, notifications, QStringLiteral("GetCapabilities"));
+    if (server.type() == QDBusMessage::ReplyMessage && server.arguments().size() >= 3) {
+        const QVariantList info = server.arguments();
+        report.add(
+            QStringLiteral("Notification server"),
+            QStringLiteral("%1, %2, %3").arg(info[0].toString(), info[1].toString(), info[2].toString()));
+        report.add(QStringLiteral("Notification capabilities"),
+                   capabilities.arguments().value(0).toStringList().join(QStringLiteral(", ")));
+    } else {
+        report.add(QStringLiteral("Notification server"), QStringLiteral("none answers"));
+    }
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    const auto owned = [bus](const QString &name) { return bus && bus->isServiceRegistered(name).value(); };
+    report.add(QStringLiteral("Tray host"), owned(QStringLiteral("org.kde.StatusNotifierWatcher"))
+                                                ? QStringLiteral("StatusNotifierWatcher on the bus")
+                                                : QStringLiteral("no StatusNotifierWatcher (XEmbed only)"));
+    report.add(QStringLiteral("Keyring service"),
+               owned(QStringLiteral("org.freedesktop.secrets")) ? QStringLiteral("Secret Service running")
+               : owned(QStringLiteral("org.kde.kwalletd6")) || owned(QStringLiteral("org.kde.kwalletd5"))
+                   ? QStringLiteral("KWallet running")
+                   : QStringLiteral("none running"));
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    report.add(QStringLiteral("Sound server"),
+               QFileInfo::exists(runtime + QStringLiteral("/pipewire-0"))     ? QStringLiteral("PipeWire")
+               : QFileInfo::exists(runtime + QStringLiteral("/pulse/native")) ? QStringLiteral("PulseAudio")
+                                                                              : QStringLiteral("none found"));
+    const QDBusMessage facts = isRunning()
+                                   ? callNorrid(QString(BusNames::interface), QStringLiteral("Diagnostics"))
+                                   : QDBusMessage();
+    if (facts.type() == QDBusMessage::ReplyMessage && !facts.arguments().isEmpty())
+        report.addNorrid(qdbus_cast<QVariantMap>(facts.arguments().constFirst()));
+    else
+        report.add(QStringLiteral("Running Norrid"),
+                   QStringLiteral("none: the tray, keyring, Jira and poll facts "
+                                  "come from a running Norrid"));
+    print(report.text().toUtf8());
+    return 0;
+}
+
 } // namespace
 
 std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
@@ -255,6 +340,10 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
     }
     if (positional.size() > 1)
         return usage(QStringLiteral("one command at a time"));
+    if (command == u"diagnose") {
+        QCoreApplication app(argc, argv);
+        return diagnose();
+    }
     const bool statusOptions = parser.isSet(json) || parser.isSet(waybar) || parser.isSet(follow);
     if (command.isEmpty()) {
         if (statusOptions)

@@ -76,6 +76,9 @@ public Q_SLOTS:
     bool SetSnoozedUntil(const QString &until);
     // Snoozes for 30m, 1h, 4h or until tomorrow (9:00), or resumes with "off"; false for another word.
     bool Snooze(const QString &length);
+    // What a bug report needs from the running Norrid (DiagnosticReport::norridFacts); never the
+    // token, the email or a card's text.
+    QVariantMap Diagnostics();
 
 private:
     void recompute();

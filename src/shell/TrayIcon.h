@@ -49,6 +49,8 @@ public:
     QRect geometry() const { return m_tray.geometry(); }
     const QSystemTrayIcon &systemTrayIcon() const { return m_tray; }
     QMenu *contextMenu() const { return m_menu; }
+    // Whether a StatusNotifierItem host was found (else Qt shows an XEmbed icon).
+    bool hasStatusNotifierHost() const { return m_content.hostScales; }
     // How many times an image was handed to the tray.
     int iconUpdates() const { return m_iconUpdates; }
 

@@ -400,6 +400,25 @@ private Q_SLOTS:
         QCOMPARE(status.err, "Norrid is not running.\n");
     }
 
+    // What a bug report needs, from the running Norrid and the desktop: never the token, the email
+    // or a card's text.
+    void diagnoseReportsWhatABugReportNeeds()
+    {
+        const CommandRun run = runCommand({u"diagnose"_s}, m_app.process.processEnvironment());
+        QCOMPARE(run.exitCode, 0);
+        const QString report = QString::fromUtf8(run.out);
+        for (const QString &line :
+             {u"Norrid: 0.1.0 (build "_s, u"Qt: 6."_s, u"Notification server: "_s,
+              u"Tray host: StatusNotifierWatcher on the bus"_s, u"Keyring service: Secret Service running"_s,
+              u"Tray: StatusNotifierItem host"_s, u"Keyring: Secret Service, ready"_s,
+              u"Jira site: Jira Data Center / Server (127.0.0.1)"_s, u"Jira read: "_s, u"Gateway: no"_s,
+              u"Proxy: none"_s, u"Columns: 1"_s, u"Last poll result: ok"_s, u"Last poll error: -"_s})
+            QVERIFY2(report.contains(u'\n' + line) || report.startsWith(line),
+                     qPrintable(line + u"\n"_s + report));
+        for (const QString &secret : {u"sni-token"_s, u"sni@example.com"_s, u"Card 1"_s, u"AB-1"_s})
+            QVERIFY2(!report.contains(secret), qPrintable(secret));
+    }
+
     // The portal says the desktop went from dark to light: the icon is drawn anew, dark now.
     void iconFollowsTheColourScheme()
     {
@@ -444,6 +463,10 @@ private Q_SLOTS:
         const CommandRun status = runCommand({u"status"_s}, environment);
         QCOMPARE(status.exitCode, 3);
         QCOMPARE(status.err, "Norrid is not running.\n");
+        // The report says what it can without a Norrid.
+        const CommandRun report = runCommand({u"diagnose"_s}, environment);
+        QCOMPARE(report.exitCode, 0);
+        QVERIFY(report.out.contains("\nRunning Norrid: none") && report.out.contains("\nDesktop: "));
     }
 };
 
