@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QUrl>
+#include <QVariantMap>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -46,6 +47,11 @@ public:
     void openSettings();
     void checkForUpdates();
     void quit();
+    // What a bug report needs from the running Norrid (DiagnosticReport::norridFacts); never the
+    // token, the email or a card's text.
+    QVariantMap diagnosticFacts();
+    // The whole report, to the clipboard ("Copy Diagnostics" in the settings window).
+    void copyDiagnostics();
     // A word of NotificationSnooze::words, or "off"; false for any other word.
     bool snooze(const QString &length);
 

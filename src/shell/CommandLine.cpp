@@ -12,8 +12,6 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -200,18 +198,6 @@ int act(const QString &method, const QVariantList &arguments = {})
     return 1;
 }
 
-QString distribution()
-{
-    QFile osRelease(QStringLiteral("/etc/os-release"));
-    if (!osRelease.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    for (const QByteArray &line : osRelease.readAll().split('\n')) {
-        if (line.startsWith("PRETTY_NAME="))
-            return QString::fromUtf8(line.mid(12)).remove(u'"');
-    }
-    return QStringLiteral("unknown");
-}
-
 QDBusMessage callDesktop(const QString &service, const QString &path, const QString &interface,
                          const QString &method, const QVariantList &arguments = {})
 {
@@ -226,18 +212,9 @@ QDBusMessage callDesktop(const QString &service, const QString &path, const QStr
 int diagnose()
 {
     DiagnosticReport report;
-    report.add(QStringLiteral("Norrid"), QStringLiteral("%1 (build %2)")
-                                             .arg(QLatin1StringView(BuildInfo::shortVersion),
-                                                  QLatin1StringView(BuildInfo::buildNumber)));
-    report.add(QStringLiteral("Qt"), QString::fromLatin1(qVersion()));
-    report.add(QStringLiteral("Distribution"), distribution());
-    report.add(QStringLiteral("Desktop"), qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-    const QString sessionType = qEnvironmentVariable("XDG_SESSION_TYPE");
-    report.add(QStringLiteral("Session"),
-               !sessionType.isEmpty()                            ? sessionType
-               : !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? QStringLiteral("wayland")
-               : !qEnvironmentVariableIsEmpty("DISPLAY")         ? QStringLiteral("x11")
-                                                                 : QStringLiteral("unknown"));
+    report.addLocal(
+        QStringLiteral("%1 (build %2)")
+            .arg(QLatin1StringView(BuildInfo::shortVersion), QLatin1StringView(BuildInfo::buildNumber)));
     const QString notifications = QStringLiteral("org.freedesktop.Notifications");
     const QString notificationsPath = QStringLiteral("/org/freedesktop/Notifications");
     const QDBusMessage server =
@@ -264,11 +241,6 @@ int diagnose()
                : owned(QStringLiteral("org.kde.kwalletd6")) || owned(QStringLiteral("org.kde.kwalletd5"))
                    ? QStringLiteral("KWallet running")
                    : QStringLiteral("none running"));
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    report.add(QStringLiteral("Sound server"),
-               QFileInfo::exists(runtime + QStringLiteral("/pipewire-0"))     ? QStringLiteral("PipeWire")
-               : QFileInfo::exists(runtime + QStringLiteral("/pulse/native")) ? QStringLiteral("PulseAudio")
-                                                                              : QStringLiteral("none found"));
     const QDBusMessage facts = isRunning()
                                    ? callNorrid(QString(BusNames::interface), QStringLiteral("Diagnostics"))
                                    : QDBusMessage();

@@ -1,21 +1,16 @@
 #include "shell/SessionService.h"
 
-#include "jira/JiraRoute.h"
-#include "jira/JiraSite.h"
 #include "monitor/ReviewMonitor.h"
 #include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
-#include "settings/KeyringText.h"
 #include "settings/SystemLog.h"
 #include "shell/AppDelegate.h"
 #include "shell/PopoverWindow.h"
-#include "shell/TrayIcon.h"
 #include "views/PopoverContent.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QNetworkProxyFactory>
 #include <QThread>
 
 namespace {
@@ -216,47 +211,7 @@ bool SessionService::SetSnoozedUntil(const QString &until)
 
 QVariantMap SessionService::Diagnostics()
 {
-    QVariantMap facts;
-    const TrayIcon *tray = m_delegate.trayIcon();
-    facts.insert(QStringLiteral("Tray"), !tray ? QStringLiteral("none")
-                                         : tray->hasStatusNotifierHost()
-                                             ? QStringLiteral("StatusNotifierItem host")
-                                             : QStringLiteral("XEmbed (no StatusNotifierItem host)"));
-    const KeyringState keyring = m_settings.keyringState();
-    facts.insert(QStringLiteral("Keyring"),
-                 m_settings.tokenReading() ? QStringLiteral("Secret Service, reading")
-                 : !keyring.isBlocked()    ? QStringLiteral("Secret Service, ready")
-                                        : QStringLiteral("Secret Service, ") + KeyringText::title(keyring));
-    // The site's kind and host only: the path of a pasted board page may name a project.
-    const QUrl site(QStringLiteral("https://") +
-                    JiraSite::trimmed(m_settings.siteURL()).section(QStringLiteral("://"), -1));
-    const bool cloud = site.host().endsWith(QLatin1String(".atlassian.net"));
-    facts.insert(QStringLiteral("Jira site"),
-                 m_settings.siteURL().isEmpty() ? QStringLiteral("not set")
-                 : cloud                        ? QStringLiteral("Jira Cloud (%1)").arg(site.host())
-                         : QStringLiteral("Jira Data Center / Server (%1)").arg(site.host()));
-    const JiraRoute &route = m_monitor.route();
-    facts.insert(QStringLiteral("Jira read"),
-                 route.boardRead == JiraRoute::BoardRead::software ? QStringLiteral("software 1.0")
-                 : route.boardRead == JiraRoute::BoardRead::agile  ? QStringLiteral("agile 1.0")
-                                                                   : QStringLiteral("not known yet"));
-    facts.insert(QStringLiteral("Gateway"),
-                 route.gateway ? QStringLiteral("yes (api.atlassian.com)") : QStringLiteral("no"));
-    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(site));
-    const QNetworkProxy proxy = proxies.value(0);
-    facts.insert(QStringLiteral("Proxy"), proxy.type() == QNetworkProxy::NoProxy || proxy.hostName().isEmpty()
-                                              ? QStringLiteral("none")
-                                              : proxy.hostName());
-    facts.insert(QStringLiteral("Columns"), QStringLiteral("1"));
-    facts.insert(QStringLiteral("Last poll"), m_monitor.lastPolled().isValid()
-                                                  ? m_monitor.lastPolled().toString(Qt::ISODate)
-                                                  : QStringLiteral("none yet"));
-    facts.insert(QStringLiteral("Last poll result"), m_report.state);
-    facts.insert(QStringLiteral("Last poll error"), m_monitor.state().kind == ReviewMonitor::StateKind::error
-                                                        ? m_monitor.state().message
-                                                        : QString());
-    facts.insert(QStringLiteral("Snoozed until"), m_report.snoozedUntil);
-    return facts;
+    return m_delegate.diagnosticFacts();
 }
 
 bool SessionService::Snooze(const QString &length)

@@ -13,6 +13,9 @@ struct DiagnosticReport
     QList<QPair<QString, QString>> lines;
 
     void add(const QString &name, const QString &value);
+    // What this process can tell without asking anyone: Norrid's version (given, with its build),
+    // Qt's, the distribution, the desktop, the session type and the sound server.
+    void addLocal(const QString &version);
     // The running Norrid's facts in a fixed order; an absent one is left out.
     void addNorrid(const QVariantMap &facts);
     QString text() const;

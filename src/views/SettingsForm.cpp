@@ -284,6 +284,12 @@ void SettingsForm::openTokenPage()
         openURL(tokenPageURL);
 }
 
+void SettingsForm::copyDiagnostics()
+{
+    if (onCopyDiagnostics)
+        onCopyDiagnostics();
+}
+
 void SettingsForm::checkForUpdates()
 {
     if (onCheckForUpdates)

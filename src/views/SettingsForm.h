@@ -87,6 +87,8 @@ public:
 
     // Run by "Check for Updates Now".
     std::function<void()> onCheckForUpdates;
+    // Run by "Copy Diagnostics": the application puts its report on the clipboard.
+    std::function<void()> onCopyDiagnostics;
     // Run at the end of every apply(); the application restarts the monitor with it.
     std::function<void()> onSave;
     // Opens a web page; the desktop's browser unless a test replaces it.
@@ -187,6 +189,7 @@ public:
     Q_INVOKABLE void previewSound(const QString &name);
     Q_INVOKABLE void openTokenPage();
     Q_INVOKABLE void checkForUpdates();
+    Q_INVOKABLE void copyDiagnostics();
 
 Q_SIGNALS:
     void siteURLChanged();

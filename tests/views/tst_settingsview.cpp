@@ -275,11 +275,11 @@ private Q_SLOTS:
             press(Qt::Key_Tab);
         }
         const QStringList expected =
-            QStringLiteral(
-                "siteURLField emailField tokenField tokenPageButton boardIdField statusField "
-                "filterPicker loadFiltersButton extraJQLField soundPicker testNotificationButton "
-                "intervalPicker launchAtLoginSwitch autoUpdateSwitch checkUpdatesButton testButton "
-                "saveButton siteURLField")
+            QStringLiteral("siteURLField emailField tokenField tokenPageButton boardIdField statusField "
+                           "filterPicker loadFiltersButton extraJQLField soundPicker testNotificationButton "
+                           "intervalPicker launchAtLoginSwitch autoUpdateSwitch checkUpdatesButton "
+                           "copyDiagnosticsButton testButton "
+                           "saveButton siteURLField")
                 .split(u' ');
         qsizetype next = 0; // the known controls in this order; controls added between them may come too
         for (const QString &name : std::as_const(order)) {
