@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "logging/LogCategories.h"
+#include "notifications/BannerSettingWatcher.h"
 #include "notifications/SoundPlayer.h"
 
 #include <QDBusMessage>
@@ -33,7 +34,7 @@ QDBusMessage call(const QString &destination, const QString &method, const QVari
 
 FreedesktopNotificationCenter::FreedesktopNotificationCenter(const QDBusConnection &bus, SoundPlayer *player,
                                                              QObject *parent)
-    : NotificationCenter(parent), m_bus(bus), m_player(player)
+    : NotificationCenter(parent), m_bus(bus), m_player(player), m_banners(new BannerSettingWatcher(bus, this))
 {
     // Matched on any sender: the server's unique name changes when it restarts, and a click or a
     // closing only counts when it comes from the server that showed that notification.
@@ -50,6 +51,11 @@ FreedesktopNotificationCenter::FreedesktopNotificationCenter(const QDBusConnecti
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             &FreedesktopNotificationCenter::onServiceOwnerChanged);
     readInhibited();
+}
+
+bool FreedesktopNotificationCenter::isInhibited() const
+{
+    return m_inhibited || !m_banners->bannersShown();
 }
 
 void FreedesktopNotificationCenter::readInhibited()
@@ -180,9 +186,9 @@ void FreedesktopNotificationCenter::post(const NotificationRequest &request, con
             remember({owner, reply.arguments().constFirst().toUInt(), request.identifier, request.userInfo});
             // Under the desktop's do-not-disturb the server keeps the notification in its history
             // and shows no banner; it would be odd to hear one.
-            if (m_player && request.sound && !m_inhibited)
+            if (m_player && request.sound && !isInhibited())
                 m_player->play(*request.sound);
-            else if (m_inhibited)
+            else if (isInhibited())
                 qCDebug(norridNotify) << "the desktop holds notifications back: no sound";
         }
         finishOperation();

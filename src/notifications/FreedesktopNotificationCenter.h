@@ -9,6 +9,7 @@
 
 class QDBusMessage;
 class QDBusPendingCall;
+class BannerSettingWatcher;
 class SoundPlayer;
 
 // Shows notifications through the desktop's org.freedesktop.Notifications service. Every call is
@@ -40,10 +41,10 @@ public:
 
     static constexpr qsizetype maxKnown = 64;
 
-    // Whether the desktop holds notifications back (Plasma's do-not-disturb: the server's Inhibited
-    // property). The notification still goes to the server, which keeps it in its history, but no
-    // sound plays.
-    bool isInhibited() const { return m_inhibited; }
+    // Whether the desktop holds notifications back: Plasma's do-not-disturb (the server's Inhibited
+    // property) or GNOME's (show-banners off). The notification still goes to the server, which
+    // keeps it in its history, but no sound plays.
+    bool isInhibited() const;
 
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString &actionKey, const QDBusMessage &message);
@@ -84,6 +85,7 @@ private:
     bool m_busy = false;
     QList<Known> m_known; // oldest first
     bool m_inhibited = false;
+    BannerSettingWatcher *m_banners;
     // The last activation token the server sent, and for which notification; a click follows it.
     QString m_tokenOwner;
     uint m_tokenId = 0;

@@ -11,6 +11,8 @@
 #include "support/FakeNotificationService.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -42,6 +44,48 @@ struct ManagerRig
     QList<QUrl> opened;
     QStringList tokens; // XDG_ACTIVATION_TOKEN as each link was opened
     int updateClicks = 0;
+};
+
+// GNOME's settings as the desktop portal serves them, on a bus connection of its own: show-banners.
+class FakeBannerPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    bool start()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s);
+        return bus.registerObject(u"/org/freedesktop/portal/desktop"_s, this,
+                                  QDBusConnection::ExportAllSlots) &&
+               bus.registerService(u"org.freedesktop.portal.Desktop"_s);
+    }
+    void stop()
+    {
+        QDBusConnection bus(u"portal"_s);
+        bus.unregisterService(u"org.freedesktop.portal.Desktop"_s);
+        bus.unregisterObject(u"/org/freedesktop/portal/desktop"_s);
+        QDBusConnection::disconnectFromBus(u"portal"_s);
+    }
+    void setShowBanners(bool shown)
+    {
+        showBanners = shown;
+        QDBusMessage changed = QDBusMessage::createSignal(
+            u"/org/freedesktop/portal/desktop"_s, u"org.freedesktop.portal.Settings"_s, u"SettingChanged"_s);
+        changed << u"org.gnome.desktop.notifications"_s << u"show-banners"_s
+                << QVariant::fromValue(QDBusVariant(shown));
+        QDBusConnection(u"portal"_s).send(changed);
+    }
+
+    bool showBanners = false;
+
+public Q_SLOTS:
+    QDBusVariant ReadOne(const QString &group, const QString &key)
+    {
+        return QDBusVariant(group == u"org.gnome.desktop.notifications" && key == u"show-banners"
+                                ? QVariant(showBanners)
+                                : QVariant(QString()));
+    }
 };
 
 } // namespace
@@ -243,21 +287,36 @@ private Q_SLOTS:
         QVERIFY(qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"));
     }
 
-    // Under the desktop's do-not-disturb (Plasma: Inhibited) the server still gets the
-    // notification for its history, but no sound plays; once it ends, sounds play again.
+    // Under the desktop's do-not-disturb (Plasma: Inhibited; GNOME: show-banners false) the server
+    // still gets the notification for its history, but no sound plays; once it ends, sounds play
+    // again.
+    void noSoundWhileInhibited_data()
+    {
+        QTest::addColumn<bool>("gnome");
+        QTest::newRow("Plasma, Inhibited") << false;
+        QTest::newRow("GNOME, show-banners off") << true;
+    }
+
     void noSoundWhileInhibited()
     {
+        QFETCH(bool, gnome);
         FakeNotificationService server;
         QVERIFY(server.start());
-        server.setInhibited(true);
+        FakeBannerPortal portal;
+        if (gnome)
+            QVERIFY(portal.start());
+        else
+            server.setInhibited(true);
         ManagerRig rig;
-        QTest::qWait(200); // the center reads Inhibited when it starts
+        QTRY_VERIFY(rig.center.isInhibited()); // read when the center starts
         rig.manager.notify({u"K-1"_s, u"One"_s, std::nullopt, std::nullopt}, std::nullopt);
         QTRY_COMPARE(server.notifyCalls.size(), 1);
         QTRY_VERIFY(!rig.center.isBusy());
         QCOMPARE(rig.player.played, QStringList());
-        server.setInhibited(false);
+        gnome ? portal.setShowBanners(true) : server.setInhibited(false);
         QTRY_VERIFY(!rig.center.isInhibited());
+        if (gnome)
+            portal.stop();
         rig.manager.notify({u"K-2"_s, u"Two"_s, std::nullopt, std::nullopt}, std::nullopt);
         QTRY_COMPARE(rig.player.played, QStringList{QString()});
     }
