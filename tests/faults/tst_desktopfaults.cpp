@@ -96,6 +96,7 @@ private Q_SLOTS:
         AppSettings settings(file);
         MonitorRig::configure(settings, m_jira, boardId, {});
         settings.setToken(u"first-token"_s);
+        QTRY_VERIFY(!settings.keyringBusy()); // stored before the keyring goes
         MonitorRig running(settings);
         running.poll(true);
         QCOMPARE(running.monitor->state().kind, StateKind::ok);
