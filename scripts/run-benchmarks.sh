@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 
 cmake --build "$build" --target bench_jiradecode bench_update_install bench_fakejira bench_monitor_soak bench_store_token bench_bare_tray bench_tray_churn \
-  bench_polling_faults norrid_testapp norrid -j "${JOBS:-$(nproc)}"
+  bench_polling_faults bench_keyring_wait norrid_testapp norrid -j "${JOBS:-$(nproc)}"
 
 echo "== decoding of a 100-card board document"
 "$build/bench/bench_jiradecode"
@@ -23,6 +23,9 @@ dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_mo
 echo
 echo "== polling faults: locked keyring, a save mid-poll, a rejected token (${NORRID_REJECTED_SECONDS:-600} s)"
 dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_polling_faults"
+echo
+echo "== the GUI thread while the keyring takes 3 s to answer"
+dbus-run-session -- "$here/tests/support/with-keyring.sh" "$build/bench/bench_keyring_wait"
 echo
 echo "== tray icon soak (${NORRID_TRAY_UPDATES:-10000} updates, Xvfb with trayer)"
 xvfb-run -a -s "-screen 0 1280x800x24" sh -c 'trayer --edge top --align right --widthtype request --height 24 \

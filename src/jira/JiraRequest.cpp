@@ -1,8 +1,10 @@
 #include "jira/JiraRequest.h"
 
 #include "jira/Network.h"
+#include "logging/LogCategories.h"
 
 #include <QCoroNetworkReply>
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -117,6 +119,8 @@ void stopWhenTooLarge(QNetworkReply *reply, Download &download, qint64 size)
 // off early instead of being buffered whole.
 QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest::Limits &limits)
 {
+    QElapsedTimer took;
+    took.start();
     ReplyPointer reply(Network::shared().get(request));
     Download download;
     QNetworkReply *raw = reply.get();
@@ -158,6 +162,11 @@ QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest
 
     deadline.stop();
     const QVariant statusAttribute = raw->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    // The path alone: the query holds the JQL, the headers the credentials.
+    qCDebug(norridJira).noquote() << "GET" << request.url().path() << "status"
+                                  << (statusAttribute.isValid() ? statusAttribute.toString()
+                                                                : QStringLiteral("none"))
+                                  << took.elapsed() << "ms";
     const QNetworkReply::NetworkError error = raw->error();
     Exchange result;
     JiraAnswer &answer = result.answer;

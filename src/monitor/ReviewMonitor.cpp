@@ -3,6 +3,7 @@
 #include "jira/JiraClient.h"
 #include "jira/JiraError.h"
 #include "jira/JiraSite.h"
+#include "logging/LogCategories.h"
 #include "monitor/PauseNote.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
@@ -35,6 +36,7 @@ ReviewMonitor::ReviewMonitor(AppSettings &settings, NotificationManager &notifie
     : QObject(parent), m_settings(settings), m_notifier(notifier)
 {
     connect(&m_schedule, &PollSchedule::due, this, &ReviewMonitor::due);
+    connect(this, &ReviewMonitor::polled, this, [this] { m_lastPolled = QDateTime::currentDateTime(); });
     connect(&m_schedule, &PollSchedule::modeChanged, this, &ReviewMonitor::scheduleChanged);
     // Queued: a save of the settings window assigns the token before it restarts the monitor, and
     // the restart must come first.
@@ -52,7 +54,7 @@ void ReviewMonitor::start()
     m_waitingForSettings = !m_settings.isConfigured();
     if (m_waitingForSettings) {
         m_schedule.stop();
-        setState({StateKind::needsSetup, {}, {}});
+        setState(incompleteState());
         return;
     }
     m_seededThisLaunch = false;
@@ -72,7 +74,7 @@ void ReviewMonitor::runRegularly()
 void ReviewMonitor::refreshNow()
 {
     if (!m_settings.isConfigured()) {
-        setState({StateKind::needsSetup, {}, {}});
+        setState(incompleteState());
         return;
     }
     if (isPaused())
@@ -99,17 +101,27 @@ void ReviewMonitor::due()
 void ReviewMonitor::tokenChanged()
 {
     // A new token is worth a try; a token that could not be read until now completes the settings
-    // the last start() found wanting (the keyring was locked at login).
+    // the last start() found wanting (read at launch, or the keyring was locked at login). A read
+    // that found nothing ends the wait for it as well.
     if (isPaused())
         refreshNow();
-    else if (m_waitingForSettings && m_settings.isConfigured())
+    else if (m_waitingForSettings)
         start();
+}
+
+ReviewMonitor::State ReviewMonitor::incompleteState() const
+{
+    // The keyring is still asked for the stored token, as at every launch: that is loading, not
+    // a setup to do.
+    if (m_settings.tokenReading() && !m_settings.siteURL().isEmpty())
+        return {StateKind::loading, {}, {}};
+    return {StateKind::needsSetup, {}, {}};
 }
 
 void ReviewMonitor::pollNow()
 {
     if (!m_settings.isConfigured()) {
-        setState({StateKind::needsSetup, {}, {}});
+        setState(incompleteState());
         return;
     }
     if (m_flight != Flight::idle) {
@@ -136,11 +148,13 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     m_fetchScope.reset();
 
     if (!result.ok()) {
+        qCDebug(norridMonitor) << "poll failed:" << int(result.error().kind());
         failed(result.error());
         co_return;
     }
     QList<ReviewIssue> cards = std::move(result.value());
     sortNewestFirst(cards);
+    qCDebug(norridMonitor) << "poll found" << cards.size() << "cards";
     learn(cards, client.config().siteURL, client.boardURL());
     // A column that did not change changes nothing the tray or the list draw: most polls of a day.
     if (cards != m_issues) {

@@ -107,6 +107,11 @@ public:
     const QTimer &timer() const { return m_schedule.timer(); }
     int toleranceMilliseconds() const { return timer().interval() / 10; }
 
+    // What this generation learned about reaching the site (the board read, the gateway).
+    const JiraRoute &route() const { return *m_route; }
+    // When the last poll ended, successful or not; invalid before the first.
+    const QDateTime &lastPolled() const { return m_lastPolled; }
+
     // The browser link of a card under the site's base; none when the site is refused.
     static std::optional<QUrl> cardURL(const QString &siteURL, const QString &key);
 
@@ -139,6 +144,7 @@ private:
     void runRegularly();
     QString nextPollText() const;
     void tokenChanged();
+    State incompleteState() const;
     void announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
                   const std::optional<QUrl> &boardURL);
     void setState(State state);
@@ -161,4 +167,5 @@ private:
     std::shared_ptr<JiraRoute> m_route = std::make_shared<JiraRoute>();
     // Lives as long as the fetch under way; destroying it abandons that fetch.
     std::unique_ptr<QObject> m_fetchScope;
+    QDateTime m_lastPolled;
 };

@@ -1,11 +1,14 @@
 #include "notifications/FreedesktopNotificationCenter.h"
 
 #include "BuildInfo.h"
+#include "logging/LogCategories.h"
+#include "notifications/BannerSettingWatcher.h"
 #include "notifications/SoundPlayer.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -31,7 +34,7 @@ QDBusMessage call(const QString &destination, const QString &method, const QVari
 
 FreedesktopNotificationCenter::FreedesktopNotificationCenter(const QDBusConnection &bus, SoundPlayer *player,
                                                              QObject *parent)
-    : NotificationCenter(parent), m_bus(bus), m_player(player)
+    : NotificationCenter(parent), m_bus(bus), m_player(player), m_banners(new BannerSettingWatcher(bus, this))
 {
     // Matched on any sender: the server's unique name changes when it restarts, and a click or a
     // closing only counts when it comes from the server that showed that notification.
@@ -39,9 +42,45 @@ FreedesktopNotificationCenter::FreedesktopNotificationCenter(const QDBusConnecti
                   SLOT(onActionInvoked(uint, QString, QDBusMessage)));
     m_bus.connect(QString(), path, interface, QStringLiteral("NotificationClosed"), this,
                   SLOT(onNotificationClosed(uint, uint, QDBusMessage)));
+    m_bus.connect(QString(), path, interface, QStringLiteral("ActivationToken"), this,
+                  SLOT(onActivationToken(uint, QString, QDBusMessage)));
+    m_bus.connect(QString(), path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                  QStringLiteral("PropertiesChanged"), this,
+                  SLOT(onPropertiesChanged(QString, QVariantMap, QStringList)));
     auto *watcher = new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             &FreedesktopNotificationCenter::onServiceOwnerChanged);
+    readInhibited();
+}
+
+bool FreedesktopNotificationCenter::isInhibited() const
+{
+    return m_inhibited || !m_banners->bannersShown();
+}
+
+void FreedesktopNotificationCenter::readInhibited()
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << interface << QStringLiteral("Inhibited");
+    get.setAutoStartService(false);
+    // Servers without the property (all but Plasma's) answer with an error: not inhibited.
+    watch(m_bus.asyncCall(get), [this](const QDBusMessage &reply) {
+        m_inhibited = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+                      reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    });
+}
+
+void FreedesktopNotificationCenter::onPropertiesChanged(const QString &interfaceName,
+                                                        const QVariantMap &changed,
+                                                        const QStringList &invalidated)
+{
+    if (interfaceName != interface)
+        return;
+    if (changed.contains(QStringLiteral("Inhibited")))
+        m_inhibited = changed.value(QStringLiteral("Inhibited")).toBool();
+    else if (invalidated.contains(QStringLiteral("Inhibited")))
+        readInhibited();
 }
 
 QString FreedesktopNotificationCenter::composeBody(const NotificationRequest &request, bool markup)
@@ -132,21 +171,25 @@ void FreedesktopNotificationCenter::post(const NotificationRequest &request, con
         hints.insert(QStringLiteral("image-path"), QUrl::fromLocalFile(request.attachmentPath).toString());
 
     const bool markup = capabilities.contains(QLatin1String("body-markup"));
-    const QVariantList arguments{QStringLiteral("Norrid"),
-                                 replacesId,
-                                 QString(),
-                                 request.title,
-                                 composeBody(request, markup),
-                                 QStringList{QStringLiteral("default"), QStringLiteral("Open")},
-                                 hints,
-                                 -1};
+    // The click is the default action; servers that show actions get the named one as well, since
+    // some (xfce4-notifyd) dismiss a notification on a click instead of invoking the default.
+    QStringList actions{QStringLiteral("default"),
+                        request.actionLabel.isEmpty() ? QStringLiteral("Open") : request.actionLabel};
+    if (!request.actionLabel.isEmpty() && capabilities.contains(QLatin1String("actions")))
+        actions << QStringLiteral("open") << request.actionLabel;
+    const QVariantList arguments{QStringLiteral("Norrid"),     replacesId, QString(), request.title,
+                                 composeBody(request, markup), actions,    hints,     -1};
     // Sent to the server that just answered, so the replaced id is one it gave.
     watch(m_bus.asyncCall(call(owner, QStringLiteral("Notify"), arguments)), [this, request, owner](
                                                                                  const QDBusMessage &reply) {
         if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
             remember({owner, reply.arguments().constFirst().toUInt(), request.identifier, request.userInfo});
-            if (m_player && request.sound)
+            // Under the desktop's do-not-disturb the server keeps the notification in its history
+            // and shows no banner; it would be odd to hear one.
+            if (m_player && request.sound && !isInhibited())
                 m_player->play(*request.sound);
+            else if (isInhibited())
+                qCDebug(norridNotify) << "the desktop holds notifications back: no sound";
         }
         finishOperation();
     });
@@ -208,11 +251,22 @@ void FreedesktopNotificationCenter::watch(const QDBusPendingCall &pending,
 void FreedesktopNotificationCenter::onActionInvoked(uint id, const QString &actionKey,
                                                     const QDBusMessage &message)
 {
-    if (actionKey != QLatin1String("default"))
+    if (actionKey != QLatin1String("default") && actionKey != QLatin1String("open"))
         return;
+    // The server sends the token just before the action, for the same notification.
+    const QString token = m_tokenOwner == message.service() && m_tokenId == id ? m_token : QString();
+    m_token.clear();
     // A copy: a receiver may post or remove notifications and so change the list.
     if (const qsizetype index = findById(message.service(), id); index >= 0)
-        Q_EMIT clicked(QMap<QString, QString>(m_known[index].userInfo));
+        Q_EMIT clicked(QMap<QString, QString>(m_known[index].userInfo), token);
+}
+
+void FreedesktopNotificationCenter::onActivationToken(uint id, const QString &token,
+                                                      const QDBusMessage &message)
+{
+    m_tokenOwner = message.service();
+    m_tokenId = id;
+    m_token = token;
 }
 
 void FreedesktopNotificationCenter::onNotificationClosed(uint id, uint, const QDBusMessage &message)
@@ -227,4 +281,5 @@ void FreedesktopNotificationCenter::onServiceOwnerChanged(const QString &, const
     // A server that left can neither report clicks nor close what it showed.
     if (!oldOwner.isEmpty())
         m_known.removeIf([&oldOwner](const Known &known) { return known.owner == oldOwner; });
+    readInhibited(); // a new server, or none: not inhibited until it says so
 }

@@ -9,6 +9,7 @@
 
 class QDBusMessage;
 class QDBusPendingCall;
+class BannerSettingWatcher;
 class SoundPlayer;
 
 // Shows notifications through the desktop's org.freedesktop.Notifications service. Every call is
@@ -40,10 +41,18 @@ public:
 
     static constexpr qsizetype maxKnown = 64;
 
+    // Whether the desktop holds notifications back: Plasma's do-not-disturb (the server's Inhibited
+    // property) or GNOME's (show-banners off). The notification still goes to the server, which
+    // keeps it in its history, but no sound plays.
+    bool isInhibited() const;
+
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString &actionKey, const QDBusMessage &message);
     void onNotificationClosed(uint id, uint reason, const QDBusMessage &message);
     void onServiceOwnerChanged(const QString &service, const QString &oldOwner, const QString &newOwner);
+    void onActivationToken(uint id, const QString &token, const QDBusMessage &message);
+    void onPropertiesChanged(const QString &interfaceName, const QVariantMap &changed,
+                             const QStringList &invalidated);
 
 private:
     struct Operation
@@ -60,6 +69,7 @@ private:
         QMap<QString, QString> userInfo;
     };
 
+    void readInhibited();
     void runNext();
     void finishOperation();
     void post(const NotificationRequest &request, const QString &owner, const QStringList &capabilities);
@@ -74,4 +84,10 @@ private:
     std::deque<Operation> m_queue;
     bool m_busy = false;
     QList<Known> m_known; // oldest first
+    bool m_inhibited = false;
+    BannerSettingWatcher *m_banners;
+    // The last activation token the server sent, and for which notification; a click follows it.
+    QString m_tokenOwner;
+    uint m_tokenId = 0;
+    QString m_token;
 };

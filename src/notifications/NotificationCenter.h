@@ -37,6 +37,8 @@ public:
     virtual void queryAuthorization(QueryCallback callback) = 0;
 
 Q_SIGNALS:
-    // The user clicked a notification; userInfo is that of its request.
-    void clicked(const QMap<QString, QString> &userInfo);
+    // The user clicked a notification or chose its named action; userInfo is that of its request.
+    // activationToken is what the server handed over for bringing a window to the front on
+    // Wayland (XDG activation); empty when it sent none.
+    void clicked(const QMap<QString, QString> &userInfo, const QString &activationToken);
 };

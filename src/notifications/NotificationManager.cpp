@@ -1,10 +1,12 @@
 #include "notifications/NotificationManager.h"
 
+#include "logging/LogCategories.h"
 #include "notifications/CanberraSoundPlayer.h"
 #include "notifications/DataFiles.h"
 #include "notifications/FreedesktopNotificationCenter.h"
 #include "notifications/NotificationCenter.h"
 #include "notifications/NotificationSettingsCommands.h"
+#include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
 #include "settings/SystemLog.h"
 
@@ -89,13 +91,24 @@ void NotificationManager::setAuthorizationDenied(bool denied)
     Q_EMIT authorizationDeniedChanged();
 }
 
+bool NotificationManager::isSnoozed() const
+{
+    const bool snoozed = m_snooze && m_snooze->isActive();
+    if (snoozed)
+        qCDebug(norridNotify) << "snoozed: a notification is held back";
+    return snoozed;
+}
+
 void NotificationManager::notify(const ReviewIssue &issue, const std::optional<QUrl> &url)
 {
+    if (isSnoozed())
+        return;
     NotificationRequest request;
     request.title = reviewTitle;
     request.subtitle = issue.assignee ? issue.key + QStringLiteral(" \u00B7 ") + *issue.assignee : issue.key;
     request.body = issue.summary;
     request.category = QStringLiteral("x-norrid.card");
+    request.actionLabel = QStringLiteral("Open");
     if (url)
         request.userInfo.insert(QStringLiteral("url"), url->toString(QUrl::FullyEncoded));
     deliver(std::move(request), issue.key, std::nullopt);
@@ -103,10 +116,13 @@ void NotificationManager::notify(const ReviewIssue &issue, const std::optional<Q
 
 void NotificationManager::notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL)
 {
+    if (isSnoozed())
+        return;
     NotificationRequest request;
     request.title = QString::number(keys.size()) + QStringLiteral(" cards ready for review");
     request.body = keys.join(QStringLiteral(", "));
     request.category = QStringLiteral("x-norrid.batch");
+    request.actionLabel = QStringLiteral("Open Board");
     if (boardURL)
         request.userInfo.insert(QStringLiteral("url"), boardURL->toString(QUrl::FullyEncoded));
     deliver(std::move(request), QStringLiteral("batch"), std::nullopt);
@@ -169,7 +185,7 @@ void NotificationManager::deliver(NotificationRequest request, const QString &id
     m_center.add(request);
 }
 
-void NotificationManager::handleClick(const QMap<QString, QString> &userInfo)
+void NotificationManager::handleClick(const QMap<QString, QString> &userInfo, const QString &activationToken)
 {
     if (userInfo.value(QStringLiteral("action")) == QLatin1String("update")) {
         if (onUpdateNotificationClick)
@@ -185,8 +201,15 @@ void NotificationManager::handleClick(const QMap<QString, QString> &userInfo)
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("https") && scheme != QLatin1String("http")))
         return;
-    if (openURL)
-        openURL(url);
+    if (!openURL)
+        return;
+    // The browser is started with the server's activation token, so a Wayland compositor lets it
+    // come to the front; the token is for this one launch.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    openURL(url);
+    if (!activationToken.isEmpty())
+        qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 bool NotificationManager::openNotificationSettings()

@@ -12,6 +12,7 @@
 
 class AppSettings;
 class NotificationCenter;
+class NotificationSnooze;
 
 // Composes Norrid's four kinds of notification, posts them through a NotificationCenter, and
 // handles a click on one of them.
@@ -42,6 +43,10 @@ public:
     // notification-icon.png unless a test replaces it.
     QString attachmentPath;
 
+    // While the snooze is active, card and batch notifications are dropped (the test notification,
+    // which the user asks for, still goes). May be null.
+    void setSnooze(const NotificationSnooze *snooze) { m_snooze = snooze; }
+
     void requestAuthorization();
     void refreshAuthorizationStatus();
 
@@ -66,10 +71,13 @@ Q_SIGNALS:
 
 private:
     void deliver(NotificationRequest request, const QString &idBase, const std::optional<QString> &soundName);
-    void handleClick(const QMap<QString, QString> &userInfo);
+    void handleClick(const QMap<QString, QString> &userInfo, const QString &activationToken);
     void setAuthorizationDenied(bool denied);
 
     AppSettings &m_settings;
     NotificationCenter &m_center;
+    bool isSnoozed() const;
+
     bool m_authorizationDenied = false;
+    const NotificationSnooze *m_snooze = nullptr;
 };

@@ -19,6 +19,9 @@ struct NotificationRequest
     QString category;
     QString attachmentPath; // a picture file; empty: none
     QMap<QString, QString> userInfo;
+    // A named action beside the click ("Open", "Open Board"), for servers that show actions as
+    // buttons and never invoke the click's default action; empty: none.
+    QString actionLabel;
 
     friend bool operator==(const NotificationRequest &, const NotificationRequest &) = default;
 };

@@ -67,15 +67,7 @@ QString describeWriteFailure(const QString &fileName)
 AppSettings &AppSettings::shared()
 {
     // Never destroyed: it lives as long as the process, and nothing is written at exit.
-    static AppSettings *const instance = new AppSettings(defaultFileName(), DeferTokenRead{});
-    // The keyring is read after the instance exists: the read runs a nested event loop, and an
-    // event in it that reaches shared() again must find the instance rather than deadlock in the
-    // initialisation of the static above.
-    static bool tokenRead = false;
-    if (!tokenRead) {
-        tokenRead = true;
-        instance->runKeyring(Pending::Read, true);
-    }
+    static AppSettings *const instance = new AppSettings(defaultFileName());
     return *instance;
 }
 
@@ -86,15 +78,11 @@ QString AppSettings::defaultFileName()
 }
 
 AppSettings::AppSettings(const QString &settingsFile, QObject *parent)
-    : AppSettings(settingsFile, DeferTokenRead{}, parent)
-{
-    runKeyring(Pending::Read, true);
-}
-
-AppSettings::AppSettings(const QString &settingsFile, DeferTokenRead, QObject *parent)
     : QObject(parent), m_fileName(settingsFile)
 {
     load();
+    m_pending = Pending::Read;
+    runKeyring(true);
 }
 
 AppSettings::~AppSettings() = default;
@@ -225,7 +213,7 @@ JiraConfig AppSettings::jiraConfig() const
     JiraConfig config;
     config.siteURL = JiraConfig::normalizeSiteURL(m_siteURL);
     config.email = m_email;
-    config.token = token();
+    config.token = m_token;
     config.boardId = m_boardId;
     config.statusName = m_statusName;
     config.extraJQL = m_extraJQL;
@@ -234,7 +222,6 @@ JiraConfig AppSettings::jiraConfig() const
 
 bool AppSettings::isConfigured() const
 {
-    // In this order, so the keyring is asked only when the fields before the token are filled. The
-    // email may be empty: the token is then a personal access token.
-    return !m_siteURL.isEmpty() && !token().isEmpty() && !m_boardId.isEmpty() && !m_statusName.isEmpty();
+    // The email may be empty: the token is then a personal access token.
+    return !m_siteURL.isEmpty() && !m_token.isEmpty() && !m_boardId.isEmpty() && !m_statusName.isEmpty();
 }

@@ -4,13 +4,12 @@
 #include "settings/Keychain.h"
 #include "settings/KeyringState.h"
 
-#include <QElapsedTimer>
+#include <QCoroTask>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <chrono>
 
 class SecretServiceWatcher;
 
@@ -23,7 +22,8 @@ class SecretServiceWatcher;
 // is watched on the bus while something is owed to it, and asked again when it appears or a
 // collection is unlocked (and once a minute besides), so the user is connected once it is
 // unlocked. Only the first read of a launch may make the keyring show an unlock prompt; every later
-// attempt first makes sure that it cannot.
+// attempt first makes sure that it cannot. The keyring is read and written asynchronously: the
+// getters hand out what the store holds and change nothing.
 class AppSettings : public QObject
 {
     Q_OBJECT
@@ -62,11 +62,9 @@ public:
     QString notificationSound() const { return m_notificationSound; }
     // How the tray icon is coloured: "automatic" (also when missing), "light" or "dark".
     QString trayIconAppearance() const { return m_trayIconAppearance; }
-    // The least time between two attempts a read of the token makes while the keyring is
-    // unavailable, so one poll or a burst of reads cannot ask it again and again.
-    static constexpr std::chrono::milliseconds keyringRetryInterval{10000};
-    // Asks the keyring again first when it could not be used before (at most once per retry interval).
-    QString token() const;
+    // The token the store holds: what the keyring gave, or what was assigned since. Never asks the
+    // keyring; its read at creation arrives later (tokenChanged).
+    QString token() const { return m_token; }
 
     void setSiteURL(const QString &value);
     void setEmail(const QString &value);
@@ -84,14 +82,18 @@ public:
     bool isConfigured() const;
 
     // True while the keyring is locked or unreachable and the token is still to be read or stored.
-    bool tokenUnavailable() const { return m_pending != Pending::None; }
+    bool tokenUnavailable() const { return m_pending != Pending::None && m_keyringFailed; }
+    // True while the first read of the stored token is under way and the keyring has not said no.
+    bool tokenReading() const { return m_pending == Pending::Read && !m_keyringFailed; }
+    // True while the keyring is being asked something (tests wait for it).
+    bool keyringBusy() const { return m_keyringBusy; }
     // Whether that is because the keyring is locked (rather than not reachable at all).
     bool keyringLocked() const { return tokenUnavailable() && m_keyringStatus == Keychain::Status::Locked; }
     // What keeps the keyring from being used and what Norrid still owes it.
     KeyringState keyringState() const;
     // What the user should know about it, as a sentence; empty when the keyring is fine.
     QString tokenProblem() const;
-    // Asks the keyring again at once, e.g. when the user says it is unlocked now.
+    // Asks the keyring again, e.g. when it may have been unlocked.
     void retryKeyring();
     // Why the last write of an ordinary setting failed, as a sentence; empty after a good write.
     QString saveProblem() const { return m_saveProblem; }
@@ -121,23 +123,18 @@ private:
         Save,
         Remove
     };
-    struct DeferTokenRead
-    {
-    };
-
-    // Loads the ordinary settings only; the token is read by the caller.
-    AppSettings(const QString &settingsFile, DeferTokenRead, QObject *parent = nullptr);
-
     void load();
     void persist(const QString &key, const QVariant &value);
     QVariant storedValue(const QString &key) const;
     void setSaveProblem(const QString &problem);
-    void syncToken() const;
     // userAsked: the launch's first read, or a token the user just saved. The keyring is asked
     // directly, which may start a keyring daemon that is not running and may show its unlock
-    // prompt; later attempts on their own first wait until it runs and is unlocked.
-    void runKeyring(Pending operation, bool userAsked = false) const;
-    void watchKeyring(bool watch) const;
+    // prompt; later attempts on their own first wait until it runs and is unlocked. One operation
+    // runs at a time; what is asked meanwhile runs after it.
+    void runKeyring(bool userAsked = false);
+    QCoro::Task<> driveKeyring();
+    void settleKeyring(Pending operation, const Keychain::Outcome &outcome, bool installed);
+    void watchKeyring(bool watch);
 
     QString m_fileName;
     QString m_siteURL;
@@ -153,12 +150,14 @@ private:
     // file can be written again.
     QStringList m_unsavedKeys;
 
-    // The token and its keyring state change inside const reads, when an owed read or write of the
-    // keyring finally succeeds.
-    mutable QString m_token;
-    mutable Pending m_pending = Pending::None;
-    mutable Keychain::Status m_keyringStatus = Keychain::Status::Ok;
-    mutable bool m_keyringInstalled = true; // a Secret Service runs or can be started
-    mutable QElapsedTimer m_lastKeyringAttempt;
-    mutable QPointer<SecretServiceWatcher> m_keyringWatcher;
+    QString m_token;
+    Pending m_pending = Pending::None; // what the keyring is still owed
+    bool m_keyringFailed = false;      // the last attempt at it failed
+    bool m_keyringBusy = false;
+    bool m_keyringAgain = false;   // asked again while an operation ran
+    bool m_userAsked = false;      // the next attempt may start or unlock the keyring
+    quint64 m_tokenGeneration = 0; // counts assignments, so a read that lost the race is dropped
+    Keychain::Status m_keyringStatus = Keychain::Status::Ok;
+    bool m_keyringInstalled = true; // a Secret Service runs or can be started
+    QPointer<SecretServiceWatcher> m_keyringWatcher;
 };

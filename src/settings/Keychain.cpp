@@ -2,21 +2,20 @@
 
 #include "settings/SecretServiceProbe.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusReply>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
+#include <coroutine>
 #include <dlfcn.h>
+#include <memory>
 #include <qt6keychain/keychain.h>
 
 namespace {
 
 // Long enough for a keyring daemon that is being started on demand, short enough that a hung one
-// does not freeze the interface for long. A job that runs out of time goes on in the background.
-constexpr int kWaitLimitMs = 5000;
+// is given up on soon. A job that runs out of time goes on in the background.
+constexpr std::chrono::milliseconds kWaitLimit{5000};
 
 // QtKeychain runs its jobs one after another. While a job that ran out of time is still waiting
 // (for example for the user to answer an unlock prompt), every later job would queue behind it
@@ -31,16 +30,13 @@ QPointer<QKeychain::Job> &stalledJob()
 // life of the process. When the keyring daemon restarts, that session is gone and every later call
 // fails with "The session wrapping the secret does not exist", so once the service has a new owner
 // libsecret is told to let go of the old one; its next call opens a fresh session.
-void forgetSessionWithEarlierKeyring()
+QCoro::Task<> forgetSessionWithEarlierKeyring()
 {
     static QString knownOwner;
-    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-    if (!bus)
-        return;
-    const QDBusReply<QString> owner = bus->serviceOwner(SecretServiceProbe::service);
-    if (!owner.isValid())
-        return; // no keyring right now; compare with the one that comes next
-    if (!knownOwner.isEmpty() && owner.value() != knownOwner) {
+    const QString owner = co_await SecretServiceProbe::owner(SecretServiceProbe::service);
+    if (owner.isEmpty())
+        co_return; // no keyring right now; compare with the one that comes next
+    if (!knownOwner.isEmpty() && owner != knownOwner) {
         if (void *libsecret = dlopen("libsecret-1.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
             using Disconnect = void (*)();
             if (auto disconnect = reinterpret_cast<Disconnect>(dlsym(libsecret, "secret_service_disconnect")))
@@ -48,7 +44,7 @@ void forgetSessionWithEarlierKeyring()
             dlclose(libsecret);
         }
     }
-    knownOwner = owner.value();
+    knownOwner = owner;
 }
 
 struct JobResult
@@ -70,44 +66,80 @@ template<typename JobType> JobType *makeJob(const QString &account)
     return job;
 }
 
-// Runs the job in a nested event loop, bounded by kWaitLimitMs. User input is held back meanwhile,
-// so a click cannot re-enter the code that is waiting here.
-JobResult runBounded(QKeychain::Job *job)
+// One job's end, or kWaitLimit passing, whichever comes first. The coroutine that waits is resumed
+// on a later turn of the event loop, never inside QtKeychain's own signal.
+struct JobWait
 {
-    JobResult result;
+    struct State
+    {
+        JobResult result;
+        bool done = false;
+        std::coroutine_handle<> waiter;
+
+        void finish()
+        {
+            done = true;
+            if (auto handle = std::exchange(waiter, {}))
+                QMetaObject::invokeMethod(
+                    QCoreApplication::instance(), [handle] { handle.resume(); }, Qt::QueuedConnection);
+        }
+    };
+    State *state; // a plain pointer: GCC 12 destroys an awaiter's members twice
+
+    bool await_ready() const noexcept { return state->done; }
+    void await_suspend(std::coroutine_handle<> handle) noexcept { state->waiter = handle; }
+    void await_resume() const noexcept {}
+};
+
+// Runs the job and waits for its finished() signal, at most kWaitLimit. The result is taken in a
+// handler connected before the job starts, while the job still exists (it deletes itself later).
+QCoro::Task<JobResult> runBounded(QKeychain::Job *job)
+{
     if (stalledJob()) {
         delete job;
-        result.error = QKeychain::OtherError;
-        result.problem = QStringLiteral("the keyring has not answered an earlier request yet");
-        result.timedOut = true;
-        return result;
+        co_return JobResult{QKeychain::OtherError,
+                            QStringLiteral("the keyring has not answered an earlier request yet"),
+                            true,
+                            {}};
     }
 
-    forgetSessionWithEarlierKeyring();
-    QEventLoop loop;
-    bool finished = false;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [&](QKeychain::Job *done) {
-        finished = true;
-        result.error = done->error();
-        result.problem = done->errorString();
+    QPointer<QKeychain::Job> guard(job);
+    co_await forgetSessionWithEarlierKeyring();
+    if (!guard)
+        co_return JobResult{
+            QKeychain::OtherError, QStringLiteral("the keyring request was dropped"), true, {}};
+    auto state = std::make_shared<JobWait::State>();
+    QObject::connect(job, &QKeychain::Job::finished, job, [state](QKeychain::Job *done) {
+        if (state->done)
+            return; // given up on already
+        state->result.error = done->error();
+        state->result.problem = done->errorString();
         if (const auto *read = qobject_cast<QKeychain::ReadPasswordJob *>(done))
-            result.data = read->binaryData();
-        loop.quit();
+            state->result.data = read->binaryData();
+        state->finish();
     });
-    QTimer::singleShot(kWaitLimitMs, &loop, &QEventLoop::quit);
+    // The timer belongs to the job, so it goes when the job deletes itself.
+    auto *limit = new QTimer(job);
+    limit->setSingleShot(true);
+    limit->start(kWaitLimit);
+    QObject::connect(limit, &QTimer::timeout, job, [state, guard] {
+        if (state->done)
+            return;
+        // The job deletes itself once it ends; meanwhile later requests are not queued behind it.
+        if (guard) {
+            stalledJob() = guard.data();
+            QObject::connect(guard.data(), &QKeychain::Job::finished, [] { stalledJob().clear(); });
+        }
+        state->result.error = QKeychain::OtherError;
+        state->result.problem =
+            QStringLiteral("the keyring did not answer within %1 seconds")
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(kWaitLimit).count());
+        state->result.timedOut = true;
+        state->finish();
+    });
     job->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-    if (!finished) {
-        // The connection above dies with the loop; the job deletes itself once it ends.
-        stalledJob() = job;
-        QObject::connect(job, &QKeychain::Job::finished, [] { stalledJob().clear(); });
-        result.error = QKeychain::OtherError;
-        result.problem =
-            QStringLiteral("the keyring did not answer within %1 seconds").arg(kWaitLimitMs / 1000);
-        result.timedOut = true;
-    }
-    return result;
+    co_await JobWait{state.get()};
+    co_return state->result;
 }
 
 // QtKeychain's Secret Service backend stores the account as "user" and the service as "server".
@@ -116,20 +148,28 @@ QMap<QString, QString> itemAttributes(const QString &account)
     return {{QStringLiteral("user"), account}, {QStringLiteral("server"), Keychain::service()}};
 }
 
-Keychain::Outcome outcomeOf(const JobResult &result, const QString &account)
+const QString lockedProblem = QStringLiteral("the keyring is locked");
+
+QCoro::Task<Keychain::Outcome> outcomeOf(JobResult result, QString account)
 {
     if (result.error == QKeychain::NoError)
-        return {Keychain::Status::Ok, {}};
+        co_return Keychain::Outcome{Keychain::Status::Ok, {}};
     // The Secret Service reports a locked item as no item at all once the unlock prompt was
     // dismissed or could not be shown, so the item's own state decides.
-    if (!result.timedOut && SecretServiceProbe::hasLockedItem(itemAttributes(account)))
-        return {Keychain::Status::Locked, QStringLiteral("the keyring is locked")};
+    // GCC 12 destroys the awaited task too early when co_await sits in a condition, so every
+    // answer is taken into a variable first.
+    if (!result.timedOut) {
+        const QMap<QString, QString> attributes = itemAttributes(account);
+        const bool locked = co_await SecretServiceProbe::hasLockedItem(attributes);
+        if (locked)
+            co_return Keychain::Outcome{Keychain::Status::Locked, lockedProblem};
+    }
     if (result.error == QKeychain::EntryNotFound)
-        return {Keychain::Status::NotFound, {}};
+        co_return Keychain::Outcome{Keychain::Status::NotFound, {}};
     QString problem = result.problem.trimmed();
     if (problem.isEmpty())
         problem = QStringLiteral("the keyring reported an unknown error");
-    return {Keychain::Status::Unavailable, problem};
+    co_return Keychain::Outcome{Keychain::Status::Unavailable, problem};
 }
 
 } // namespace
@@ -141,62 +181,66 @@ QString service()
     return QStringLiteral("app.norrid.Norrid.token");
 }
 
-Item readItem(const QString &account)
+QCoro::Task<Item> readItem(QString account)
 {
-    const JobResult result = runBounded(makeJob<QKeychain::ReadPasswordJob>(account));
-    const Outcome outcome = outcomeOf(result, account);
+    const JobResult result = co_await runBounded(makeJob<QKeychain::ReadPasswordJob>(account));
+    const Outcome outcome = co_await outcomeOf(result, account);
     if (outcome.status != Status::Ok)
-        return {outcome.status, {}, outcome.problem};
+        co_return Item{outcome.status, {}, outcome.problem};
 
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString value = utf8.decode(result.data);
     if (utf8.hasError())
-        return {Status::NotFound, {}, QStringLiteral("the stored token is not UTF-8 text")};
-    return {Status::Ok, value, {}};
+        co_return Item{Status::NotFound, {}, QStringLiteral("the stored token is not UTF-8 text")};
+    co_return Item{Status::Ok, value, {}};
 }
 
-std::optional<QString> read(const QString &account)
-{
-    Item item = readItem(account);
-    if (item.status != Status::Ok)
-        return std::nullopt;
-    return std::move(item.value);
-}
-
-Outcome save(const QString &value, const QString &account)
+QCoro::Task<Outcome> save(QString value, QString account)
 {
     if (stalledJob())
-        return {Status::Unavailable, QStringLiteral("the keyring has not answered an earlier request yet")};
+        co_return Outcome{Status::Unavailable,
+                          QStringLiteral("the keyring has not answered an earlier request yet")};
     // Deleting first leaves no item when the add then fails, so nothing is deleted while the
     // keyring could not take the new item anyway.
-    if (SecretServiceProbe::hasLockedItem(itemAttributes(account)) ||
-        SecretServiceProbe::defaultCollectionLocked())
-        return {Status::Locked, QStringLiteral("the keyring is locked")};
-    const Outcome removed = remove(account);
+    const QMap<QString, QString> attributes = itemAttributes(account);
+    const bool itemLocked = co_await SecretServiceProbe::hasLockedItem(attributes);
+    if (itemLocked)
+        co_return Outcome{Status::Locked, lockedProblem};
+    const bool collectionLocked = co_await SecretServiceProbe::defaultCollectionLocked();
+    if (collectionLocked)
+        co_return Outcome{Status::Locked, lockedProblem};
+    const Outcome removed = co_await remove(account);
     if (!removed.succeeded())
-        return removed;
+        co_return removed;
 
     auto *job = makeJob<QKeychain::WritePasswordJob>(account);
     job->setTextData(value);
-    return outcomeOf(runBounded(job), account);
+    const JobResult result = co_await runBounded(job);
+    co_return co_await outcomeOf(result, account);
 }
 
-Outcome remove(const QString &account)
+QCoro::Task<Outcome> remove(QString account)
 {
-    const Outcome outcome = outcomeOf(runBounded(makeJob<QKeychain::DeletePasswordJob>(account)), account);
+    const JobResult result = co_await runBounded(makeJob<QKeychain::DeletePasswordJob>(account));
+    const Outcome outcome = co_await outcomeOf(result, account);
+    if (!outcome.succeeded())
+        co_return outcome;
     // A locked item is left in place while the delete still reports success.
-    if (outcome.succeeded() && SecretServiceProbe::hasLockedItem(itemAttributes(account)))
-        return {Status::Locked, QStringLiteral("the keyring is locked")};
-    return outcome;
+    const QMap<QString, QString> attributes = itemAttributes(account);
+    const bool locked = co_await SecretServiceProbe::hasLockedItem(attributes);
+    co_return locked ? Outcome{Status::Locked, lockedProblem} : outcome;
 }
 
-Outcome readiness(const QString &account)
+QCoro::Task<Outcome> readiness(QString account)
 {
-    if (!SecretServiceProbe::isRunning())
-        return {Status::Unavailable, QStringLiteral("no Secret Service is running")};
-    if (SecretServiceProbe::hasLockedItem(itemAttributes(account)))
-        return {Status::Locked, QStringLiteral("the keyring is locked")};
-    return {Status::Ok, {}};
+    const bool running = co_await SecretServiceProbe::isRunning();
+    if (!running)
+        co_return Outcome{Status::Unavailable, QStringLiteral("no Secret Service is running")};
+    const QMap<QString, QString> attributes = itemAttributes(account);
+    const bool locked = co_await SecretServiceProbe::hasLockedItem(attributes);
+    if (locked)
+        co_return Outcome{Status::Locked, lockedProblem};
+    co_return Outcome{Status::Ok, {}};
 }
 
 } // namespace Keychain

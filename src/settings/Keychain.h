@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QCoroTask>
 #include <QString>
-#include <optional>
 
 // The API token's place in the system keyring (the Secret Service, through QtKeychain): one item per
 // account under the service "app.norrid.Norrid.token", holding the secret's UTF-8 bytes.
 //
-// The calls are synchronous, as their callers expect, but each one waits a bounded time for the
-// keyring, so a keyring that hangs or waits for the user cannot freeze the interface for long.
-// The keyring is never replaced by a plaintext store, whatever happens.
+// Every operation is a coroutine that waits on the keychain job's signal and on asynchronous D-Bus
+// calls: nothing blocks the thread and no event loop runs inside. Each waits a bounded time for the
+// keyring, so one that hangs or waits for the user yields "unavailable" rather than nothing. The
+// keyring is never replaced by a plaintext store, whatever happens.
 namespace Keychain {
 
 enum class Status
@@ -38,21 +39,18 @@ struct Outcome
 QString service();
 
 // The item of the account, telling a missing item apart from a keyring that could not be asked.
-Item readItem(const QString &account);
-
-// The secret of the account, or none when there is no item or it could not be read.
-std::optional<QString> read(const QString &account);
+QCoro::Task<Item> readItem(QString account);
 
 // Replaces the item of the account: deletes any earlier one, then adds the new one. Nothing is
 // touched when the keyring is locked or unavailable.
-Outcome save(const QString &value, const QString &account);
+QCoro::Task<Outcome> save(QString value, QString account);
 
 // Deletes the item of the account; a missing item counts as done.
-Outcome remove(const QString &account);
+QCoro::Task<Outcome> remove(QString account);
 
 // Whether the item of the account can be used without raising an unlock prompt or starting a
 // keyring: Ok when a keyring runs and the item is not locked, else Locked or Unavailable. Asks
 // nothing that could prompt, and reads no secret.
-Outcome readiness(const QString &account);
+QCoro::Task<Outcome> readiness(QString account);
 
 } // namespace Keychain

@@ -1,5 +1,6 @@
 #include "settings/KeyringBackend.h"
 
+#include <QCoroDBusPendingCall>
 #include <QDBusConnection>
 #include <QDBusMessage>
 
@@ -7,20 +8,21 @@ namespace {
 
 // Asked as QtKeychain asks: KWallet's interface may be started on demand, so a call tells more
 // than the name on the bus.
-bool kwalletAnswers(KeyringBackend::Kind kind)
+QCoro::Task<bool> kwalletAnswers(KeyringBackend::Kind kind)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return false;
+        co_return false;
     const QDBusMessage call = QDBusMessage::createMethodCall(
         KeyringBackend::kwalletService(kind), KeyringBackend::kwalletPath(kind),
         KeyringBackend::kwalletInterface, QStringLiteral("networkWallet"));
-    return bus.call(call, QDBus::Block, 500).type() == QDBusMessage::ReplyMessage;
+    const QDBusMessage reply = co_await bus.asyncCall(call, 500);
+    co_return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 } // namespace
 
-KeyringBackend::Kind KeyringBackend::detect()
+QCoro::Task<KeyringBackend::Kind> KeyringBackend::detect()
 {
     const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
     const QByteArray session = qgetenv("DESKTOP_SESSION");
@@ -28,13 +30,16 @@ KeyringBackend::Kind KeyringBackend::detect()
                         (desktop.isEmpty() && session.isEmpty() && !qgetenv("KDE_FULL_SESSION").isEmpty());
     if (plasma) {
         const QByteArray version = qgetenv("KDE_SESSION_VERSION");
-        if (version == "6" && kwalletAnswers(Kind::kwallet6))
-            return Kind::kwallet6;
-        if (version == "5" && kwalletAnswers(Kind::kwallet5))
-            return Kind::kwallet5;
+        // Asked before the test: GCC 12 mishandles a co_await inside a condition.
+        const Kind kwallet = version == "6" ? Kind::kwallet6 : Kind::kwallet5;
+        if (version == "6" || version == "5") {
+            const bool answers = co_await kwalletAnswers(kwallet);
+            if (answers)
+                co_return kwallet;
+        }
     }
     // Elsewhere libsecret comes first, and Norrid's package brings it.
-    return Kind::secretService;
+    co_return Kind::secretService;
 }
 
 QString KeyringBackend::kwalletService(Kind kind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoroTask>
 #include <QString>
 
 // Which keyring QtKeychain talks to on this desktop, found the way it finds it: on Plasma it takes
@@ -15,7 +16,8 @@ enum class Kind
     kwallet6
 };
 
-Kind detect();
+// Asks KWallet asynchronously whether it answers; never blocks the thread.
+QCoro::Task<Kind> detect();
 
 // KWallet's bus name and object for a KWallet kind ("org.kde.kwalletd5", "/modules/kwalletd5").
 QString kwalletService(Kind kind);

@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
+#include <QPointer>
 
 SecretServiceWatcher::SecretServiceWatcher(QObject *parent)
     : QObject(parent),
@@ -32,10 +33,17 @@ SecretServiceWatcher::SecretServiceWatcher(QObject *parent)
     bus.connect(service, {}, QStringLiteral("org.freedesktop.DBus.Properties"),
                 QStringLiteral("PropertiesChanged"), this, SLOT(noteSignal()));
 
+    watchKWallet();
+}
+
+QCoro::Task<> SecretServiceWatcher::watchKWallet()
+{
     // On Plasma QtKeychain talks to KWallet itself, whose wallet opening is no Secret Service signal.
-    const KeyringBackend::Kind backend = KeyringBackend::detect();
-    if (backend == KeyringBackend::Kind::secretService)
-        return;
+    QPointer<SecretServiceWatcher> self(this);
+    const KeyringBackend::Kind backend = co_await KeyringBackend::detect();
+    if (!self || backend == KeyringBackend::Kind::secretService)
+        co_return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
     const QString kwallet = KeyringBackend::kwalletService(backend);
     m_serviceWatcher->addWatchedService(kwallet);
     for (const char *signal : {"walletOpened", "walletAsyncOpened", "walletCreated", "allWalletsClosed"})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoroTask>
 #include <QObject>
 #include <QTimer>
 #include <chrono>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void noteSignal();
 
 private:
+    QCoro::Task<> watchKWallet();
+
     QDBusServiceWatcher *m_serviceWatcher;
     QTimer m_settle;
     QTimer m_fallback;

@@ -1,10 +1,15 @@
 #include "shell/AppDelegate.h"
 
+#include "BuildInfo.h"
 #include "jira/JiraClient.h"
+#include "jira/JiraRoute.h"
+#include "jira/JiraSite.h"
 #include "monitor/ReviewMonitor.h"
 #include "monitor/WakeWatcher.h"
 #include "notifications/NotificationManager.h"
+#include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
+#include "settings/KeyringText.h"
 #include "settings/SystemLog.h"
 #include "shell/PopoverWindow.h"
 #include "shell/SettingsWindowController.h"
@@ -15,12 +20,20 @@
 #include "updates/GentleUpdateReminder.h"
 #include "updates/Updater.h"
 #include "updates/UpdaterFactory.h"
+#include "views/DiagnosticReport.h"
 #include "views/PopoverContent.h"
 #include "views/PopoverMetrics.h"
+#include "views/SettingsForm.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QNetworkProxyFactory>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -57,6 +70,34 @@ AppDelegate::AppDelegate(AppSettings &settings, NotificationManager &notifier, Q
 
 AppDelegate::~AppDelegate() = default;
 
+NotificationSnooze &AppDelegate::notificationSnooze()
+{
+    if (!m_snooze) {
+        m_snooze = std::make_unique<NotificationSnooze>(m_settings.fileName());
+        m_notifier.setSnooze(m_snooze.get());
+    }
+    return *m_snooze;
+}
+
+bool AppDelegate::snooze(const QString &length)
+{
+    if (length == u"off") {
+        notificationSnooze().resume();
+        return true;
+    }
+    const auto end = NotificationSnooze::endFor(length, notificationSnooze().now());
+    if (!end)
+        return false;
+    notificationSnooze().snoozeUntil(*end);
+    return true;
+}
+
+void AppDelegate::showSnooze()
+{
+    if (m_tray)
+        m_tray->setSnoozedUntil(notificationSnooze().until());
+}
+
 ReviewMonitor &AppDelegate::monitor()
 {
     if (!m_monitor)
@@ -76,6 +117,7 @@ void AppDelegate::applicationDidFinishLaunching()
         m_updateWindow = std::make_unique<UpdateWindowController>(*m_updater);
     }
 
+    notificationSnooze(); // a snooze kept from the last run holds from the start
     m_notifier.requestAuthorization();
     m_notifier.onUpdateNotificationClick = weakly(&AppDelegate::checkForUpdates);
     m_notifier.openURL = weakly(&AppDelegate::open);
@@ -99,6 +141,7 @@ void AppDelegate::setupStatusItem()
     actions.openSettings = weakly(&AppDelegate::openSettings);
     actions.checkForUpdates = weakly(&AppDelegate::checkForUpdates);
     actions.quit = weakly(&AppDelegate::quit);
+    actions.snooze = weakly([](AppDelegate &delegate, const QString &length) { delegate.snooze(length); });
     m_tray = std::make_unique<TrayIcon>(std::move(actions));
     connect(m_tray.get(), &TrayIcon::clicked, this, &AppDelegate::togglePopover);
     auto applyAppearance = [this] {
@@ -172,6 +215,7 @@ void AppDelegate::bindState()
     deliver(&m_settings, &AppSettings::tokenUnavailableChanged, &AppDelegate::refreshStatusButton);
     deliver(&m_notifier, &NotificationManager::authorizationDeniedChanged, &AppDelegate::updatePopoverSize);
     deliver(&m_updateState, &UpdateState::availableVersionChanged, &AppDelegate::refreshStatusButton);
+    deliver(&notificationSnooze(), &NotificationSnooze::changed, &AppDelegate::showSnooze);
 }
 
 void AppDelegate::showIssueCount()
@@ -203,6 +247,93 @@ void AppDelegate::updatePopoverSize()
                                                     m_updateState.availableVersion().has_value())));
 }
 
+QVariantMap AppDelegate::diagnosticFacts()
+{
+    QVariantMap facts;
+    const TrayIcon *tray = m_tray.get();
+    facts.insert(QStringLiteral("Tray"), !tray ? QStringLiteral("none")
+                                         : tray->hasStatusNotifierHost()
+                                             ? QStringLiteral("StatusNotifierItem host")
+                                             : QStringLiteral("XEmbed (no StatusNotifierItem host)"));
+    const KeyringState keyring = m_settings.keyringState();
+    facts.insert(QStringLiteral("Keyring"),
+                 m_settings.tokenReading() ? QStringLiteral("Secret Service, reading")
+                 : !keyring.isBlocked()    ? QStringLiteral("Secret Service, ready")
+                                        : QStringLiteral("Secret Service, ") + KeyringText::title(keyring));
+    // The site's kind and host only: a context path or a pasted board page may name a project.
+    const JiraSite site = JiraSite::read(JiraConfig::normalizeSiteURL(m_settings.siteURL()));
+    const QString host = site.origin().host();
+    facts.insert(QStringLiteral("Jira site"),
+                 m_settings.siteURL().isEmpty() ? QStringLiteral("not set")
+                 : !site.isValid()              ? QStringLiteral("refused")
+                 : site.isCloud()               ? QStringLiteral("Jira Cloud (%1)").arg(host)
+                 : site.path().isEmpty()
+                     ? QStringLiteral("Jira Data Center / Server (%1)").arg(host)
+                     : QStringLiteral("Jira Data Center / Server (%1, under a context path)").arg(host));
+    facts.insert(QStringLiteral("Sign-in"), m_settings.email().isEmpty()
+                                                ? QStringLiteral("personal access token (Bearer)")
+                                                : QStringLiteral("email or user name with a token (Basic)"));
+    const JiraRoute &route = monitor().route();
+    facts.insert(QStringLiteral("Jira read"),
+                 route.boardRead == JiraRoute::BoardRead::software ? QStringLiteral("software 1.0")
+                 : route.boardRead == JiraRoute::BoardRead::agile  ? QStringLiteral("agile 1.0")
+                                                                   : QStringLiteral("not known yet"));
+    facts.insert(QStringLiteral("Gateway"),
+                 route.gateway ? QStringLiteral("yes (api.atlassian.com)") : QStringLiteral("no"));
+    const QList<QNetworkProxy> proxies =
+        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(site.origin()));
+    const QNetworkProxy proxy = proxies.value(0);
+    facts.insert(QStringLiteral("Proxy"), proxy.type() == QNetworkProxy::NoProxy || proxy.hostName().isEmpty()
+                                              ? QStringLiteral("none")
+                                              : proxy.hostName());
+    facts.insert(QStringLiteral("Columns"), QStringLiteral("1"));
+    facts.insert(QStringLiteral("Last poll"), monitor().lastPolled().isValid()
+                                                  ? monitor().lastPolled().toString(Qt::ISODate)
+                                                  : QStringLiteral("none yet"));
+    const ReviewMonitor::StateKind kind = monitor().state().kind;
+    facts.insert(QStringLiteral("Last poll result"),
+                 kind == ReviewMonitor::StateKind::ok        ? QStringLiteral("ok")
+                 : kind == ReviewMonitor::StateKind::loading ? QStringLiteral("loading")
+                 : kind == ReviewMonitor::StateKind::error
+                     ? (monitor().isPaused() ? QStringLiteral("paused") : QStringLiteral("error"))
+                     : QStringLiteral("setup"));
+    facts.insert(QStringLiteral("Last poll error"), monitor().state().kind == ReviewMonitor::StateKind::error
+                                                        ? monitor().state().message
+                                                        : QString());
+    const QDateTime snoozedUntil = notificationSnooze().until();
+    facts.insert(QStringLiteral("Snoozed until"),
+                 snoozedUntil.isValid() ? snoozedUntil.toString(Qt::ISODate) : QString());
+    return facts;
+}
+
+void AppDelegate::copyDiagnostics()
+{
+    // The notification server is asked asynchronously; the report goes to the clipboard with its
+    // answer.
+    const QString service = QStringLiteral("org.freedesktop.Notifications");
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/Notifications"), service,
+                                       QStringLiteral("GetServerInformation"));
+    call.setAutoStartService(false);
+    auto *answer = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, 2000), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *done) {
+        done->deleteLater();
+        DiagnosticReport report;
+        report.addLocal(
+            QStringLiteral("%1 (build %2)")
+                .arg(QLatin1StringView(BuildInfo::shortVersion), QLatin1StringView(BuildInfo::buildNumber)));
+        const QDBusMessage reply = done->reply();
+        const QVariantList info = reply.arguments();
+        report.add(
+            QStringLiteral("Notification server"),
+            reply.type() == QDBusMessage::ReplyMessage && info.size() >= 3
+                ? QStringLiteral("%1, %2, %3").arg(info[0].toString(), info[1].toString(), info[2].toString())
+                : QStringLiteral("none answers"));
+        report.addNorrid(diagnosticFacts());
+        QGuiApplication::clipboard()->setText(report.text());
+    });
+}
+
 void AppDelegate::togglePopover()
 {
     if (!m_popover || !m_tray)
@@ -224,6 +355,7 @@ void AppDelegate::openSettings()
         m_settingsWindow = std::make_unique<SettingsWindowController>(
             m_settings, m_notifier, m_updater.get(), weakly(&AppDelegate::checkForUpdates),
             weakly([](AppDelegate &delegate) { delegate.monitor().start(); }));
+        m_settingsWindow->form().onCopyDiagnostics = weakly(&AppDelegate::copyDiagnostics);
     }
     m_settingsWindow->show();
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QUrl>
+#include <QVariantMap>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -13,6 +14,7 @@
 class AppSettings;
 class GentleUpdateReminder;
 class NotificationManager;
+class NotificationSnooze;
 class PopoverContent;
 class PopoverWindow;
 class ReviewMonitor;
@@ -45,6 +47,13 @@ public:
     void openSettings();
     void checkForUpdates();
     void quit();
+    // What a bug report needs from the running Norrid (DiagnosticReport::norridFacts); never the
+    // token, the email or a card's text.
+    QVariantMap diagnosticFacts();
+    // The whole report, to the clipboard ("Copy Diagnostics" in the settings window).
+    void copyDiagnostics();
+    // A word of NotificationSnooze::words, or "off"; false for any other word.
+    bool snooze(const QString &length);
 
     // Opens a link in the desktop's browser; tests replace it. Only https and http links get here.
     std::function<void(const QUrl &)> openURL;
@@ -55,6 +64,7 @@ public:
     PopoverContent *popoverContent() const { return m_popoverContent.get(); }
     SettingsWindowController *settingsWindow() const { return m_settingsWindow.get(); }
     Updater *updater() const { return m_updater.get(); }
+    NotificationSnooze &notificationSnooze();
 
 private:
     // A callback for another object that holds the delegate weakly: it does nothing once the
@@ -73,6 +83,7 @@ private:
     void refreshStatusButton();
     void updatePopoverSize();
     void showIssueCount();
+    void showSnooze();
     void showUpdatesComeFromPackageManager();
     void showNoTrayMessage();
     void withdrawNoTrayMessage();
@@ -81,6 +92,7 @@ private:
     AppSettings &m_settings;
     NotificationManager &m_notifier;
     UpdateState m_updateState;
+    std::unique_ptr<NotificationSnooze> m_snooze;
     std::unique_ptr<ReviewMonitor> m_monitor;
     std::unique_ptr<GentleUpdateReminder> m_updateReminder;
     std::unique_ptr<Updater> m_updater;

@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "shell/BusNames.h"
+#include "views/DiagnosticReport.h"
 #include "views/StateReport.h"
 
 #include <QCommandLineParser>
@@ -184,17 +185,73 @@ int status(Format format, bool follow)
     return QCoreApplication::exec();
 }
 
-int act(const QString &method)
+int act(const QString &method, const QVariantList &arguments = {})
 {
     if (!isRunning())
         return notRunning();
-    const QDBusMessage reply = callNorrid(QString(BusNames::interface), method);
+    const QDBusMessage reply = callNorrid(QString(BusNames::interface), method, arguments);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return 0;
     if (!isRunning())
         return notRunning();
     std::fprintf(stderr, "norrid: %s\n", qPrintable(reply.errorMessage()));
     return 1;
+}
+
+QDBusMessage callDesktop(const QString &service, const QString &path, const QString &interface,
+                         const QString &method, const QVariantList &arguments = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    call.setAutoStartService(false);
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
+}
+
+// The desktop as the command sees it (the same session bus as Norrid), then what the running
+// Norrid says; without one, what can be said without it.
+int diagnose()
+{
+    DiagnosticReport report;
+    report.addLocal(
+        QStringLiteral("%1 (build %2)")
+            .arg(QLatin1StringView(BuildInfo::shortVersion), QLatin1StringView(BuildInfo::buildNumber)));
+    const QString notifications = QStringLiteral("org.freedesktop.Notifications");
+    const QString notificationsPath = QStringLiteral("/org/freedesktop/Notifications");
+    const QDBusMessage server =
+        callDesktop(notifications, notificationsPath, notifications, QStringLiteral("GetServerInformation"));
+    const QDBusMessage capabilities =
+        callDesktop(notifications, notificationsPath, notifications, QStringLiteral("GetCapabilities"));
+    if (server.type() == QDBusMessage::ReplyMessage && server.arguments().size() >= 3) {
+        const QVariantList info = server.arguments();
+        report.add(
+            QStringLiteral("Notification server"),
+            QStringLiteral("%1, %2, %3").arg(info[0].toString(), info[1].toString(), info[2].toString()));
+        report.add(QStringLiteral("Notification capabilities"),
+                   capabilities.arguments().value(0).toStringList().join(QStringLiteral(", ")));
+    } else {
+        report.add(QStringLiteral("Notification server"), QStringLiteral("none answers"));
+    }
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    const auto owned = [bus](const QString &name) { return bus && bus->isServiceRegistered(name).value(); };
+    report.add(QStringLiteral("Tray host"), owned(QStringLiteral("org.kde.StatusNotifierWatcher"))
+                                                ? QStringLiteral("StatusNotifierWatcher on the bus")
+                                                : QStringLiteral("no StatusNotifierWatcher (XEmbed only)"));
+    report.add(QStringLiteral("Keyring service"),
+               owned(QStringLiteral("org.freedesktop.secrets")) ? QStringLiteral("Secret Service running")
+               : owned(QStringLiteral("org.kde.kwalletd6")) || owned(QStringLiteral("org.kde.kwalletd5"))
+                   ? QStringLiteral("KWallet running")
+                   : QStringLiteral("none running"));
+    const QDBusMessage facts = isRunning()
+                                   ? callNorrid(QString(BusNames::interface), QStringLiteral("Diagnostics"))
+                                   : QDBusMessage();
+    if (facts.type() == QDBusMessage::ReplyMessage && !facts.arguments().isEmpty())
+        report.addNorrid(qdbus_cast<QVariantMap>(facts.arguments().constFirst()));
+    else
+        report.add(QStringLiteral("Running Norrid"),
+                   QStringLiteral("none: the tray, keyring, Jira and poll facts "
+                                  "come from a running Norrid"));
+    print(report.text().toUtf8());
+    return 0;
 }
 
 } // namespace
@@ -224,10 +281,10 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
     const QCommandLineOption follow(
         QStringLiteral("follow"), QStringLiteral("status: a new line on every change, until Norrid quits."));
     parser.addOptions({help, version, autostart, json, waybar, follow});
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        QStringLiteral("status, refresh, popover (opens or closes it), settings or quit."),
-        QStringLiteral("[command]"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("status, refresh, popover (opens or closes it), settings, "
+                                                "quit, or snooze 30m|1h|4h|tomorrow|off."),
+                                 QStringLiteral("[command]"));
     if (!parser.parse(arguments))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
@@ -244,9 +301,21 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
+    const QString command = positional.value(0);
+    if (command == u"snooze") {
+        static const QStringList lengths{QStringLiteral("30m"), QStringLiteral("1h"), QStringLiteral("4h"),
+                                         QStringLiteral("tomorrow"), QStringLiteral("off")};
+        if (positional.size() != 2 || !lengths.contains(positional.at(1)))
+            return usage(QStringLiteral("snooze takes 30m, 1h, 4h, tomorrow or off"));
+        QCoreApplication app(argc, argv);
+        return act(QStringLiteral("Snooze"), {positional.at(1)});
+    }
     if (positional.size() > 1)
         return usage(QStringLiteral("one command at a time"));
-    const QString command = positional.value(0);
+    if (command == u"diagnose") {
+        QCoreApplication app(argc, argv);
+        return diagnose();
+    }
     const bool statusOptions = parser.isSet(json) || parser.isSet(waybar) || parser.isSet(follow);
     if (command.isEmpty()) {
         if (statusOptions)

@@ -9,6 +9,8 @@
 //   norrid --version | --help
 //   norrid status [--json | --waybar] [--follow]
 //   norrid refresh | popover | settings | quit
+//   norrid snooze 30m | 1h | 4h | tomorrow | off
+//   norrid diagnose
 //
 // Exit statuses: 0 done, 2 a usage error, 3 "Norrid is not running."
 namespace CommandLine {

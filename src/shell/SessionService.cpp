@@ -1,6 +1,7 @@
 #include "shell/SessionService.h"
 
 #include "monitor/ReviewMonitor.h"
+#include "notifications/NotificationSnooze.h"
 #include "settings/AppSettings.h"
 #include "settings/SystemLog.h"
 #include "shell/AppDelegate.h"
@@ -79,6 +80,7 @@ SessionService::SessionService(AppDelegate &delegate, AppSettings &settings, QOb
     connect(&m_monitor, &ReviewMonitor::scheduleChanged, this, later);
     connect(&settings, &AppSettings::statusNameChanged, this, later);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, later);
+    connect(&delegate.notificationSnooze(), &NotificationSnooze::changed, this, later);
     m_report = currentReport();
     m_cardsStale = false;
 }
@@ -133,6 +135,8 @@ StateReport SessionService::currentReport() const
         report.message = content ? content->setupText() : m_settings.tokenProblem();
         break;
     }
+    const QDateTime snoozedUntil = m_delegate.notificationSnooze().until();
+    report.snoozedUntil = snoozedUntil.isValid() ? snoozedUntil.toString(Qt::ISODate) : QString();
     return report;
 }
 
@@ -154,6 +158,8 @@ void SessionService::recompute()
         changed.insert(QStringLiteral("Message"), next.message);
     if (next.lastUpdated != m_report.lastUpdated)
         changed.insert(QStringLiteral("LastUpdated"), next.lastUpdated);
+    if (next.snoozedUntil != m_report.snoozedUntil)
+        changed.insert(QStringLiteral("SnoozedUntil"), next.snoozedUntil);
     if (next.cards != m_report.cards)
         changed.insert(QStringLiteral("Cards"), next.cardsProperty());
     m_report = std::move(next);
@@ -188,6 +194,29 @@ void SessionService::Quit()
 {
     // After the reply has gone out.
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::quit, Qt::QueuedConnection);
+}
+
+bool SessionService::SetSnoozedUntil(const QString &until)
+{
+    if (until.isEmpty()) {
+        m_delegate.notificationSnooze().resume();
+        return true;
+    }
+    const QDateTime end = QDateTime::fromString(until, Qt::ISODate);
+    if (!end.isValid())
+        return false;
+    m_delegate.notificationSnooze().snoozeUntil(end);
+    return true;
+}
+
+QVariantMap SessionService::Diagnostics()
+{
+    return m_delegate.diagnosticFacts();
+}
+
+bool SessionService::Snooze(const QString &length)
+{
+    return m_delegate.snooze(length);
 }
 
 ApplicationAdaptor::ApplicationAdaptor(SessionService &service)

@@ -29,6 +29,8 @@ class SessionService : public QObject
     Q_PROPERTY(QString Message READ message)
     Q_PROPERTY(QString LastUpdated READ lastUpdated)
     Q_PROPERTY(QVariantList Cards READ cards)
+    // When the snooze of notifications ends, ISO 8601; empty when they are not snoozed.
+    Q_PROPERTY(QString SnoozedUntil READ snoozedUntil)
 
 public:
     static constexpr QLatin1StringView serviceName = BusNames::service;
@@ -60,6 +62,7 @@ public:
     QString message() const { return m_report.message; }
     QString lastUpdated() const { return m_report.lastUpdated; }
     QVariantList cards() const;
+    QString snoozedUntil() const { return m_report.snoozedUntil; }
     const StateReport &report() const { return m_report; }
 
 public Q_SLOTS:
@@ -68,6 +71,14 @@ public Q_SLOTS:
     void OpenPopover();
     void OpenSettings();
     void Quit();
+    // Snoozes notifications until the time given (ISO 8601); empty text or a past time resumes
+    // them. False when the text is no time.
+    bool SetSnoozedUntil(const QString &until);
+    // Snoozes for 30m, 1h, 4h or until tomorrow (9:00), or resumes with "off"; false for another word.
+    bool Snooze(const QString &length);
+    // What a bug report needs from the running Norrid (DiagnosticReport::norridFacts); never the
+    // token, the email or a card's text.
+    QVariantMap Diagnostics();
 
 private:
     void recompute();

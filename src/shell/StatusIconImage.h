@@ -29,6 +29,7 @@ public:
         // and GNOME's AppIndicator take the largest and scale it to 16 px), so every size gets the
         // design that reads at the smallest: the count as a numeral.
         bool hostScales = false;
+        bool snoozed = false; // a "Z" in the top left corner while notifications are snoozed
         friend bool operator==(const Content &, const Content &) = default;
     };
 

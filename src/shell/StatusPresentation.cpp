@@ -1,5 +1,7 @@
 #include "shell/StatusPresentation.h"
 
+#include <QLocale>
+
 namespace StatusPresentation {
 
 Look look(const Input &input)
@@ -35,6 +37,15 @@ QString accessibleValue(int cardCount)
 QString toolTip(const QString &lookToolTip, int cardCount)
 {
     return lookToolTip + u'\n' + accessibleValue(cardCount);
+}
+
+QString snoozeLine(const QDateTime &until, const QDateTime &now)
+{
+    const QLocale locale;
+    const QString time = locale.toString(until.time(), QLocale::ShortFormat);
+    const QString when =
+        until.date() == now.date() ? time : locale.toString(until.date(), QLocale::ShortFormat) + u' ' + time;
+    return QStringLiteral("Notifications snoozed until %1").arg(when);
 }
 
 QString accessibleName(int cardCount)

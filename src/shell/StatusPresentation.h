@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // What the tray icon says about the monitor: tooltip, symbol, update dot, and the count texts.
@@ -41,6 +42,9 @@ QString title(int cardCount);
 QString accessibleValue(int cardCount);
 // The tray's tooltip: the look's text, then the count in words on a line of its own.
 QString toolTip(const QString &lookToolTip, int cardCount);
+// The tooltip's line while notifications are snoozed: "Notifications snoozed until {time}"; the
+// date is named when the end is not today.
+QString snoozeLine(const QDateTime &until, const QDateTime &now);
 // What a screen reader says for the tray icon: "Norrid, {n} cards to review".
 QString accessibleName(int cardCount);
 // The name assistive technology reads for the icon and its image.

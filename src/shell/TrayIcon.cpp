@@ -1,10 +1,13 @@
 #include "shell/TrayIcon.h"
 
+#include "logging/LogCategories.h"
+#include "notifications/NotificationSnooze.h"
 #include "shell/ColorSchemeWatcher.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QHelpEvent>
 #include <QMenu>
@@ -38,8 +41,9 @@ void run(const std::function<void()> &action)
         action();
 }
 // Whether Qt's tray is a StatusNotifierItem: Qt takes one when a host has registered with the
-// watcher as the application starts, and an XEmbed icon otherwise.
-bool statusNotifierHostRegistered()
+// watcher as the application starts, and an XEmbed icon otherwise. Asked asynchronously; the answer
+// redraws the icon.
+QDBusPendingCall askStatusNotifierHostRegistered()
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
         QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
@@ -47,9 +51,7 @@ bool statusNotifierHostRegistered()
     get << QStringLiteral("org.kde.StatusNotifierWatcher")
         << QStringLiteral("IsStatusNotifierHostRegistered");
     get.setAutoStartService(false);
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 1000);
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    return QDBusConnection::sessionBus().asyncCall(get, 1000);
 }
 
 } // namespace
@@ -63,6 +65,23 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Refresh Now"), this, [this] { run(m_actions.refreshNow); });
     m_menu->addAction(QStringLiteral("Open Board in Browser"), this, [this] { run(m_actions.openBoard); });
+    m_menu->addSeparator();
+    auto *snoozeMenu = new QMenu(QStringLiteral("Snooze Notifications"), m_menu);
+    const QStringList labels{QStringLiteral("30 Minutes"), QStringLiteral("1 Hour"),
+                             QStringLiteral("4 Hours"), QStringLiteral("Until Tomorrow")};
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const QString word = NotificationSnooze::words.at(i);
+        snoozeMenu->addAction(labels.at(i), this, [this, word] {
+            if (m_actions.snooze)
+                m_actions.snooze(word);
+        });
+    }
+    m_snoozeMenu = m_menu->addMenu(snoozeMenu);
+    m_resume = m_menu->addAction(QStringLiteral("Resume Notifications"), this, [this] {
+        if (m_actions.snooze)
+            m_actions.snooze(QStringLiteral("off"));
+    });
+    m_resume->setVisible(false);
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Settings…"), this, [this] { run(m_actions.openSettings); });
     m_menu->addAction(QStringLiteral("Check for Updates…"), this, [this] { run(m_actions.checkForUpdates); });
@@ -84,7 +103,18 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
     qApp->installEventFilter(this);
 
     m_content.symbolName = QStringLiteral("checklist");
-    m_content.hostScales = statusNotifierHostRegistered();
+    auto *hostQuestion = new QDBusPendingCallWatcher(askStatusNotifierHostRegistered(), this);
+    connect(hostQuestion, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *answer) {
+        answer->deleteLater();
+        const QDBusMessage reply = answer->reply();
+        const bool scales = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+                            reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+        qCDebug(norridTray) << (scales ? "StatusNotifierItem host registered" : "no StatusNotifierItem host");
+        if (scales != m_content.hostScales) {
+            m_content.hostScales = scales;
+            applyIcon();
+        }
+    });
     m_tray.setToolTip(StatusPresentation::accessibleLabel());
     applyColours();
 }
@@ -113,6 +143,16 @@ void TrayIcon::setCount(int count)
     m_content.count = count;
     if (!m_lookToolTip.isEmpty())
         applyToolTip();
+    applyIcon();
+}
+
+void TrayIcon::setSnoozedUntil(const QDateTime &until)
+{
+    m_snoozedUntil = until;
+    m_content.snoozed = until.isValid();
+    m_snoozeMenu->setVisible(!m_content.snoozed);
+    m_resume->setVisible(m_content.snoozed);
+    applyToolTip();
     applyIcon();
 }
 
@@ -167,7 +207,10 @@ void TrayIcon::applyToolTip()
 {
     // Hosts of StatusNotifierItem show only the tooltip's title and read it to screen readers, so
     // the count in words goes into the same text, on a line of its own.
-    m_tray.setToolTip(StatusPresentation::toolTip(m_lookToolTip, m_content.count));
+    QString toolTip = StatusPresentation::toolTip(m_lookToolTip, m_content.count);
+    if (m_snoozedUntil.isValid())
+        toolTip += u'\n' + StatusPresentation::snoozeLine(m_snoozedUntil, QDateTime::currentDateTime());
+    m_tray.setToolTip(toolTip);
     // An XEmbed tray shows a window of Qt's own; give it a name a screen reader can say, and show
     // its tooltip ourselves (see eventFilter).
     const QString name = StatusPresentation::accessibleName(m_content.count);

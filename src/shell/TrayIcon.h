@@ -10,6 +10,7 @@
 #include <functional>
 
 class ColorSchemeWatcher;
+class QAction;
 class QMenu;
 
 // Norrid's icon in the tray: the image with the count and the update dot, the tooltip with the
@@ -28,6 +29,8 @@ public:
         std::function<void()> openSettings;
         std::function<void()> checkForUpdates;
         std::function<void()> quit;
+        // A word of NotificationSnooze::words, or "off".
+        std::function<void(const QString &length)> snooze;
     };
 
     explicit TrayIcon(Actions actions, QObject *parent = nullptr);
@@ -38,11 +41,16 @@ public:
     void setLook(const StatusPresentation::Look &look);
     void setCount(int count);
     void setAppearance(TrayIconAppearance::Mode mode);
+    // Notifications snoozed until then (invalid: not snoozed): the mark on the icon, a line in the
+    // tooltip, and "Resume Notifications" in the menu instead of "Snooze Notifications".
+    void setSnoozedUntil(const QDateTime &until);
 
     // Where the tray shows the icon; empty when the tray does not tell.
     QRect geometry() const { return m_tray.geometry(); }
     const QSystemTrayIcon &systemTrayIcon() const { return m_tray; }
     QMenu *contextMenu() const { return m_menu; }
+    // Whether a StatusNotifierItem host was found (else Qt shows an XEmbed icon).
+    bool hasStatusNotifierHost() const { return m_content.hostScales; }
     // How many times an image was handed to the tray.
     int iconUpdates() const { return m_iconUpdates; }
 
@@ -64,6 +72,9 @@ private:
     StatusIconImage m_images;
     StatusIconImage::Content m_content;
     QString m_lookToolTip;
+    QDateTime m_snoozedUntil;
+    QAction *m_snoozeMenu = nullptr;
+    QAction *m_resume = nullptr;
     TrayIconAppearance::Mode m_appearance = TrayIconAppearance::Mode::automatic;
     ColorSchemeWatcher *m_colorScheme;
     qint64 m_shownIconKey = 0;

@@ -315,6 +315,12 @@ void SettingsForm::signIn()
         openURL(*testResult()->signInURL);
 }
 
+void SettingsForm::copyDiagnostics()
+{
+    if (onCopyDiagnostics)
+        onCopyDiagnostics();
+}
+
 void SettingsForm::checkForUpdates()
 {
     if (onCheckForUpdates)

@@ -90,6 +90,8 @@ public:
 
     // Run by "Check for Updates Now".
     std::function<void()> onCheckForUpdates;
+    // Run by "Copy Diagnostics": the application puts its report on the clipboard.
+    std::function<void()> onCopyDiagnostics;
     // Run at the end of every apply(); the application restarts the monitor with it.
     std::function<void()> onSave;
     // Opens a web page; the desktop's browser unless a test replaces it.
@@ -200,6 +202,7 @@ public:
     // Opens Jira's sign-in page that the last test's CAPTCHA named.
     Q_INVOKABLE void signIn();
     Q_INVOKABLE void checkForUpdates();
+    Q_INVOKABLE void copyDiagnostics();
 
 Q_SIGNALS:
     void siteURLChanged();

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 namespace {
 
@@ -43,7 +44,8 @@ QVariantMap StateReport::toProperties() const
             {QStringLiteral("State"), state},
             {QStringLiteral("Message"), message},
             {QStringLiteral("LastUpdated"), lastUpdated},
-            {QStringLiteral("Cards"), cardList}};
+            {QStringLiteral("Cards"), cardList},
+            {QStringLiteral("SnoozedUntil"), snoozedUntil}};
 }
 
 StateReport StateReport::fromProperties(const QVariantMap &properties)
@@ -68,6 +70,8 @@ void StateReport::apply(const QVariantMap &changed)
             message = value.toString();
         } else if (name == u"LastUpdated") {
             lastUpdated = value.toString();
+        } else if (name == u"SnoozedUntil") {
+            snoozedUntil = value.toString();
         } else if (name == u"Cards") {
             cards.clear();
             for (const QVariant &entry : value.toList()) {
@@ -84,12 +88,24 @@ void StateReport::apply(const QVariantMap &changed)
 
 QString StateReport::humanLine() const
 {
+    QString line;
     if (state == u"ok")
-        return countText(count, status);
-    if (state == u"loading" && message.isEmpty())
-        return QStringLiteral("Loading the cards in %1…").arg(status);
-    // A message may run over lines; the line keeps them apart by spaces.
-    return QString(message).replace(u'\n', u' ');
+        line = countText(count, status);
+    else if (state == u"loading" && message.isEmpty())
+        line = QStringLiteral("Loading the cards in %1…").arg(status);
+    else // a message may run over lines; the line keeps them apart by spaces
+        line = QString(message).replace(u'\n', u' ');
+    const QDateTime until = QDateTime::fromString(snoozedUntil, Qt::ISODate);
+    if (until.isValid()) {
+        const QDateTime local = until.toLocalTime();
+        const QLocale locale;
+        const QString time = locale.toString(local.time(), QLocale::ShortFormat);
+        const QString when = local.date() == QDate::currentDate()
+                                 ? time
+                                 : locale.toString(local.date(), QLocale::ShortFormat) + u' ' + time;
+        line += QStringLiteral(" (notifications snoozed until %1)").arg(when);
+    }
+    return line;
 }
 
 QByteArray StateReport::json() const
@@ -111,6 +127,7 @@ QByteArray StateReport::json() const
         {QStringLiteral("state"), state},
         {QStringLiteral("message"), message},
         {QStringLiteral("lastUpdated"), lastUpdated.isEmpty() ? QJsonValue() : QJsonValue(lastUpdated)},
+        {QStringLiteral("snoozedUntil"), snoozedUntil.isEmpty() ? QJsonValue() : QJsonValue(snoozedUntil)},
         {QStringLiteral("cards"), cardArray}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

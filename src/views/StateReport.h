@@ -27,19 +27,23 @@ struct StateReport
     QString message;                         // what the user reads about it
     QString lastUpdated;                     // ISO 8601; empty until the first successful poll
     QList<Card> cards;                       // newest first
+    QString snoozedUntil;                    // ISO 8601; empty when notifications are not snoozed
 
     friend bool operator==(const StateReport &, const StateReport &) = default;
 
-    // The D-Bus properties, by name (Count, Status, State, Message, LastUpdated, Cards), and back.
+    // The D-Bus properties, by name (Count, Status, State, Message, LastUpdated, Cards, SnoozedUntil),
+    // and back.
     QVariantMap toProperties() const;
     QVariantList cardsProperty() const;
     static StateReport fromProperties(const QVariantMap &properties);
     // Takes the properties named in `changed` (as PropertiesChanged carries them); keeps the rest.
     void apply(const QVariantMap &changed);
 
-    // One line for a person: "3 cards in In Review", or the message when something is wrong.
+    // One line for a person: "3 cards in In Review", or the message when something is wrong; then,
+    // while snoozed, " (notifications snoozed until {time})".
     QString humanLine() const;
-    // One JSON object: count, status, state, message, lastUpdated (or null) and cards.
+    // One JSON object: count, status, state, message, lastUpdated (or null), snoozedUntil (or null)
+    // and cards.
     QByteArray json() const;
     // What waybar's custom module reads with "return-type": "json": text (the count), alt and class
     // (the state), tooltip (the column and the newest cards). Waybar reads Pango markup in text and

@@ -5,6 +5,7 @@
 #include "monitor/MonitorRig.h"
 #include "settings/Keychain.h"
 #include "settings/KeyringControl.h"
+#include "support/AwaitTask.h"
 #include "support/FakeJiraDocuments.h"
 
 #include <QDBusConnection>
@@ -95,6 +96,7 @@ private Q_SLOTS:
         AppSettings settings(file);
         MonitorRig::configure(settings, m_jira, boardId, {});
         settings.setToken(u"first-token"_s);
+        QTRY_VERIFY(!settings.keyringBusy()); // stored before the keyring goes
         MonitorRig running(settings);
         running.poll(true);
         QCOMPARE(running.monitor->state().kind, StateKind::ok);
@@ -110,7 +112,7 @@ private Q_SLOTS:
         // which gets it by itself once it is back.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token save failed — .+"_s));
         settings.setToken(u"second-token"_s);
-        QVERIFY(settings.tokenUnavailable());
+        QTRY_VERIFY(settings.tokenUnavailable());
         // This bus cannot start a keyring again: none runs, and the words say so.
         QVERIFY2(
             settings.tokenProblem().startsWith(QStringLiteral("This desktop runs no keyring")) &&
@@ -121,14 +123,14 @@ private Q_SLOTS:
         QCOMPARE(m_jira.requests().last().header("Authorization"), basicCredentials(u"second-token"_s));
         startKeyringAgain();
         QTRY_VERIFY_WITH_TIMEOUT(!settings.tokenUnavailable(), 15000);
-        QCOMPARE(Keychain::read(u"jira-token"_s), std::optional(u"second-token"_s));
+        QCOMPARE(awaitTask(Keychain::readItem(u"jira-token"_s)).value, u"second-token"_s);
 
         // Norrid started while the keyring is away: no token, a clear word, no request; and once
         // the keyring is back it connects by itself.
         stopKeyring();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed — .+"_s));
         AppSettings restarted(file);
-        QVERIFY(restarted.tokenUnavailable() && !restarted.keyringLocked());
+        QTRY_VERIFY(restarted.tokenUnavailable() && !restarted.keyringLocked());
         MonitorRig waiting(restarted);
         const qsizetype requests = m_jira.requests().size();
         waiting.monitor->start();
@@ -151,6 +153,7 @@ private Q_SLOTS:
             MonitorRig::configure(first, m_jira, boardId, {});
             first.setPollInterval(15);
             first.setToken(u"locked-token"_s);
+            QTRY_VERIFY(!first.keyringBusy());
         }
         const QString path = FakeJiraDocuments::issuesPath(boardId);
         m_jira.setResponse(
@@ -158,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(KeyringControl::lockLogin());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed — .+"_s));
         AppSettings settings(file);
-        QVERIFY(settings.tokenUnavailable() && settings.keyringLocked());
+        QTRY_VERIFY(settings.tokenUnavailable() && settings.keyringLocked());
         MonitorRig watcher(settings);
         const qsizetype requests = m_jira.requests().size();
         watcher.monitor->start();
@@ -211,7 +214,9 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(folder));
         settings.setNotificationSound(u"Glass"_s);
         QVERIFY2(settings.saveProblem().isEmpty(), qPrintable(settings.saveProblem()));
+        QTRY_VERIFY(!settings.keyringBusy());
         AppSettings reread(AppSettings::defaultFileName());
+        QTRY_VERIFY(!reread.keyringBusy());
         QCOMPARE(reread.siteURL(), m_jira.siteURL());
         QCOMPARE(reread.pollInterval(), qint64(120));
         QCOMPARE(reread.notificationSound(), u"Glass"_s);

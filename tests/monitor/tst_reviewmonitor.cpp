@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,12 @@ using Issue = FakeJiraDocuments::Issue;
 using StateKind = ReviewMonitor::StateKind;
 
 namespace {
+
+QStringList capturedLog;
+void capture(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    capturedLog.append(QString::fromLatin1(context.category ? context.category : "") + u' ' + message);
+}
 
 // A card updated at 10:<minute> (later minutes are newer), or without a time.
 Issue card(const char *key, std::optional<int> minute = std::nullopt)
@@ -115,6 +122,28 @@ private Q_SLOTS:
     // A card missing from one poll only (a lagging answer) is not announced again when it shows up
     // in the next; one gone for two polls is. A restart, as after a save in the settings window,
     // learns the column afresh.
+    // A whole poll, with every category's debug lines on: the request is there as method, path,
+    // status and time, and neither the token, nor the email, nor a card's text is anywhere.
+    void debugLinesCarryNoCredential()
+    {
+        serve({card("AB-1", 1)});
+        QLoggingCategory::setFilterRules(u"norrid.*.debug=true"_s);
+        capturedLog.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(capture);
+        poll(true);
+        m_settings.setToken(u"secret-token"_s); // a keyring write, logged too
+        QTRY_VERIFY(!m_settings.keyringBusy());
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        const QString log = capturedLog.join(u'\n');
+        QVERIFY2(log.contains(u"norrid.jira GET /rest/"_s) && log.contains(u"status 200"_s), qPrintable(log));
+        QVERIFY(log.contains(u"norrid.keyring"_s) && log.contains(u"norrid.monitor"_s));
+        const QString basic = QString::fromLatin1("me@example.com:secret-token"_ba.toBase64());
+        for (const QString &secret :
+             {u"secret-token"_s, u"me@example.com"_s, u"Summary of AB-1"_s, basic, u"jql"_s})
+            QVERIFY2(!log.contains(secret, Qt::CaseInsensitive), qPrintable(secret));
+    }
+
     void aCardIsAnnouncedWhenItWasInNeitherOfTheLastTwoPolls()
     {
         serve({});

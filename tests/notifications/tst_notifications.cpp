@@ -11,6 +11,8 @@
 #include "support/FakeNotificationService.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,7 +29,10 @@ struct ManagerRig
 {
     ManagerRig()
     {
-        manager.openURL = [this](const QUrl &url) { opened.append(url); };
+        manager.openURL = [this](const QUrl &url) {
+            opened.append(url);
+            tokens.append(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
+        };
         manager.onUpdateNotificationClick = [this] { ++updateClicks; };
     }
 
@@ -37,7 +42,50 @@ struct ManagerRig
     FreedesktopNotificationCenter center{QDBusConnection::sessionBus(), &player};
     NotificationManager manager{settings, center};
     QList<QUrl> opened;
+    QStringList tokens; // XDG_ACTIVATION_TOKEN as each link was opened
     int updateClicks = 0;
+};
+
+// GNOME's settings as the desktop portal serves them, on a bus connection of its own: show-banners.
+class FakeBannerPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    bool start()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s);
+        return bus.registerObject(u"/org/freedesktop/portal/desktop"_s, this,
+                                  QDBusConnection::ExportAllSlots) &&
+               bus.registerService(u"org.freedesktop.portal.Desktop"_s);
+    }
+    void stop()
+    {
+        QDBusConnection bus(u"portal"_s);
+        bus.unregisterService(u"org.freedesktop.portal.Desktop"_s);
+        bus.unregisterObject(u"/org/freedesktop/portal/desktop"_s);
+        QDBusConnection::disconnectFromBus(u"portal"_s);
+    }
+    void setShowBanners(bool shown)
+    {
+        showBanners = shown;
+        QDBusMessage changed = QDBusMessage::createSignal(
+            u"/org/freedesktop/portal/desktop"_s, u"org.freedesktop.portal.Settings"_s, u"SettingChanged"_s);
+        changed << u"org.gnome.desktop.notifications"_s << u"show-banners"_s
+                << QVariant::fromValue(QDBusVariant(shown));
+        QDBusConnection(u"portal"_s).send(changed);
+    }
+
+    bool showBanners = false;
+
+public Q_SLOTS:
+    QDBusVariant ReadOne(const QString &group, const QString &key)
+    {
+        return QDBusVariant(group == u"org.gnome.desktop.notifications" && key == u"show-banners"
+                                ? QVariant(showBanners)
+                                : QVariant(QString()));
+    }
 };
 
 } // namespace
@@ -215,12 +263,62 @@ private Q_SLOTS:
         QTRY_COMPARE(rig.player.played, (QStringList{u"Submarine"_s, u"Submarine"_s, u"Submarine"_s,
                                                      u"Tink"_s, QString(), QString()}));
 
+        // Cards offer "Open" and the batch "Open Board" beside the click, for servers that never
+        // invoke the click's action; the others the click alone.
+        const QStringList open{u"default"_s, u"Open"_s, u"open"_s, u"Open"_s};
+        const QStringList board{u"default"_s, u"Open Board"_s, u"open"_s, u"Open Board"_s};
+        const QStringList click{u"default"_s, u"Open"_s};
+        const QList<QStringList> actions{open, open, board, click, click, click, click};
+        for (qsizetype i = 0; i < actions.size(); ++i)
+            QCOMPARE(server.notifyCalls[i].actions, actions[i]);
+
         // A card opens its link, a batch the board, the update notification the update window; a
-        // card without a link does nothing.
+        // card without a link does nothing. The named action opens the same link as the click, and
+        // the server's activation token goes to the browser's launch, and only to it.
         for (int i : {0, 1, 2, 6})
             server.invokeAction(server.notifyCalls[i].id);
         QTRY_COMPARE(rig.updateClicks, 1);
         QCOMPARE(rig.opened, (QList<QUrl>{cardLink, boardLink}));
+        server.sendActivationToken(server.notifyCalls[2].id, u"token-for-the-browser"_s);
+        server.invokeAction(server.notifyCalls[2].id, u"open"_s);
+        server.invokeAction(server.notifyCalls[0].id, u"open"_s);
+        QTRY_COMPARE(rig.opened, (QList<QUrl>{cardLink, boardLink, boardLink, cardLink}));
+        QCOMPARE(rig.tokens, (QStringList{{}, {}, u"token-for-the-browser"_s, {}}));
+        QVERIFY(qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"));
+    }
+
+    // Under the desktop's do-not-disturb (Plasma: Inhibited; GNOME: show-banners false) the server
+    // still gets the notification for its history, but no sound plays; once it ends, sounds play
+    // again.
+    void noSoundWhileInhibited_data()
+    {
+        QTest::addColumn<bool>("gnome");
+        QTest::newRow("Plasma, Inhibited") << false;
+        QTest::newRow("GNOME, show-banners off") << true;
+    }
+
+    void noSoundWhileInhibited()
+    {
+        QFETCH(bool, gnome);
+        FakeNotificationService server;
+        QVERIFY(server.start());
+        FakeBannerPortal portal;
+        if (gnome)
+            QVERIFY(portal.start());
+        else
+            server.setInhibited(true);
+        ManagerRig rig;
+        QTRY_VERIFY(rig.center.isInhibited()); // read when the center starts
+        rig.manager.notify({u"K-1"_s, u"One"_s, std::nullopt, std::nullopt}, std::nullopt);
+        QTRY_COMPARE(server.notifyCalls.size(), 1);
+        QTRY_VERIFY(!rig.center.isBusy());
+        QCOMPARE(rig.player.played, QStringList());
+        gnome ? portal.setShowBanners(true) : server.setInhibited(false);
+        QTRY_VERIFY(!rig.center.isInhibited());
+        if (gnome)
+            portal.stop();
+        rig.manager.notify({u"K-2"_s, u"Two"_s, std::nullopt, std::nullopt}, std::nullopt);
+        QTRY_COMPARE(rig.player.played, QStringList{QString()});
     }
 
     void onlyWebLinksAreOpened_data()
@@ -245,7 +343,7 @@ private Q_SLOTS:
         QMap<QString, QString> userInfo{{u"url"_s, url}};
         if (update)
             userInfo.insert(u"action"_s, u"update"_s);
-        Q_EMIT rig.center.clicked(userInfo);
+        Q_EMIT rig.center.clicked(userInfo, QString());
         QCOMPARE(rig.opened.size(), opened ? 1 : 0);
         QCOMPARE(rig.updateClicks, update ? 1 : 0);
     }

@@ -3,6 +3,7 @@
 #include "KeyringControl.h"
 #include "settings/AppSettings.h"
 #include "settings/Keychain.h"
+#include "support/AwaitTask.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -20,6 +21,17 @@ QByteArray fileContent(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The store has finished with the keyring: its first read, and what was assigned since.
+bool settled(const AppSettings &settings)
+{
+    return QTest::qWaitFor([&] { return !settings.keyringBusy(); }, 10000);
+}
+
+Keychain::Outcome removeToken()
+{
+    return awaitTask(Keychain::remove(kAccount));
 }
 
 int tokenItems()
@@ -64,7 +76,7 @@ private Q_SLOTS:
         QDir().mkpath(m_dir.path());
         // A test that failed half-way may have left the keyring locked.
         QVERIFY(KeyringControl::unlockLogin());
-        QVERIFY(Keychain::remove(kAccount).succeeded());
+        QVERIFY(removeToken().succeeded());
     }
 
     // A fresh install writes nothing, and no token is no problem. Texts that INI files and
@@ -76,6 +88,7 @@ private Q_SLOTS:
         const QString token = u"s3cr3t-tøkén—🔑 日本語"_s;
         {
             AppSettings settings(path());
+            QVERIFY(settled(settings));
             QVERIFY(settings.token().isEmpty() && !settings.isConfigured() && !settings.tokenUnavailable());
             QVERIFY(!QFileInfo::exists(QFileInfo(path()).absolutePath()));
             settings.setSiteURL(u"  @example.atlassian.net/ "_s);
@@ -89,6 +102,7 @@ private Q_SLOTS:
             settings.setTrayIconAppearance(u"dark"_s);
             settings.setToken(u"first"_s);
             settings.setToken(token);
+            QVERIFY(settled(settings));
         }
         QCOMPARE(storedToken(), token.toUtf8());
         QCOMPARE(tokenItems(), 1);
@@ -96,6 +110,7 @@ private Q_SLOTS:
         const QString copy = m_dir.filePath(u"copy.conf"_s);
         QVERIFY(QFile::copy(path(), copy));
         AppSettings settings(copy);
+        QVERIFY(settled(settings));
         QCOMPARE(settings.siteURL(), u"  @example.atlassian.net/ "_s);
         QCOMPARE(settings.email(), u"zoë@example.com"_s);
         QCOMPARE(settings.boardId(), u"0042"_s);
@@ -108,6 +123,7 @@ private Q_SLOTS:
         QVERIFY(!fileContent(path()).contains("s3cr3t") && !fileContent(path()).toLower().contains("token"));
 
         settings.setToken(QString());
+        QVERIFY(settled(settings));
         QCOMPARE(tokenItems(), 0);
     }
 
@@ -142,12 +158,17 @@ private Q_SLOTS:
         for (const char *name : {"siteURL", "token", "boardId", "statusName"}) {
             const QVariant kept = settings.property(name);
             QVERIFY(settings.setProperty(name, QString()));
-            QVERIFY2(!settings.isConfigured() && !AppSettings(path()).isConfigured(), name);
+            QVERIFY(settled(settings));
+            AppSettings reread(path());
+            QVERIFY(settled(reread));
+            QVERIFY2(!settings.isConfigured() && !reread.isConfigured(), name);
             QVERIFY(settings.setProperty(name, kept));
         }
         // Without an email the token is a personal access token.
         settings.setEmail({});
-        QVERIFY(settings.isConfigured() && AppSettings(path()).isConfigured());
+        AppSettings withoutEmail(path());
+        QVERIFY(settled(withoutEmail));
+        QVERIFY(settings.isConfigured() && withoutEmail.isConfigured());
         // A board page stored for the site stays as stored, made https; the base is read from it.
         settings.setSiteURL(u"http://example.atlassian.net/jira/software/c/projects/AB/boards/7 "_s);
         settings.setEmail(u" me@example.com "_s);
@@ -171,6 +192,7 @@ private Q_SLOTS:
         {
             AppSettings first(path());
             configure(first);
+            QVERIFY(settled(first));
         }
         QVERIFY(KeyringControl::lockLogin());
 
@@ -178,11 +200,13 @@ private Q_SLOTS:
         AppSettings settings(path());
         QSignalSpy unavailableSpy(&settings, &AppSettings::tokenUnavailableChanged);
         QSignalSpy tokenSpy(&settings, &AppSettings::tokenChanged);
+        QVERIFY(settings.tokenReading() && !settings.tokenUnavailable()); // asked, no answer yet
+        QVERIFY(settled(settings));
         QVERIFY(settings.token().isEmpty() && !settings.isConfigured() && settings.tokenUnavailable());
         QVERIFY(settings.tokenProblem().contains(u"locked"_s));
 
         settings.setToken(settings.token());
-        QCOMPARE(Keychain::save(u"replacement"_s, kAccount).status, Keychain::Status::Locked);
+        QCOMPARE(awaitTask(Keychain::save(u"replacement"_s, kAccount)).status, Keychain::Status::Locked);
         QCOMPARE(tokenItems(), 1);
 
         // The unlock seen on the bus is enough: nobody reads the token meanwhile.
@@ -190,7 +214,7 @@ private Q_SLOTS:
         unavailableSpy.clear();
         QVERIFY(KeyringControl::unlockLogin());
         QTRY_VERIFY(!settings.tokenUnavailable());
-        QVERIFY(settings.isConfigured());
+        QTRY_VERIFY(settings.isConfigured());
         QCOMPARE(settings.jiraConfig().token, u"tok"_s);
         QVERIFY(!settings.tokenUnavailable() && settings.tokenProblem().isEmpty());
         QTRY_COMPARE(unavailableSpy.count(), 1);
@@ -204,12 +228,13 @@ private Q_SLOTS:
     {
         AppSettings settings(path());
         configure(settings);
+        QVERIFY(settled(settings));
         QVERIFY(KeyringControl::stopDaemon());
 
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(u"^Norrid: token save failed — the keyring is locked"_s));
         settings.setToken(u"rotated"_s);
-        QVERIFY(settings.tokenProblem().startsWith(u"Your keyring is locked"_s));
+        QTRY_VERIFY(settings.tokenProblem().startsWith(u"Your keyring is locked"_s));
         QVERIFY(KeyringControl::unlockLogin());
         QTRY_COMPARE(storedToken(), QByteArray("rotated"));
         QTRY_VERIFY(settings.tokenProblem().isEmpty());

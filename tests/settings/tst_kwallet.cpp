@@ -4,6 +4,7 @@
 // can answer here; for the wallet-opened signal a small stand-in takes kwalletd's name.
 #include "settings/KeyringBackend.h"
 #include "settings/SecretServiceWatcher.h"
+#include "support/AwaitTask.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -45,7 +46,7 @@ private Q_SLOTS:
         const auto detectWith = [](const QByteArray &desktop, const QByteArray &version) {
             qputenv("XDG_CURRENT_DESKTOP", desktop);
             qputenv("KDE_SESSION_VERSION", version);
-            return KeyringBackend::detect();
+            return awaitTask(KeyringBackend::detect());
         };
         QCOMPARE(detectWith("KDE", "5"), KeyringBackend::Kind::kwallet5);
         QCOMPARE(detectWith("KDE", "6"), KeyringBackend::Kind::secretService); // no kwalletd6 here

@@ -2,6 +2,7 @@
 // hangs: a clear "unavailable" outcome, no crash, and the token nowhere in plain text.
 #include "settings/AppSettings.h"
 #include "settings/Keychain.h"
+#include "support/AwaitTask.h"
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
@@ -53,23 +54,23 @@ private Q_SLOTS:
     // Every operation reports "unavailable"; the store keeps the token for this run only.
     void theTokenIsKeptInMemoryOnly()
     {
-        QCOMPARE(Keychain::readItem(kAccount).status, Status::Unavailable);
-        const Keychain::Outcome saved = Keychain::save(QString::fromLatin1(kToken), kAccount);
+        QCOMPARE(awaitTask(Keychain::readItem(kAccount)).status, Status::Unavailable);
+        const Keychain::Outcome saved = awaitTask(Keychain::save(QString::fromLatin1(kToken), kAccount));
         QCOMPARE(saved.status, Status::Unavailable);
         QVERIFY(!saved.problem.contains(QString::fromLatin1(kToken)));
-        QCOMPARE(Keychain::remove(kAccount).status, Status::Unavailable);
+        QCOMPARE(awaitTask(Keychain::remove(kAccount)).status, Status::Unavailable);
 
         const QString file = QDir::home().filePath(u".config/norrid/Norrid.conf"_s);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed — .+"_s));
         AppSettings settings(file);
-        QVERIFY(settings.tokenUnavailable());
+        QTRY_VERIFY(settings.tokenUnavailable());
         QCOMPARE(settings.keyringState().condition, KeyringState::Condition::absent);
         QVERIFY(settings.tokenProblem().startsWith(u"This desktop runs no keyring"_s));
         settings.setEmail(u"me@example.com"_s);
         settings.setToken(QString::fromLatin1(kToken));
         settings.retryKeyring();
         QCOMPARE(settings.token(), QString::fromLatin1(kToken));
-        QVERIFY(settings.tokenProblem().contains(u"not stored yet"_s));
+        QTRY_VERIFY(settings.tokenProblem().contains(u"not stored yet"_s));
         QVERIFY(QFileInfo::exists(file));
         // The home and the runtime folder beside it.
         QCOMPARE(filesContaining(QFileInfo(QDir::homePath()).absolutePath(), kToken), QStringList());
@@ -82,11 +83,11 @@ private Q_SLOTS:
         QVERIFY(bus.registerVirtualObject(u"/"_s, &service, QDBusConnection::SubPath));
         QVERIFY(bus.registerService(u"org.freedesktop.secrets"_s));
 
-        const Keychain::Item item = Keychain::readItem(kAccount);
+        const Keychain::Item item = awaitTask(Keychain::readItem(kAccount));
         QCOMPARE(item.status, Status::Unavailable);
         QVERIFY(item.problem.contains(u"did not answer"_s));
         // The first request is still waiting; later ones are answered at once instead of queueing.
-        const Keychain::Outcome saved = Keychain::save(QString::fromLatin1(kToken), kAccount);
+        const Keychain::Outcome saved = awaitTask(Keychain::save(QString::fromLatin1(kToken), kAccount));
         QCOMPARE(saved.status, Status::Unavailable);
         QVERIFY(saved.problem.contains(u"earlier request"_s));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Keychain.h"
+#include "support/AwaitTask.h"
 #include "support/FakeJiraServer.h"
 #include "support/TestCertificateAuthority.h"
 
@@ -21,7 +22,7 @@ public:
                  const QString &statusName, const QString &token)
     {
         QFile config(m_configHome.filePath(QStringLiteral("norrid/Norrid.conf")));
-        if (!Keychain::save(token, QStringLiteral("jira-token")).succeeded() ||
+        if (!awaitTask(Keychain::save(token, QStringLiteral("jira-token"))).succeeded() ||
             !QDir().mkpath(m_configHome.filePath(QStringLiteral("norrid"))) ||
             !config.open(QIODevice::WriteOnly))
             return false;
@@ -44,7 +45,7 @@ public:
         process.terminate();
         if (!process.waitForFinished(5000))
             process.kill();
-        Keychain::remove(QStringLiteral("jira-token"));
+        awaitTask(Keychain::remove(QStringLiteral("jira-token")));
     }
 
     static QString caFile()

@@ -227,6 +227,26 @@ private Q_SLOTS:
         }
     }
 
+    // The snooze mark: a "Z" in the top left corner, ink at its top and bottom bars and its middle,
+    // cleared around it, with the count still readable elsewhere; at 16 px too. Kept for a look.
+    void snoozeMark()
+    {
+        for (const int size : {16, 22, 32, 44}) {
+            Content snoozed = content("checklist", 7);
+            snoozed.snoozed = true;
+            const QImage image = StatusIconImage::render(snoozed, size);
+            const int side = std::max(7, int(size * 0.44));
+            for (const QPoint ink : {QPoint(1, 0), QPoint(side - 1, 0), QPoint(side / 2, side / 2),
+                                     QPoint(0, side - 1), QPoint(side - 2, side - 1)})
+                QVERIFY2(qAlpha(image.pixel(ink)) == 255,
+                         qPrintable(u"%1 px at %2,%3"_s.arg(size).arg(ink.x()).arg(ink.y())));
+            QVERIFY(qAlpha(image.pixel(0, side / 2)) < 64); // the Z's open left side
+            QVERIFY(image != StatusIconImage::render(content("checklist", 7), size));
+            QVERIFY(image.scaled(image.size() * (88 / size))
+                        .save(QStringLiteral(NORRID_TRAY_IMAGES_DIR "/snoozed-%1.png").arg(size)));
+        }
+    }
+
     // Below 22 px the count is the icon: a numeral at least 9 px tall at 16 px in the glyph's colour
     // (the update dot keeps its corner), and each count looks different. From 22 px on, the
     // checklist with the count in its pill. The heights are printed.

@@ -3,12 +3,14 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHash>
@@ -19,6 +21,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -177,7 +180,8 @@ void collectLabels(const QDBusArgument &node, QStringList &labels)
     QVariantMap properties;
     node.beginStructure();
     node >> id >> properties;
-    if (properties.value(u"type"_s).toString() != QLatin1String("separator") && id != 0)
+    if (properties.value(u"type"_s).toString() != QLatin1String("separator") && id != 0 &&
+        properties.value(u"visible"_s, true).toBool())
         labels.append(properties.value(u"label"_s).toString());
     node.beginArray();
     while (!node.atEnd()) {
@@ -236,6 +240,8 @@ class TestStatusNotifier : public QObject
     FakePortalSettings m_portal;
     NorridProcess m_app;
     QString m_item;
+    pid_t m_keyring = 0;
+    QElapsedTimer m_launched;
 
 private Q_SLOTS:
     void initTestCase()
@@ -255,13 +261,45 @@ private Q_SLOTS:
         QVERIFY(bus.registerService(u"org.freedesktop.portal.Desktop"_s));
 
         QVERIFY(m_app.prepare(m_jira, boardId, u"sni@example.com"_s, u"In Review"_s, u"sni-token"_s));
+        // The keyring answers only after 3 s (stopped, and let go by the first test).
+        m_keyring = pid_t(bus.interface()->servicePid(u"org.freedesktop.secrets"_s).value());
+        QVERIFY(m_keyring > 0 && ::kill(m_keyring, SIGSTOP) == 0);
+        m_launched.start();
         m_app.process.start(QStringLiteral(NORRID_TESTAPP), {});
         QVERIFY2(m_app.process.waitForStarted(), qPrintable(m_app.process.errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(!m_watcher.m_items.isEmpty(), startTimeoutMs);
         m_item = m_watcher.m_items.constFirst();
     }
 
-    void cleanupTestCase() { m_app.stop(); }
+    // While the keyring has not answered, Norrid is there all the same: `norrid status` answers at
+    // once (loading), and a click opens and closes the popover. Then the cards come.
+    void aSlowKeyringHoldsNothingUp()
+    {
+        const QProcessEnvironment environment = m_app.process.processEnvironment();
+        QElapsedTimer call;
+        call.start();
+        const CommandRun json = runCommand({u"status"_s, u"--json"_s}, environment);
+        QVERIFY2(call.elapsed() < 1500, qPrintable(QString::number(call.elapsed())));
+        QCOMPARE(QJsonDocument::fromJson(json.out).object().value(u"state"_s).toString(), u"loading"_s);
+        const auto activate = [this] {
+            return itemCall(m_item, u"org.kde.StatusNotifierItem"_s, u"Activate"_s, {100, 10}).type();
+        };
+        QCOMPARE(activate(), QDBusMessage::ReplyMessage);
+        QTRY_VERIFY_WITH_TIMEOUT(popoverShown(), 2000);
+        QCOMPARE(activate(), QDBusMessage::ReplyMessage);
+        QTRY_VERIFY_WITH_TIMEOUT(!popoverShown(), 2000);
+        QCOMPARE(m_jira.requests().size(), 0);
+        QTest::qWait(int(std::max<qint64>(0, 3000 - m_launched.elapsed())));
+        QCOMPARE(::kill(m_keyring, SIGCONT), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(runCommand({u"status"_s}, environment).out, "3 cards in In Review\n",
+                                  startTimeoutMs);
+    }
+
+    void cleanupTestCase()
+    {
+        ::kill(m_keyring, SIGCONT);
+        m_app.stop();
+    }
 
     // Hosts show the tooltip's title and read it to screen readers: the count is there in words.
     void toolTipSaysTheCount()
@@ -281,8 +319,11 @@ private Q_SLOTS:
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QStringList labels;
         collectLabels(reply.arguments().value(1).value<QDBusArgument>(), labels);
+        for (const QString &length : {u"30 Minutes"_s, u"1 Hour"_s, u"4 Hours"_s, u"Until Tomorrow"_s})
+            labels.removeOne(length); // the submenu's, where the host is given them at once
         QCOMPARE(labels, QStringList({u"Show Cards"_s, u"Refresh Now"_s, u"Open Board in Browser"_s,
-                                      u"Settings…"_s, u"Check for Updates…"_s, u"Quit Norrid"_s}));
+                                      u"Snooze Notifications"_s, u"Settings…"_s, u"Check for Updates…"_s,
+                                      u"Quit Norrid"_s}));
     }
 
     // A host's click is Activate: it opens the popover, and a second one closes it.
@@ -359,6 +400,25 @@ private Q_SLOTS:
         QCOMPARE(status.err, "Norrid is not running.\n");
     }
 
+    // What a bug report needs, from the running Norrid and the desktop: never the token, the email
+    // or a card's text.
+    void diagnoseReportsWhatABugReportNeeds()
+    {
+        const CommandRun run = runCommand({u"diagnose"_s}, m_app.process.processEnvironment());
+        QCOMPARE(run.exitCode, 0);
+        const QString report = QString::fromUtf8(run.out);
+        for (const QString &line :
+             {u"Norrid: 0.1.0 (build "_s, u"Qt: 6."_s, u"Notification server: "_s,
+              u"Tray host: StatusNotifierWatcher on the bus"_s, u"Keyring service: Secret Service running"_s,
+              u"Tray: StatusNotifierItem host"_s, u"Keyring: Secret Service, ready"_s,
+              u"Jira site: Jira Data Center / Server (127.0.0.1)"_s, u"Jira read: "_s, u"Gateway: no"_s,
+              u"Proxy: none"_s, u"Columns: 1"_s, u"Last poll result: ok"_s, u"Last poll error: -"_s})
+            QVERIFY2(report.contains(u'\n' + line) || report.startsWith(line),
+                     qPrintable(line + u"\n"_s + report));
+        for (const QString &secret : {u"sni-token"_s, u"sni@example.com"_s, u"Card 1"_s, u"AB-1"_s})
+            QVERIFY2(!report.contains(secret), qPrintable(secret));
+    }
+
     // The portal says the desktop went from dark to light: the icon is drawn anew, dark now.
     void iconFollowsTheColourScheme()
     {
@@ -403,6 +463,10 @@ private Q_SLOTS:
         const CommandRun status = runCommand({u"status"_s}, environment);
         QCOMPARE(status.exitCode, 3);
         QCOMPARE(status.err, "Norrid is not running.\n");
+        // The report says what it can without a Norrid.
+        const CommandRun report = runCommand({u"diagnose"_s}, environment);
+        QCOMPARE(report.exitCode, 0);
+        QVERIFY(report.out.contains("\nRunning Norrid: none") && report.out.contains("\nDesktop: "));
     }
 };
 

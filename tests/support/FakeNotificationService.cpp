@@ -25,7 +25,9 @@ bool FakeNotificationService::start()
         return true;
     m_connectionName = QStringLiteral("norrid-fake-notifications-%1").arg(++connectionCount);
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_connectionName);
-    if (!bus.isConnected() || !bus.registerObject(path, this, QDBusConnection::ExportAllSlots) ||
+    if (!bus.isConnected() ||
+        !bus.registerObject(path, this,
+                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties) ||
         !bus.registerService(service)) {
         QDBusConnection::disconnectFromBus(m_connectionName);
         return false;
@@ -49,6 +51,20 @@ void FakeNotificationService::stop()
 void FakeNotificationService::invokeAction(uint id, const QString &actionKey)
 {
     sendSignal(QStringLiteral("ActionInvoked"), {id, actionKey});
+}
+
+void FakeNotificationService::sendActivationToken(uint id, const QString &token)
+{
+    sendSignal(QStringLiteral("ActivationToken"), {id, token});
+}
+
+void FakeNotificationService::setInhibited(bool inhibited)
+{
+    m_inhibited = inhibited;
+    QDBusMessage message = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("PropertiesChanged"));
+    message << service << QVariantMap{{QStringLiteral("Inhibited"), inhibited}} << QStringList();
+    QDBusConnection(m_connectionName).send(message);
 }
 
 void FakeNotificationService::emitClosed(uint id, uint reason)

@@ -14,6 +14,8 @@ class FakeNotificationService : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+    // Plasma's do-not-disturb.
+    Q_PROPERTY(bool Inhibited READ inhibited)
 
 public:
     struct NotifyCall
@@ -43,6 +45,11 @@ public:
 
     // Sends ActionInvoked, as when the user clicks (key "default") or picks an action.
     void invokeAction(uint id, const QString &actionKey = QStringLiteral("default"));
+    // Sends ActivationToken, as a server does just before ActionInvoked.
+    void sendActivationToken(uint id, const QString &token);
+    // Sets Inhibited and announces the change with PropertiesChanged.
+    void setInhibited(bool inhibited);
+    bool inhibited() const { return m_inhibited; }
     // Sends NotificationClosed with a reason: 1 expired, 2 dismissed, 3 closed by a call.
     void emitClosed(uint id, uint reason = 2);
 
@@ -62,5 +69,6 @@ private:
     QStringList m_capabilities;
     QString m_connectionName;
     bool m_running = false;
+    bool m_inhibited = false;
     uint m_nextId = 1;
 };

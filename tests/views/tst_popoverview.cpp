@@ -351,6 +351,7 @@ private Q_SLOTS:
     {
         configure();
         const QString file = m_rig->settings.fileName();
+        QTRY_VERIFY(!m_rig->settings.keyringBusy()); // the token is stored before the lock
         m_rig.reset();
         QVERIFY(KeyringControl::lockLogin());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Norrid: token read failed"_s));

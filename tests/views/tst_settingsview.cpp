@@ -58,7 +58,15 @@ class TestSettingsView : public QObject
     QQuickView *view() { return qobject_cast<QQuickView *>(m_controller->window()); }
     QString settingsFile() const { return m_dir.filePath(u"Norrid.conf"_s); }
     // A second store over the same file and keyring: what a restarted Norrid would read.
-    std::unique_ptr<AppSettings> reread() const { return std::make_unique<AppSettings>(settingsFile()); }
+    // The store as the next launch reads it, once its keyring read is done.
+    std::unique_ptr<AppSettings> reread() const
+    {
+        [[maybe_unused]] const bool saved =
+            QTest::qWaitFor([this] { return !m_settings->keyringBusy(); }, 10000);
+        auto settings = std::make_unique<AppSettings>(settingsFile());
+        [[maybe_unused]] const bool read = QTest::qWaitFor([&] { return !settings->keyringBusy(); }, 10000);
+        return settings;
+    }
     QString site() const { return u"https://127.0.0.1:%1"_s.arg(m_jira.port()); }
     // The site as a user might type it: no scheme, a trailing slash and spaces.
     QString typedSite() const { return u"  127.0.0.1:%1/ "_s.arg(m_jira.port()); }
@@ -117,6 +125,7 @@ private Q_SLOTS:
         m_notificationServer.notifyCalls.clear();
         QFile::remove(settingsFile());
         m_settings = std::make_unique<AppSettings>(settingsFile());
+        QTRY_VERIFY(!m_settings->keyringBusy());
         m_settings->setToken({}); // the keyring outlives the store of the test before
         m_notifier = std::make_unique<NotificationManager>(*m_settings, m_center);
         m_saves = 0;
@@ -267,11 +276,11 @@ private Q_SLOTS:
             press(Qt::Key_Tab);
         }
         const QStringList expected =
-            QStringLiteral(
-                "siteURLField emailField tokenField tokenPageButton boardIdField statusField "
-                "filterPicker loadFiltersButton extraJQLField soundPicker testNotificationButton "
-                "intervalPicker launchAtLoginSwitch autoUpdateSwitch checkUpdatesButton testButton "
-                "saveButton siteURLField")
+            QStringLiteral("siteURLField emailField tokenField tokenPageButton boardIdField statusField "
+                           "filterPicker loadFiltersButton extraJQLField soundPicker testNotificationButton "
+                           "intervalPicker launchAtLoginSwitch autoUpdateSwitch checkUpdatesButton "
+                           "copyDiagnosticsButton testButton "
+                           "saveButton siteURLField")
                 .split(u' ');
         qsizetype next = 0; // the known controls in this order; controls added between them may come too
         for (const QString &name : std::as_const(order)) {

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +40,9 @@ private Q_SLOTS:
         QTest::newRow("error over lines") << u"error"_s << 3 << u"Jira returned HTTP 400.\nNo such field."_s
                                           << u"Jira returned HTTP 400. No such field."_s;
         QTest::newRow("loading") << u"loading"_s << 0 << QString() << u"Loading the cards in In Review…"_s;
+        QTest::newRow("snoozed") << u"ok"_s << 2 << QString()
+                                 << u"2 cards in In Review (notifications snoozed until %1)"_s.arg(
+                                        QLocale().toString(QTime(23, 59), QLocale::ShortFormat));
     }
 
     void linesForEachState()
@@ -52,6 +56,8 @@ private Q_SLOTS:
         report.count = count;
         report.status = u"In Review"_s;
         report.message = message;
+        if (QTest::currentDataTag() == QByteArray("snoozed"))
+            report.snoozedUntil = QDateTime(QDate::currentDate(), QTime(23, 59)).toString(Qt::ISODate);
         QCOMPARE(report.humanLine(), line);
         const QJsonObject waybar = QJsonDocument::fromJson(report.waybar()).object();
         QCOMPARE(waybar.value(u"text"_s).toString(), QString::number(count));
@@ -63,8 +69,9 @@ private Q_SLOTS:
     {
         const StateReport report = twoCards();
         const QJsonObject json = QJsonDocument::fromJson(report.json()).object();
-        QCOMPARE(json.keys(), (QStringList{u"cards"_s, u"count"_s, u"lastUpdated"_s, u"message"_s, u"state"_s,
-                                           u"status"_s}));
+        QCOMPARE(json.keys(), (QStringList{u"cards"_s, u"count"_s, u"lastUpdated"_s, u"message"_s,
+                                           u"snoozedUntil"_s, u"state"_s, u"status"_s}));
+        QVERIFY(json.value(u"snoozedUntil"_s).isNull());
         const QJsonArray cards = json.value(u"cards"_s).toArray();
         QCOMPARE(cards.size(), 2);
         QCOMPARE(cards[0].toObject().value(u"summary"_s).toString(), report.cards[0].summary);

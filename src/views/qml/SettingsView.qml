@@ -341,6 +341,12 @@ FocusScope {
                         help: "Contacts the update feed and offers any newer version right away."
                         onClicked: root.form.checkForUpdates()
                     }
+                    SettingsButton {
+                        objectName: "copyDiagnosticsButton"
+                        text: "Copy Diagnostics"
+                        help: "Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card's text."
+                        onClicked: root.form.copyDiagnostics()
+                    }
                 }
             }
         }
