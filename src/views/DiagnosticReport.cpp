@@ -6,6 +6,7 @@
 const QStringList DiagnosticReport::norridFacts{QStringLiteral("Tray"),
                                                 QStringLiteral("Keyring"),
                                                 QStringLiteral("Jira site"),
+                                                QStringLiteral("Sign-in"),
                                                 QStringLiteral("Jira read"),
                                                 QStringLiteral("Gateway"),
                                                 QStringLiteral("Proxy"),
