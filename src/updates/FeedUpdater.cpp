@@ -1,6 +1,7 @@
 #include "updates/FeedUpdater.h"
 
 #include "BuildInfo.h"
+#include "logging/LogCategories.h"
 #include "updates/AppcastParser.h"
 #include "updates/UpdateInstaller.h"
 #include "updates/UpdateSession.h"
@@ -183,6 +184,8 @@ void FeedUpdater::startFetch(bool userInitiated)
     request.setHeader(
         QNetworkRequest::UserAgentHeader,
         QStringLiteral("Norrid/%1 (%2)").arg(m_options.runningDisplayVersion, m_options.runningVersion));
+    qCDebug(norridUpdates).noquote() << (userInitiated ? "check asked for:" : "scheduled check:") << "GET"
+                                     << m_options.feedURL.host() + m_options.feedURL.path();
     m_reply = m_network.get(request);
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
         if (m_reply && (received > m_options.maxFeedBytes || total > m_options.maxFeedBytes)) {
@@ -221,6 +224,7 @@ void FeedUpdater::onFetchFinished()
         return;
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    qCDebug(norridUpdates) << "feed answered, status" << status << "error" << int(reply->error());
     if (m_tooLarge || reply->error() != QNetworkReply::NoError || status >= 400) {
         failCheck(replyError(*reply));
         return;
