@@ -36,7 +36,9 @@ QCoro::Task<JiraResult<QByteArray>> getAt(JiraEndpoint endpoint, std::optional<J
     auto answer = co_await JiraRequest::get(*url, std::move(authorization), limits);
     if (!answer.ok())
         co_return answer.error();
-    const JiraCredentialKind kind = credentials ? credentials->kind() : JiraCredentials::of({}, site).kind();
+    // A request without credentials has no login of its own to be turned down; its wording is moot.
+    const JiraCredentialKind kind =
+        credentials ? credentials->kind() : JiraCredentialKind::personalAccessToken;
     co_return JiraVerdict::read(std::move(answer.value()), kind, site);
 }
 

@@ -1,55 +1,21 @@
 #include "shell/ColorSchemeWatcher.h"
 
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
+#include "settings/PortalSetting.h"
 
-namespace {
-const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString interface = QStringLiteral("org.freedesktop.portal.Settings");
-const QString group = QStringLiteral("org.freedesktop.appearance");
-const QString key = QStringLiteral("color-scheme");
-} // namespace
+#include <QVariant>
+#include <utility>
 
-ColorSchemeWatcher::ColorSchemeWatcher(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(bus)
+ColorSchemeWatcher::ColorSchemeWatcher(QDBusConnection bus, QObject *parent) : QObject(parent)
 {
-    m_bus.connect(service, path, interface, QStringLiteral("SettingChanged"), this,
-                  SLOT(settingChanged(QString, QString, QDBusVariant)));
-    read(QStringLiteral("ReadOne"));
-}
-
-void ColorSchemeWatcher::read(const QString &method)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
-    call.setArguments({group, key});
-    auto *pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending, method] {
-        pending->deleteLater();
-        const QDBusPendingReply<QDBusVariant> reply = *pending;
-        if (!reply.isError())
-            take(reply.value().variant());
-        else if (method == QLatin1String("ReadOne") && reply.error().type() == QDBusError::UnknownMethod)
-            read(QStringLiteral("Read")); // portals before version 2 only have Read
-    });
-}
-
-void ColorSchemeWatcher::settingChanged(const QString &changedGroup, const QString &changedKey,
-                                        const QDBusVariant &value)
-{
-    if (changedGroup == group && changedKey == key)
-        take(value.variant());
+    auto *setting = new PortalSetting(std::move(bus), QStringLiteral("org.freedesktop.appearance"),
+                                      QStringLiteral("color-scheme"), true, this);
+    connect(setting, &PortalSetting::valueChanged, this, &ColorSchemeWatcher::take);
 }
 
 void ColorSchemeWatcher::take(const QVariant &value)
 {
-    // Read wraps the value in one more variant than ReadOne does.
-    QVariant inner = value;
-    while (inner.metaType() == QMetaType::fromType<QDBusVariant>())
-        inner = inner.value<QDBusVariant>().variant();
     bool ok = false;
-    const uint number = inner.toUInt(&ok);
+    const uint number = value.toUInt(&ok);
     const Scheme scheme = ok && number <= 2 ? Scheme(number) : Scheme::noPreference;
     if (scheme == m_scheme)
         return;

@@ -3,10 +3,10 @@
 #include <QDBusConnection>
 #include <QObject>
 
-class QDBusVariant;
+class QVariant;
 
 // The desktop's colour scheme as the XDG desktop portal tells it (org.freedesktop.appearance
-// color-scheme): read once at start, then followed through the portal's SettingChanged signal.
+// color-scheme, through PortalSetting): read once at start, then followed as it changes.
 // Without a portal the scheme stays "no preference".
 class ColorSchemeWatcher : public QObject
 {
@@ -29,13 +29,8 @@ public:
 Q_SIGNALS:
     void schemeChanged();
 
-private Q_SLOTS:
-    void settingChanged(const QString &group, const QString &key, const QDBusVariant &value);
-
 private:
-    void read(const QString &method);
     void take(const QVariant &value);
 
-    QDBusConnection m_bus;
     Scheme m_scheme = Scheme::noPreference;
 };
