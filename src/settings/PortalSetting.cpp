@@ -12,7 +12,8 @@ const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString interface = QStringLiteral("org.freedesktop.portal.Settings");
 } // namespace
 
-PortalSetting::PortalSetting(QDBusConnection bus, QString group, QString key, bool startPortal, QObject *parent)
+PortalSetting::PortalSetting(QDBusConnection bus, QString group, QString key, bool startPortal,
+                             QObject *parent)
     : QObject(parent), m_bus(std::move(bus)), m_group(std::move(group)), m_key(std::move(key)),
       m_startPortal(startPortal)
 {

@@ -16,7 +16,8 @@ class PortalSetting : public QObject
 
 public:
     // With startPortal false, a portal that is not running is not started for this setting.
-    PortalSetting(QDBusConnection bus, QString group, QString key, bool startPortal, QObject *parent = nullptr);
+    PortalSetting(QDBusConnection bus, QString group, QString key, bool startPortal,
+                  QObject *parent = nullptr);
 
 Q_SIGNALS:
     // The value read or changed, without the variants the portal wraps it in.
