@@ -48,11 +48,15 @@ struct ColumnRequest
     std::shared_ptr<JiraRoute> route;
     QString jql;
     JiraRequest::Limits limits;
+    // Each card's fields Jira is asked for.
+    QString fields = QStringLiteral("summary,assignee,updated");
     // The pages this read received; the route remembers them once the whole read has succeeded.
     std::shared_ptr<ColumnPages> received = std::make_shared<ColumnPages>();
 
     // /rest/<api>/board/<id>/issue, under the site's base.
     static QString path(QStringView api, const QString &boardId);
+    // What tells this read's pages from another's in the route: the board, the JQL and the fields.
+    QString readKey() const;
 
     // One page of the column from the read at /rest/<api>/board/<id>/issue: the JQL and the fields,
     // then the read's own paging items. The request must outlive the awaiting.

@@ -10,20 +10,6 @@
 
 namespace {
 
-// status = "<name>" with the backslashes, then the double quotes, escaped (in that order, so the
-// backslash of an escaped quote is not doubled), then the extra filter in parentheses.
-QString reviewJQL(const JiraConfig &config)
-{
-    QString name = config.statusName;
-    name.replace(u'\\', QStringLiteral("\\\\"));
-    name.replace(u'"', QStringLiteral("\\\""));
-    QString jql = QStringLiteral("status = \"") + name + u'"';
-    const QString extra = config.extraJQL.trimmed();
-    if (!extra.isEmpty())
-        jql += QStringLiteral(" AND (") + extra + u')';
-    return jql;
-}
-
 bool isStatus(const JiraResult<QList<ReviewIssue>> &result, int status)
 {
     return !result.ok() && result.error().kind() == JiraError::Kind::http &&
@@ -82,9 +68,10 @@ QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssuesWith(ColumnRequest 
 {
     const std::shared_ptr<JiraRoute> route = request.route;
     const std::shared_ptr<ColumnPages> received = request.received;
+    const QString readKey = request.readKey();
     auto column = co_await readColumn(std::move(request));
     if (column.ok())
-        route->lastRead = std::move(*received);
+        route->lastReads.insert(readKey, std::move(*received));
     co_return column;
 }
 
@@ -151,8 +138,19 @@ QCoro::Task<JiraResult<JiraServerInfo>> JiraClient::fetchServerInfo() const
 
 QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchReviewIssues(const QObject *cancelScope) const
 {
-    return fetchReviewIssuesWith(
-        ColumnRequest{m_config, m_route, reviewJQL(m_config), JiraRequest::Limits::fromNow(cancelScope)});
+    const WatchedColumn column{m_config.boardId, m_config.statusName, m_config.extraJQL, {}, {}};
+    return fetchColumns(ColumnGroup{m_config.boardId, {0}, {column}}, cancelScope);
+}
+
+QCoro::Task<JiraResult<QList<ReviewIssue>>> JiraClient::fetchColumns(const ColumnGroup &group,
+                                                                     const QObject *cancelScope) const
+{
+    JiraConfig config = m_config;
+    config.boardId = group.boardId;
+    ColumnRequest request{std::move(config), m_route, group.jql(), JiraRequest::Limits::fromNow(cancelScope)};
+    if (group.needsStatus())
+        request.fields += QStringLiteral(",status");
+    return fetchReviewIssuesWith(std::move(request));
 }
 
 QCoro::Task<JiraResult<QList<QuickFilter>>> JiraClient::fetchQuickFilters() const

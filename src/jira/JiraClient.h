@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jira/ColumnGroup.h"
 #include "jira/JiraConfig.h"
 #include "jira/JiraResult.h"
 #include "jira/JiraRoute.h"
@@ -40,6 +41,11 @@ public:
     // The cards in the watched status, every page of them, in the order Jira sent them. The fetch
     // is abandoned (a transport error) when cancelScope, if given, is destroyed meanwhile.
     QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchReviewIssues(const QObject *cancelScope = nullptr) const;
+
+    // The cards of a group's columns on the group's board, every page of them, in the order Jira
+    // sent them (ColumnGroup::split tells them apart); the configuration's own column plays no part.
+    QCoro::Task<JiraResult<QList<ReviewIssue>>> fetchColumns(const ColumnGroup &group,
+                                                             const QObject *cancelScope = nullptr) const;
 
     // What the site says it is, asked without credentials.
     QCoro::Task<JiraResult<JiraServerInfo>> fetchServerInfo() const;

@@ -169,6 +169,8 @@ RawIssue decodeIssue(const QJsonObject &object, const Where &where)
     if (const auto assignee = optional(fields, fieldsWhere, u"assignee", QJsonValue::Object, u"an object"))
         issue.fields.assignee = RawAssignee{
             optionalString(assignee->toObject(), Where{&fieldsWhere, u"assignee"}, u"displayName")};
+    if (const auto status = optional(fields, fieldsWhere, u"status", QJsonValue::Object, u"an object"))
+        issue.fields.status = optionalString(status->toObject(), Where{&fieldsWhere, u"status"}, u"name");
     return issue;
 }
 
@@ -201,6 +203,7 @@ ReviewIssue RawIssue::toReviewIssue() const
         issue.assignee = fields.assignee->displayName;
     if (fields.updated)
         issue.updated = JiraDate::parse(*fields.updated);
+    issue.status = fields.status.value_or(QString());
     return issue;
 }
 

@@ -24,6 +24,7 @@ struct RawIssueFields
 {
     QString summary;
     std::optional<QString> updated;
+    std::optional<QString> status; // the status's name, sent when the read asked for it
     std::optional<RawAssignee> assignee;
 };
 

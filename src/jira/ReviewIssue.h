@@ -13,6 +13,7 @@ struct ReviewIssue
     QString summary;
     std::optional<QString> assignee;
     std::optional<QDateTime> updated;
+    QString status = {}; // its status's name, when the read asked for it (a read of several columns)
 
     const QString &id() const { return key; }
     friend bool operator==(const ReviewIssue &, const ReviewIssue &) = default;

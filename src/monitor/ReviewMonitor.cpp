@@ -1,9 +1,11 @@
 #include "monitor/ReviewMonitor.h"
 
+#include "jira/ColumnGroup.h"
 #include "jira/JiraClient.h"
 #include "jira/JiraError.h"
 #include "jira/JiraSite.h"
 #include "logging/LogCategories.h"
+#include "monitor/ColumnWatch.h"
 #include "monitor/PauseNote.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
@@ -17,8 +19,8 @@ namespace {
 
 constexpr qsizetype largestGroupAnnouncedOneByOne = 3;
 
-// Newest first; cards without a time count as the most distant past. Stable, so equal times
-// (and all cards without one) keep the board's order.
+// Newest first over several columns; cards without a time last. Stable, so a single column keeps
+// its order.
 void sortNewestFirst(QList<ReviewIssue> &cards)
 {
     std::stable_sort(cards.begin(), cards.end(), [](const ReviewIssue &a, const ReviewIssue &b) {
@@ -29,6 +31,9 @@ void sortNewestFirst(QList<ReviewIssue> &cards)
         return *a.updated > *b.updated;
     });
 }
+
+const QString incompleteColumnText =
+    QStringLiteral("This column needs a board and a status. Add them in Settings.");
 
 } // namespace
 
@@ -45,6 +50,11 @@ ReviewMonitor::ReviewMonitor(AppSettings &settings, NotificationManager &notifie
 
 ReviewMonitor::~ReviewMonitor() = default;
 
+bool ReviewMonitor::watchesSeveral() const
+{
+    return m_columns.size() > 1;
+}
+
 void ReviewMonitor::start()
 {
     ++m_generation;
@@ -57,11 +67,25 @@ void ReviewMonitor::start()
         setState(incompleteState());
         return;
     }
-    m_seededThisLaunch = false;
-    m_seenKeys.clear();
-    m_missedOnce.clear();
+    setColumns(m_settings.columns());
     runRegularly();
     pollNow();
+}
+
+void ReviewMonitor::setColumns(const QList<WatchedColumn> &watched)
+{
+    // A column that stays keeps its cards and state until its next read; a new one starts loading.
+    std::vector<ColumnWatch> columns;
+    columns.reserve(size_t(watched.size()));
+    for (const WatchedColumn &column : watched) {
+        const auto kept = std::find_if(m_columns.begin(), m_columns.end(),
+                                       [&](const ColumnWatch &watch) { return watch.column() == column; });
+        columns.push_back(kept == m_columns.end() ? ColumnWatch(column) : std::move(*kept));
+        columns.back().restart();
+    }
+    m_columns = std::move(columns);
+    m_cardsMoved = m_statesMoved = true;
+    gather();
 }
 
 void ReviewMonitor::runRegularly()
@@ -137,59 +161,117 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     if (!m_lastUpdated)
         setState({StateKind::loading, {}, {}});
 
-    const JiraClient client(m_settings.jiraConfig(), m_route);
+    QList<WatchedColumn> watched;
+    for (qsizetype position = 0; position < qsizetype(m_columns.size()); ++position) {
+        watched.append(m_columns[size_t(position)].column());
+        if (!watched.last().isComplete())
+            setColumnState(position, State::error(incompleteColumnText));
+    }
+    const JiraConfig config = m_settings.jiraConfig();
+    const QList<ColumnGroup> groups = ColumnGroup::of(watched);
     m_fetchScope = std::make_unique<QObject>();
     QPointer<ReviewMonitor> self(this);
-    auto result = co_await client.fetchReviewIssues(m_fetchScope.get());
-    // The monitor went away, or a start() began another generation: this result belongs to
-    // nobody, and the poll of the new generation is already under way.
-    if (!self || generation != m_generation)
-        co_return;
+    bool anyRead = false;
+    for (const ColumnGroup &group : groups) {
+        const JiraClient client(config, m_route);
+        auto result = co_await client.fetchColumns(group, m_fetchScope.get());
+        // The monitor went away, or a start() began another generation: this result belongs to
+        // nobody, and the poll of the new generation is already under way.
+        if (!self || generation != m_generation)
+            co_return;
+        if (result.ok()) {
+            qCDebug(norridMonitor) << "board" << group.boardId << "read:" << result.value().size() << "cards";
+            read(group, result.value(), config.siteURL);
+            anyRead = true;
+            continue;
+        }
+        const JiraError &error = result.error();
+        qCDebug(norridMonitor) << "board" << group.boardId << "failed:" << int(error.kind());
+        if (error.credentialsRejected() || error.retryAfterSeconds()) {
+            // The connection's answer, not the board's: it stands for every column, and the reads
+            // still to come would only meet it again.
+            m_fetchScope.reset();
+            failed(error);
+            co_return;
+        }
+        for (const qsizetype position : group.positions)
+            setColumnState(position, State::error(error.descriptionWithExplanation()));
+    }
     m_fetchScope.reset();
-
-    if (!result.ok()) {
-        qCDebug(norridMonitor) << "poll failed:" << int(result.error().kind());
-        failed(result.error());
-        co_return;
+    gather();
+    if (anyRead) {
+        m_lastUpdated = QDateTime::currentDateTime();
+        Q_EMIT lastUpdatedChanged();
+        if (isPaused())
+            runRegularly();
     }
-    QList<ReviewIssue> cards = std::move(result.value());
-    sortNewestFirst(cards);
-    qCDebug(norridMonitor) << "poll found" << cards.size() << "cards";
-    learn(cards, client.config().siteURL, client.boardURL());
-    // A column that did not change changes nothing the tray or the list draw: most polls of a day.
-    if (cards != m_issues) {
-        m_issues = std::move(cards);
-        Q_EMIT issuesChanged();
-    }
-    m_lastUpdated = QDateTime::currentDateTime();
-    Q_EMIT lastUpdatedChanged();
-    setState({StateKind::ok, {}, {}});
-    if (isPaused())
-        runRegularly();
     landed();
     Q_EMIT polled();
 }
 
-void ReviewMonitor::learn(const QList<ReviewIssue> &cards, const QString &siteURL,
-                          const std::optional<QUrl> &boardURL)
+void ReviewMonitor::read(const ColumnGroup &group, const QList<ReviewIssue> &cards, const QString &siteURL)
 {
-    QSet<QString> currentKeys;
-    currentKeys.reserve(cards.size());
-    for (const ReviewIssue &card : cards)
-        currentKeys.insert(card.key);
-
-    if (!m_seededThisLaunch) {
-        m_seededThisLaunch = true;
-    } else {
-        QList<ReviewIssue> newCards;
-        for (const ReviewIssue &card : cards) {
-            if (!m_seenKeys.contains(card.key) && !m_missedOnce.contains(card.key))
-                newCards.append(card);
-        }
-        announce(newCards, siteURL, boardURL);
+    qsizetype unmatched = 0;
+    const QList<QList<ReviewIssue>> byColumn = group.split(cards, &unmatched);
+    if (unmatched > 0)
+        qCWarning(norridMonitor) << "board" << group.boardId << "sent" << unmatched
+                                 << "cards of a status no column watches";
+    for (qsizetype i = 0; i < group.positions.size(); ++i) {
+        ColumnWatch &column = m_columns[size_t(group.positions[i])];
+        bool changed = false;
+        const QList<ReviewIssue> arrived = column.read(byColumn[i], &changed);
+        m_cardsMoved = m_cardsMoved || changed;
+        m_statesMoved = true;
+        announce(arrived, column, siteURL);
     }
-    m_missedOnce = m_seenKeys - currentKeys;
-    m_seenKeys = std::move(currentKeys);
+}
+
+void ReviewMonitor::setColumnState(qsizetype position, const State &state)
+{
+    if (m_columns[size_t(position)].setState(state))
+        m_statesMoved = true;
+}
+
+void ReviewMonitor::gather()
+{
+    if (m_cardsMoved) {
+        m_cardsMoved = false;
+        QList<ReviewIssue> cards;
+        QSet<QString> keys;
+        for (const ColumnWatch &column : m_columns) {
+            for (const ReviewIssue &card : column.cards()) {
+                if (!keys.contains(card.key)) {
+                    keys.insert(card.key);
+                    cards.append(card);
+                }
+            }
+        }
+        if (m_columns.size() > 1)
+            sortNewestFirst(cards);
+        // A column that did not change changes nothing the tray or the list draw: most polls of a day.
+        if (cards != m_issues) {
+            m_issues = std::move(cards);
+            Q_EMIT issuesChanged();
+        } else if (m_columns.size() > 1) {
+            Q_EMIT issuesChanged(); // a card moved from one column to another
+        }
+    }
+    // The whole's state is the worst of the columns': the first error, else loading, else ok.
+    State whole{StateKind::ok, {}, {}};
+    for (const ColumnWatch &column : m_columns) {
+        if (column.state().kind == StateKind::error) {
+            whole = column.state();
+            break;
+        }
+        if (column.state().kind == StateKind::loading)
+            whole = {StateKind::loading, {}, {}};
+    }
+    const bool columnsMoved = m_statesMoved;
+    m_statesMoved = false;
+    if (whole != m_state)
+        setState(std::move(whole));
+    else if (columnsMoved && m_columns.size() > 1)
+        Q_EMIT stateChanged();
 }
 
 void ReviewMonitor::landed()
@@ -202,27 +284,28 @@ void ReviewMonitor::landed()
 
 void ReviewMonitor::failed(const JiraError &error)
 {
+    const auto everyColumn = [this](const State &state) {
+        for (qsizetype position = 0; position < qsizetype(m_columns.size()); ++position)
+            setColumnState(position, state);
+        gather();
+    };
     QString message = error.descriptionWithExplanation();
     if (error.credentialsRejected()) {
         // Each further try is one more failed login: the follow-up is dropped as well.
         m_flight = Flight::idle;
         m_schedule.pause();
         m_pausedBy = error;
-        setState(State::error(message, error.signInURL()));
+        everyColumn(State::error(message, error.signInURL()));
         Q_EMIT scheduleChanged(); // the next try moved, and the note says when
         Q_EMIT polled();
         return;
     }
-    if (const auto wait = error.retryAfterSeconds()) {
-        m_flight = Flight::idle;
-        m_schedule.holdBack(std::chrono::seconds(std::clamp<qint64>(*wait, 0, maximumRateLimitWaitSeconds)));
-        message += QStringLiteral(" Norrid tries again at %1.").arg(nextPollText());
-        setState(State::error(message));
-        Q_EMIT polled();
-        return;
-    }
-    setState(State::error(message));
-    landed();
+    const auto wait = error.retryAfterSeconds();
+    m_flight = Flight::idle;
+    m_schedule.holdBack(
+        std::chrono::seconds(std::clamp<qint64>(wait.value_or(0), 0, maximumRateLimitWaitSeconds)));
+    message += QStringLiteral(" Norrid tries again at %1.").arg(nextPollText());
+    everyColumn(State::error(message));
     Q_EMIT polled();
 }
 
@@ -238,19 +321,24 @@ QString ReviewMonitor::scheduleNote() const
     return PauseNote::text(*m_pausedBy, nextPollText());
 }
 
-void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
-                             const std::optional<QUrl> &boardURL)
+void ReviewMonitor::announce(const QList<ReviewIssue> &newCards, const ColumnWatch &column,
+                             const QString &siteURL)
 {
+    if (newCards.isEmpty())
+        return;
+    // With one column watched, every text stays as it always was.
+    const QString columnTitle = watchesSeveral() ? column.column().title() : QString();
+    const JiraSite site = JiraSite::read(siteURL);
     if (newCards.size() > largestGroupAnnouncedOneByOne) {
         QStringList keys;
         keys.reserve(newCards.size());
         for (const ReviewIssue &card : newCards)
             keys.append(card.key);
-        m_notifier.notifyBatch(keys, boardURL);
+        m_notifier.notifyBatch(keys, site.boardURL(column.column().boardId.trimmed()), columnTitle);
         return;
     }
     for (const ReviewIssue &card : newCards)
-        m_notifier.notify(card, cardURL(siteURL, card.key));
+        m_notifier.notify(card, site.cardURL(card.key), columnTitle);
 }
 
 std::optional<QUrl> ReviewMonitor::cardURL(const QString &siteURL, const QString &key)

@@ -15,12 +15,22 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class AppSettings;
+class ColumnWatch;
+struct ColumnGroup;
 class NotificationManager;
+struct WatchedColumn;
 
-// Polls the watched column on a timer, publishes its cards and a small state, and announces the
+// Polls the watched columns on a timer, publishes their cards and a small state, and announces the
 // cards that arrive between two polls. Everything runs on the main thread; one poll at a time.
+//
+// A poll reads the columns board by board: the columns of one board come in one read (see
+// ColumnGroup), and each column keeps its own cards, state and arrivals (ColumnWatch). A column
+// that fails (a board the user cannot see) fails alone; Jira turning down the credentials or
+// asking to slow down concerns the connection, and so every column. The whole's cards are every
+// column's, each card once, and its state is the worst of theirs.
 //
 // Every start() begins a generation: a fetch of an earlier one is abandoned and its result is
 // neither shown nor learned from, what was learned about the site is forgotten, and the new
@@ -29,9 +39,8 @@ class NotificationManager;
 // until a try succeeds, they change or the user asks to refresh; a rate limit holds the next
 // automatic poll back for as long as Jira asks (at most an hour). See PollSchedule.
 //
-// A card counts as new when it was in neither of the last two successful polls: a card missing
-// from exactly one is what a page shift or a lagging answer of an eventually consistent search
-// looks like, and is not announced again when it shows up in the next.
+// Which cards count as new is ColumnArrivals' rule; 4 or more new cards in a column are announced
+// as one batch for that column.
 class ReviewMonitor : public QObject
 {
     Q_OBJECT
@@ -75,7 +84,12 @@ public:
     ReviewMonitor(AppSettings &settings, NotificationManager &notifier, QObject *parent = nullptr);
     ~ReviewMonitor() override;
 
+    // Every watched column's cards, each card once, newest first.
     const QList<ReviewIssue> &issues() const { return m_issues; }
+    // The watched columns, in the settings' order, as the last start() found them.
+    const std::vector<ColumnWatch> &columns() const { return m_columns; }
+    // More than one column is watched: texts name the column.
+    bool watchesSeveral() const;
     const State &state() const { return m_state; }
     const std::optional<QDateTime> &lastUpdated() const { return m_lastUpdated; }
 
@@ -85,8 +99,8 @@ public:
     QDateTime lastUpdatedValue() const { return m_lastUpdated.value_or(QDateTime()); }
     QUrl signInURLValue() const { return m_state.signInURL.value_or(QUrl()); }
 
-    // (Re)starts polling: a new generation, a new timer from the current interval, a poll at once,
-    // and the next successful poll only learns the column.
+    // (Re)starts polling: a new generation, the columns and a new timer from the current settings,
+    // a poll at once, and the next successful read of each column only learns it.
     Q_INVOKABLE void start();
     // Polls once now (right after the poll under way, if there is one); what has been seen stays.
     // The user asks for it, so it also resumes checking that was paused.
@@ -116,8 +130,9 @@ public:
     static std::optional<QUrl> cardURL(const QString &siteURL, const QString &key);
 
 Q_SIGNALS:
-    // Said when the cards or the state differ from before, not for every poll: a poll that finds
-    // the column as it was changes nothing the tray or the list show. lastUpdatedChanged comes with
+    // Said when the cards or the state (of the whole or of a column) differ from before, not for
+    // every poll: a poll that finds the columns as they were changes nothing the tray or the list
+    // show. lastUpdatedChanged comes with
     // every success, polled() at the end of every poll.
     void issuesChanged();
     void stateChanged();
@@ -138,15 +153,17 @@ private:
     void pollNow();
     void due();
     QCoro::Task<> poll(quint64 generation);
-    void learn(const QList<ReviewIssue> &cards, const QString &siteURL, const std::optional<QUrl> &boardURL);
+    void setColumns(const QList<WatchedColumn> &watched);
+    void read(const ColumnGroup &group, const QList<ReviewIssue> &cards, const QString &siteURL);
     void failed(const JiraError &error);
+    void setColumnState(qsizetype position, const State &state);
+    void gather();
     void landed();
     void runRegularly();
     QString nextPollText() const;
     void tokenChanged();
     State incompleteState() const;
-    void announce(const QList<ReviewIssue> &newCards, const QString &siteURL,
-                  const std::optional<QUrl> &boardURL);
+    void announce(const QList<ReviewIssue> &newCards, const ColumnWatch &column, const QString &siteURL);
     void setState(State state);
 
     QList<ReviewIssue> m_issues;
@@ -155,9 +172,10 @@ private:
     AppSettings &m_settings;
     NotificationManager &m_notifier;
     PollSchedule m_schedule;
-    QSet<QString> m_seenKeys;   // the cards of the last successful poll
-    QSet<QString> m_missedOnce; // the cards of the poll before it that the last one missed
-    bool m_seededThisLaunch = false;
+    std::vector<ColumnWatch> m_columns;
+    // Set while a poll runs when a column's cards or state changed; the whole is gathered after it.
+    bool m_cardsMoved = false;
+    bool m_statesMoved = false;
     Flight m_flight = Flight::idle;
     bool m_waitingForSettings = true; // the last start() found the settings incomplete
     quint64 m_generation = 0;

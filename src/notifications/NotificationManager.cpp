@@ -99,12 +99,13 @@ bool NotificationManager::isSnoozed() const
     return snoozed;
 }
 
-void NotificationManager::notify(const ReviewIssue &issue, const std::optional<QUrl> &url)
+void NotificationManager::notify(const ReviewIssue &issue, const std::optional<QUrl> &url,
+                                 const QString &column)
 {
     if (isSnoozed())
         return;
     NotificationRequest request;
-    request.title = reviewTitle;
+    request.title = column.isEmpty() ? reviewTitle : QStringLiteral("Ready for review in %1").arg(column);
     request.subtitle = issue.assignee ? issue.key + QStringLiteral(" \u00B7 ") + *issue.assignee : issue.key;
     request.body = issue.summary;
     request.category = QStringLiteral("x-norrid.card");
@@ -114,12 +115,15 @@ void NotificationManager::notify(const ReviewIssue &issue, const std::optional<Q
     deliver(std::move(request), issue.key, std::nullopt);
 }
 
-void NotificationManager::notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL)
+void NotificationManager::notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL,
+                                      const QString &column)
 {
     if (isSnoozed())
         return;
     NotificationRequest request;
-    request.title = QString::number(keys.size()) + QStringLiteral(" cards ready for review");
+    request.title = column.isEmpty()
+                        ? QString::number(keys.size()) + QStringLiteral(" cards ready for review")
+                        : QStringLiteral("%1 cards ready for review in %2").arg(keys.size()).arg(column);
     request.body = keys.join(QStringLiteral(", "));
     request.category = QStringLiteral("x-norrid.batch");
     request.actionLabel = QStringLiteral("Open Board");

@@ -50,8 +50,10 @@ public:
     void requestAuthorization();
     void refreshAuthorizationStatus();
 
-    void notify(const ReviewIssue &issue, const std::optional<QUrl> &url);
-    void notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL);
+    // column: the title of the card's column when several are watched, else empty.
+    void notify(const ReviewIssue &issue, const std::optional<QUrl> &url, const QString &column = {});
+    void notifyBatch(const QStringList &keys, const std::optional<QUrl> &boardURL,
+                     const QString &column = {});
     void notifyUpdateAvailable(const QString &version);
     void removeUpdateNotification();
     // A word that the desktop shows no tray, silent, until removeNoTrayNotification().

@@ -16,6 +16,15 @@ const QString kExtraJQL = QStringLiteral("extraJQL");
 const QString kPollInterval = QStringLiteral("pollInterval");
 const QString kNotificationSound = QStringLiteral("notificationSound");
 const QString kTrayIconAppearance = QStringLiteral("trayIconAppearance");
+// The first column's name; its board, status and filter are the keys above.
+const QString kColumnName = QStringLiteral("columnName");
+// The further columns, a QSettings array: columns/size, then columns/N/boardId, statusName,
+// extraJQL and name, N counted from 1.
+const QString kColumns = QStringLiteral("columns");
+const QString kColumnBoardId = QStringLiteral("boardId");
+const QString kColumnStatusName = QStringLiteral("statusName");
+const QString kColumnExtraJQL = QStringLiteral("extraJQL");
+const QString kColumnEntryName = QStringLiteral("name");
 
 constexpr qint64 kDefaultPollInterval = 60;
 
@@ -62,6 +71,51 @@ QString describeWriteFailure(const QString &fileName)
     return QStringLiteral("%1 cannot be written").arg(fileName);
 }
 
+// The further columns as the file holds them, every entry kept, also those beyond the ones watched
+// and those without a board or a status, so that writing them back drops none.
+QList<WatchedColumn> readColumns(QSettings &store)
+{
+    QList<WatchedColumn> columns;
+    const int size = store.beginReadArray(kColumns);
+    for (int i = 0; i < size; ++i) {
+        store.setArrayIndex(i);
+        WatchedColumn column;
+        column.boardId = readText(store, kColumnBoardId);
+        column.statusName = readText(store, kColumnStatusName);
+        column.extraJQL = readText(store, kColumnExtraJQL);
+        column.name = readText(store, kColumnEntryName);
+        for (const QString &key : store.childKeys()) {
+            if (key != kColumnBoardId && key != kColumnStatusName && key != kColumnExtraJQL &&
+                key != kColumnEntryName)
+                column.otherKeys.insert(key, store.value(key));
+        }
+        columns.append(column);
+    }
+    store.endArray();
+    return columns;
+}
+
+void writeColumns(QSettings &store, const QList<WatchedColumn> &columns)
+{
+    store.remove(kColumns);
+    if (columns.isEmpty())
+        return;
+    store.beginWriteArray(kColumns, int(columns.size()));
+    for (int i = 0; i < columns.size(); ++i) {
+        store.setArrayIndex(i);
+        const WatchedColumn &column = columns[i];
+        store.setValue(kColumnBoardId, column.boardId);
+        store.setValue(kColumnStatusName, column.statusName);
+        if (!column.extraJQL.isEmpty())
+            store.setValue(kColumnExtraJQL, column.extraJQL);
+        if (!column.name.isEmpty())
+            store.setValue(kColumnEntryName, column.name);
+        for (auto other = column.otherKeys.cbegin(); other != column.otherKeys.cend(); ++other)
+            store.setValue(other.key(), other.value());
+    }
+    store.endArray();
+}
+
 } // namespace
 
 AppSettings &AppSettings::shared()
@@ -90,7 +144,7 @@ AppSettings::~AppSettings() = default;
 void AppSettings::load()
 {
     // Reading only: a QSettings that is never assigned to does not create or touch the file.
-    const QSettings store(m_fileName, QSettings::IniFormat);
+    QSettings store(m_fileName, QSettings::IniFormat);
     m_siteURL = readText(store, kSiteURL);
     m_email = readText(store, kEmail);
     m_boardId = readText(store, kBoardId);
@@ -99,6 +153,8 @@ void AppSettings::load()
     m_pollInterval = readWholeNumber(store, kPollInterval, kDefaultPollInterval);
     m_notificationSound = readText(store, kNotificationSound, QStringLiteral("Default"));
     m_trayIconAppearance = readText(store, kTrayIconAppearance, QStringLiteral("automatic"));
+    m_columnName = readText(store, kColumnName);
+    m_furtherColumns = readColumns(store);
 }
 
 void AppSettings::persist(const QString &key, const QVariant &value)
@@ -107,10 +163,16 @@ void AppSettings::persist(const QString &key, const QVariant &value)
     // the object, and only a fresh one tells whether this write reached the disk. sync() writes at
     // once, so a crash right after an assignment loses nothing.
     QSettings store(m_fileName, QSettings::IniFormat);
-    store.setValue(key, value);
+    const auto write = [&](const QString &name, const QVariant &stored) {
+        if (name == kColumns)
+            writeColumns(store, m_furtherColumns);
+        else
+            store.setValue(name, stored);
+    };
+    write(key, value);
     for (const QString &owed : std::as_const(m_unsavedKeys))
         if (owed != key)
-            store.setValue(owed, storedValue(owed));
+            write(owed, storedValue(owed));
     store.sync();
     // A format error only means the old file was damaged; QSettings has written a clean one over it.
     if (store.status() != QSettings::AccessError) {
@@ -141,6 +203,8 @@ QVariant AppSettings::storedValue(const QString &key) const
         return m_pollInterval;
     if (key == kTrayIconAppearance)
         return m_trayIconAppearance;
+    if (key == kColumnName)
+        return m_columnName;
     return m_notificationSound;
 }
 
@@ -206,6 +270,42 @@ void AppSettings::setTrayIconAppearance(const QString &value)
     m_trayIconAppearance = value;
     persist(kTrayIconAppearance, value);
     Q_EMIT trayIconAppearanceChanged();
+}
+
+QList<WatchedColumn> AppSettings::columns() const
+{
+    QList<WatchedColumn> columns{{m_boardId, m_statusName, m_extraJQL, m_columnName, {}}};
+    columns += m_furtherColumns.mid(0, maximumColumns - 1);
+    return columns;
+}
+
+void AppSettings::setColumns(const QList<WatchedColumn> &columns)
+{
+    if (columns.isEmpty())
+        return;
+    const WatchedColumn &first = columns.first();
+    if (first.boardId != m_boardId)
+        setBoardId(first.boardId);
+    if (first.statusName != m_statusName)
+        setStatusName(first.statusName);
+    if (first.extraJQL != m_extraJQL)
+        setExtraJQL(first.extraJQL);
+    bool changed = false;
+    if (first.name != m_columnName) {
+        m_columnName = first.name;
+        persist(kColumnName, m_columnName);
+        changed = true;
+    }
+    // Entries beyond those watched are not shown anywhere, so nobody changed them: they stay.
+    QList<WatchedColumn> further = columns.mid(1, maximumColumns - 1);
+    further += m_furtherColumns.mid(maximumColumns - 1);
+    if (further != m_furtherColumns) {
+        m_furtherColumns = std::move(further);
+        persist(kColumns, {});
+        changed = true;
+    }
+    if (changed)
+        Q_EMIT columnsChanged();
 }
 
 JiraConfig AppSettings::jiraConfig() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jira/JiraConfig.h"
+#include "jira/WatchedColumn.h"
 #include "settings/Keychain.h"
 #include "settings/KeyringState.h"
 
@@ -77,6 +78,14 @@ public:
     // Empty text deletes the keyring item, anything else replaces it.
     void setToken(const QString &value);
 
+    // At most this many columns are watched; further entries of the file are kept, not watched.
+    static constexpr int maximumColumns = 8;
+    // The watched columns: the first is boardId, statusName and extraJQL (and columnName), the
+    // others the settings' columns array.
+    QList<WatchedColumn> columns() const;
+    // Writes what differs: the first column's keys, and the array when a further column changed.
+    void setColumns(const QList<WatchedColumn> &columns);
+
     JiraConfig jiraConfig() const;
     // Site, token, board and status are set; the email may be empty (a personal access token).
     bool isConfigured() const;
@@ -113,6 +122,8 @@ Q_SIGNALS:
     void tokenChanged();
     void tokenUnavailableChanged();
     void saveProblemChanged();
+    // The columns after the first, or the first one's name (its other keys have signals of their own).
+    void columnsChanged();
 
 private:
     // What is still owed to the keyring because it could not be used.
@@ -145,6 +156,8 @@ private:
     qint64 m_pollInterval = 60;
     QString m_notificationSound;
     QString m_trayIconAppearance;
+    QString m_columnName;
+    QList<WatchedColumn> m_furtherColumns; // every entry of the array, as read
     QString m_saveProblem;
     // Keys whose last write failed; they go along with the next write, so none is lost once the
     // file can be written again.
