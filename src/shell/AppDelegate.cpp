@@ -1,6 +1,7 @@
 #include "shell/AppDelegate.h"
 
 #include "BuildInfo.h"
+#include "jira/ColumnGroup.h"
 #include "jira/JiraClient.h"
 #include "jira/JiraRoute.h"
 #include "jira/JiraSite.h"
@@ -24,6 +25,7 @@
 #include "views/PopoverContent.h"
 #include "views/PopoverMetrics.h"
 #include "views/SettingsForm.h"
+#include "views/WatchSummary.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -210,6 +212,8 @@ void AppDelegate::bindState()
         QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection);
     };
     deliver(&monitor(), &ReviewMonitor::issuesChanged, &AppDelegate::showIssueCount);
+    deliver(&monitor(), &ReviewMonitor::issuesChanged,
+            &AppDelegate::refreshStatusButton); // a count per column
     deliver(&monitor(), &ReviewMonitor::stateChanged, &AppDelegate::refreshStatusButton);
     deliver(&monitor(), &ReviewMonitor::scheduleChanged, &AppDelegate::refreshStatusButton);
     deliver(&m_settings, &AppSettings::tokenUnavailableChanged, &AppDelegate::refreshStatusButton);
@@ -228,12 +232,14 @@ void AppDelegate::showIssueCount()
 void AppDelegate::refreshStatusButton()
 {
     if (m_tray) {
-        const ReviewMonitor::State &state = monitor().state();
-        // The tooltip says what the popover says: the error, and whether checking is paused.
-        StatusPresentation::Input input{presentationKind(state.kind),
-                                        m_popoverContent ? m_popoverContent->errorMessage() : state.message,
-                                        m_updateState.availableVersion().has_value(), m_settings.statusName(),
-                                        m_popoverContent ? m_popoverContent->keyringNote() : QString()};
+        // The tooltip says what the popover and the bus say: the error, and whether checking is paused.
+        const WatchSummary summary = WatchSummary::of(monitor(), m_settings, {});
+        StatusPresentation::Input input{presentationKind(summary.kind),
+                                        summary.message,
+                                        m_updateState.availableVersion().has_value(),
+                                        m_settings.statusName(),
+                                        m_popoverContent ? m_popoverContent->keyringNote() : QString(),
+                                        summary.several() ? summary.columnLines() : QStringList()};
         m_tray->setLook(StatusPresentation::look(input));
     }
     updatePopoverSize();
@@ -286,7 +292,10 @@ QVariantMap AppDelegate::diagnosticFacts()
     facts.insert(QStringLiteral("Proxy"), proxy.type() == QNetworkProxy::NoProxy || proxy.hostName().isEmpty()
                                               ? QStringLiteral("none")
                                               : proxy.hostName());
-    facts.insert(QStringLiteral("Columns"), QStringLiteral("1"));
+    const QList<WatchedColumn> columns = m_settings.columns();
+    facts.insert(QStringLiteral("Columns"), QStringLiteral("%1, read in %2 requests a poll")
+                                                .arg(columns.size())
+                                                .arg(ColumnGroup::of(columns).size()));
     facts.insert(QStringLiteral("Last poll"), monitor().lastPolled().isValid()
                                                   ? monitor().lastPolled().toString(Qt::ISODate)
                                                   : QStringLiteral("none yet"));

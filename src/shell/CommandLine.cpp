@@ -58,23 +58,38 @@ int notRunning()
     return CommandLine::notRunning;
 }
 
-// Properties as QtDBus hands them over, in Qt's own types: the cards arrive as a D-Bus array of
-// variants holding dictionaries, which QtDBus leaves as QDBusArgument.
-QVariantMap plainProperties(QVariantMap properties)
+// A value as QtDBus hands it over, in Qt's own types: the cards and columns arrive as D-Bus
+// arrays of variants holding dictionaries (of arrays again), which QtDBus leaves as QDBusArgument.
+QVariant plainValue(const QVariant &value)
 {
-    const auto cardsEntry = properties.find(QStringLiteral("Cards"));
-    if (cardsEntry == properties.end())
-        return properties;
-    const QVariant raw = *cardsEntry;
-    const QVariantList entries =
-        raw.canConvert<QDBusArgument>() ? qdbus_cast<QVariantList>(raw) : raw.toList();
-    QVariantList cards;
-    for (const QVariant &entry : entries) {
-        QVariant card = entry.canConvert<QDBusVariant>() ? entry.value<QDBusVariant>().variant() : entry;
-        cards.append(card.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(card)) : card);
+    if (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+        return plainValue(value.value<QDBusVariant>().variant());
+    if (value.userType() == qMetaTypeId<QDBusArgument>()) {
+        const auto argument = value.value<QDBusArgument>();
+        if (argument.currentType() == QDBusArgument::MapType)
+            return plainValue(qdbus_cast<QVariantMap>(argument));
+        if (argument.currentType() == QDBusArgument::ArrayType)
+            return plainValue(qdbus_cast<QVariantList>(argument));
+        return value;
     }
-    *cardsEntry = cards;
-    return properties;
+    if (value.userType() == QMetaType::QVariantList) {
+        QVariantList list = value.toList();
+        for (QVariant &entry : list)
+            entry = plainValue(entry);
+        return list;
+    }
+    if (value.userType() == QMetaType::QVariantMap) {
+        QVariantMap map = value.toMap();
+        for (QVariant &entry : map)
+            entry = plainValue(entry);
+        return map;
+    }
+    return value;
+}
+
+QVariantMap plainProperties(const QVariantMap &properties)
+{
+    return plainValue(properties).toMap();
 }
 
 std::optional<StateReport> readState()

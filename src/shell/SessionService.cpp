@@ -7,6 +7,7 @@
 #include "shell/AppDelegate.h"
 #include "shell/PopoverWindow.h"
 #include "views/PopoverContent.h"
+#include "views/WatchSummary.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -18,6 +19,18 @@ namespace {
 QString iso(const std::optional<QDateTime> &time)
 {
     return time && time->isValid() ? time->toString(Qt::ISODate) : QString();
+}
+
+QList<StateReport::Card> reportCards(const QList<ReviewIssue> &issues, const QString &site)
+{
+    QList<StateReport::Card> cards;
+    cards.reserve(issues.size());
+    for (const ReviewIssue &issue : issues) {
+        const auto url = ReviewMonitor::cardURL(site, issue.key);
+        cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()), iso(issue.updated),
+                      url ? url->toString() : QString()});
+    }
+    return cards;
 }
 
 } // namespace
@@ -79,6 +92,7 @@ SessionService::SessionService(AppDelegate &delegate, AppSettings &settings, QOb
     connect(&m_monitor, &ReviewMonitor::lastUpdatedChanged, this, later);
     connect(&m_monitor, &ReviewMonitor::scheduleChanged, this, later);
     connect(&settings, &AppSettings::statusNameChanged, this, later);
+    connect(&settings, &AppSettings::columnsChanged, this, later);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, later);
     connect(&delegate.notificationSnooze(), &NotificationSnooze::changed, this, later);
     m_report = currentReport();
@@ -98,43 +112,43 @@ QVariantList SessionService::cards() const
     return m_report.cardsProperty();
 }
 
+QVariantList SessionService::columns() const
+{
+    return m_report.columnsProperty();
+}
+
 StateReport SessionService::currentReport() const
 {
     const ReviewMonitor &monitor = m_monitor;
     const PopoverContent *content = m_delegate.popoverContent();
+    const WatchSummary summary =
+        WatchSummary::of(monitor, m_settings, content ? content->setupText() : m_settings.tokenProblem());
     StateReport report;
-    report.count = monitor.issueCount();
+    report.count = summary.count;
     report.status = m_settings.statusName();
     report.lastUpdated = iso(monitor.lastUpdated());
+    const QString site = JiraConfig::normalizeSiteURL(m_settings.siteURL());
     if (!m_cardsStale) {
         report.cards = m_report.cards;
+        report.columns = m_report.columns;
     } else {
-        const QString site = JiraConfig::normalizeSiteURL(m_settings.siteURL());
-        for (const ReviewIssue &issue : monitor.issues()) {
-            const auto url = ReviewMonitor::cardURL(site, issue.key);
-            report.cards.append({issue.key, issue.summary, issue.assignee.value_or(QString()),
-                                 iso(issue.updated), url ? url->toString() : QString()});
-        }
+        report.cards = reportCards(monitor.issues(), site);
     }
-    using StateKind = ReviewMonitor::StateKind;
-    switch (monitor.state().kind) {
-    case StateKind::ok:
-        report.state = QStringLiteral("ok");
-        report.message = report.humanLine();
-        break;
-    case StateKind::loading:
-        report.state = QStringLiteral("loading");
-        break;
-    case StateKind::error:
-        report.state = monitor.isPaused() ? QStringLiteral("paused") : QStringLiteral("error");
-        report.message = content ? content->errorMessage() : monitor.state().message;
-        break;
-    case StateKind::needsSetup:
-        report.state =
-            m_settings.keyringLocked() ? QStringLiteral("keyring-locked") : QStringLiteral("setup");
-        report.message = content ? content->setupText() : m_settings.tokenProblem();
-        break;
+    for (qsizetype i = 0; i < summary.columns.size(); ++i) {
+        const WatchSummary::Column &column = summary.columns[i];
+        const bool keepCards = !m_cardsStale && i < m_report.columns.size();
+        report.columns.resize(summary.columns.size());
+        report.columns[i] = {column.title,
+                             column.boardId,
+                             column.status,
+                             int(column.cards.size()),
+                             column.state,
+                             column.message,
+                             keepCards ? m_report.columns[i].cards : reportCards(column.cards, site)};
     }
+    report.state = summary.state;
+    // While all is well, the message says what the columns hold (without the snooze, set below).
+    report.message = summary.kind == ReviewMonitor::StateKind::ok ? report.humanLine() : summary.message;
     const QDateTime snoozedUntil = m_delegate.notificationSnooze().until();
     report.snoozedUntil = snoozedUntil.isValid() ? snoozedUntil.toString(Qt::ISODate) : QString();
     return report;
@@ -162,6 +176,8 @@ void SessionService::recompute()
         changed.insert(QStringLiteral("SnoozedUntil"), next.snoozedUntil);
     if (next.cards != m_report.cards)
         changed.insert(QStringLiteral("Cards"), next.cardsProperty());
+    if (next.columns != m_report.columns)
+        changed.insert(QStringLiteral("Columns"), next.columnsProperty());
     m_report = std::move(next);
     QDBusMessage signal = QDBusMessage::createSignal(
         objectPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));

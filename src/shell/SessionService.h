@@ -31,6 +31,7 @@ class SessionService : public QObject
     Q_PROPERTY(QVariantList Cards READ cards)
     // When the snooze of notifications ends, ISO 8601; empty when they are not snoozed.
     Q_PROPERTY(QString SnoozedUntil READ snoozedUntil)
+    Q_PROPERTY(QVariantList Columns READ columns)
 
 public:
     static constexpr QLatin1StringView serviceName = BusNames::service;
@@ -62,6 +63,7 @@ public:
     QString message() const { return m_report.message; }
     QString lastUpdated() const { return m_report.lastUpdated; }
     QVariantList cards() const;
+    QVariantList columns() const;
     QString snoozedUntil() const { return m_report.snoozedUntil; }
     const StateReport &report() const { return m_report; }
 

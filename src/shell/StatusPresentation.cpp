@@ -8,9 +8,17 @@ Look look(const Input &input)
 {
     const QString prefix = QStringLiteral("Norrid — ");
     const QString checklist = QStringLiteral("checklist");
+    const QString warning = QStringLiteral("exclamationmark.triangle");
+    if (!input.columnLines.isEmpty() && input.kind != StateKind::needsSetup) {
+        const bool failing = input.kind == StateKind::error;
+        const QString head =
+            input.updateOffered ? prefix + QStringLiteral("update available") : QStringLiteral("Norrid");
+        return {head + u'\n' + input.columnLines.join(u'\n'), failing ? warning : checklist,
+                input.updateOffered};
+    }
     switch (input.kind) {
     case StateKind::error:
-        return {prefix + input.errorMessage, QStringLiteral("exclamationmark.triangle"), input.updateOffered};
+        return {prefix + input.errorMessage, warning, input.updateOffered};
     case StateKind::needsSetup:
         if (!input.keyringNote.isEmpty())
             return {prefix + input.keyringNote, checklist, input.updateOffered};

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // What the tray icon says about the monitor: tooltip, symbol, update dot, and the count texts.
 // Plain rules, so the tray code only copies the results onto the icon.
@@ -24,6 +25,8 @@ struct Input
     // In the needs-setup state: why the token cannot be used, as KeyringText::trayNote words it;
     // empty when the keyring is not the reason.
     QString keyringNote;
+    // With several columns watched, a line for each (WatchSummary::columnLines); empty with one.
+    QStringList columnLines = {};
 };
 
 struct Look

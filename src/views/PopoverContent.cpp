@@ -8,6 +8,7 @@
 #include "views/IssueListModel.h"
 #include "views/PopoverMetrics.h"
 #include "views/RelativeTime.h"
+#include "views/WatchSummary.h"
 
 #include <QMetaEnum>
 
@@ -76,8 +77,8 @@ QString PopoverContent::mainAreaName() const
 
 QString PopoverContent::errorMessage() const
 {
-    const QString note = m_monitor.scheduleNote();
-    return note.isEmpty() ? m_monitor.state().message : m_monitor.state().message + u' ' + note;
+    return m_monitor.state().kind == StateKind::error ? WatchSummary::of(m_monitor, m_settings, {}).message
+                                                      : QString();
 }
 
 bool PopoverContent::keyringBlocks() const

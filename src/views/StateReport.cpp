@@ -21,19 +21,77 @@ QString countText(int count, const QString &status)
            (status.isEmpty() ? QString() : QStringLiteral(" in ") + status);
 }
 
-} // namespace
-
-QVariantList StateReport::cardsProperty() const
+QVariantList cardMaps(const QList<StateReport::Card> &cards)
 {
     QVariantList cardList;
     cardList.reserve(cards.size());
-    for (const Card &card : cards)
+    for (const StateReport::Card &card : cards)
         cardList.append(QVariantMap{{QStringLiteral("key"), card.key},
                                     {QStringLiteral("summary"), card.summary},
                                     {QStringLiteral("assignee"), card.assignee},
                                     {QStringLiteral("updated"), card.updated},
                                     {QStringLiteral("url"), card.url}});
     return cardList;
+}
+
+QList<StateReport::Card> cardsFrom(const QVariant &value)
+{
+    QList<StateReport::Card> cards;
+    for (const QVariant &entry : value.toList()) {
+        const QVariantMap card = entry.toMap();
+        cards.append(
+            {card.value(QStringLiteral("key")).toString(), card.value(QStringLiteral("summary")).toString(),
+             card.value(QStringLiteral("assignee")).toString(),
+             card.value(QStringLiteral("updated")).toString(), card.value(QStringLiteral("url")).toString()});
+    }
+    return cards;
+}
+
+QJsonArray cardsJson(const QList<StateReport::Card> &cards)
+{
+    QJsonArray cardArray;
+    for (const StateReport::Card &card : cards) {
+        const auto orNull = [](const QString &text) {
+            return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+        };
+        cardArray.append(QJsonObject{{QStringLiteral("key"), card.key},
+                                     {QStringLiteral("summary"), card.summary},
+                                     {QStringLiteral("assignee"), orNull(card.assignee)},
+                                     {QStringLiteral("updated"), orNull(card.updated)},
+                                     {QStringLiteral("url"), orNull(card.url)}});
+    }
+    return cardArray;
+}
+
+// A column's line for a person: its count, its loading, or its problem.
+QString columnLine(const StateReport::Column &column)
+{
+    if (column.state == u"ok")
+        return countText(column.count, column.name);
+    if (column.message.isEmpty())
+        return QStringLiteral("Loading the cards in %1…").arg(column.name);
+    return QStringLiteral("%1: %2").arg(column.name, QString(column.message).replace(u'\n', u' '));
+}
+
+} // namespace
+
+QVariantList StateReport::cardsProperty() const
+{
+    return cardMaps(cards);
+}
+
+QVariantList StateReport::columnsProperty() const
+{
+    QVariantList list;
+    for (const Column &column : columns)
+        list.append(QVariantMap{{QStringLiteral("name"), column.name},
+                                {QStringLiteral("boardId"), column.boardId},
+                                {QStringLiteral("status"), column.status},
+                                {QStringLiteral("count"), column.count},
+                                {QStringLiteral("state"), column.state},
+                                {QStringLiteral("message"), column.message},
+                                {QStringLiteral("cards"), cardMaps(column.cards)}});
+    return list;
 }
 
 QVariantMap StateReport::toProperties() const
@@ -45,7 +103,8 @@ QVariantMap StateReport::toProperties() const
             {QStringLiteral("Message"), message},
             {QStringLiteral("LastUpdated"), lastUpdated},
             {QStringLiteral("Cards"), cardList},
-            {QStringLiteral("SnoozedUntil"), snoozedUntil}};
+            {QStringLiteral("SnoozedUntil"), snoozedUntil},
+            {QStringLiteral("Columns"), columnsProperty()}};
 }
 
 StateReport StateReport::fromProperties(const QVariantMap &properties)
@@ -73,14 +132,18 @@ void StateReport::apply(const QVariantMap &changed)
         } else if (name == u"SnoozedUntil") {
             snoozedUntil = value.toString();
         } else if (name == u"Cards") {
-            cards.clear();
+            cards = cardsFrom(value);
+        } else if (name == u"Columns") {
+            columns.clear();
             for (const QVariant &entry : value.toList()) {
-                const QVariantMap card = entry.toMap();
-                cards.append({card.value(QStringLiteral("key")).toString(),
-                              card.value(QStringLiteral("summary")).toString(),
-                              card.value(QStringLiteral("assignee")).toString(),
-                              card.value(QStringLiteral("updated")).toString(),
-                              card.value(QStringLiteral("url")).toString()});
+                const QVariantMap column = entry.toMap();
+                columns.append({column.value(QStringLiteral("name")).toString(),
+                                column.value(QStringLiteral("boardId")).toString(),
+                                column.value(QStringLiteral("status")).toString(),
+                                column.value(QStringLiteral("count")).toInt(),
+                                column.value(QStringLiteral("state")).toString(),
+                                column.value(QStringLiteral("message")).toString(),
+                                cardsFrom(column.value(QStringLiteral("cards")))});
             }
         }
     }
@@ -89,7 +152,12 @@ void StateReport::apply(const QVariantMap &changed)
 QString StateReport::humanLine() const
 {
     QString line;
-    if (state == u"ok")
+    if (columns.size() > 1 && state != u"setup" && state != u"keyring-locked") {
+        QStringList lines;
+        for (const Column &column : columns)
+            lines.append(columnLine(column));
+        line = lines.join(u'\n');
+    } else if (state == u"ok")
         line = countText(count, status);
     else if (state == u"loading" && message.isEmpty())
         line = QStringLiteral("Loading the cards in %1…").arg(status);
@@ -110,17 +178,15 @@ QString StateReport::humanLine() const
 
 QByteArray StateReport::json() const
 {
-    QJsonArray cardArray;
-    for (const Card &card : cards) {
-        const auto orNull = [](const QString &text) {
-            return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-        };
-        cardArray.append(QJsonObject{{QStringLiteral("key"), card.key},
-                                     {QStringLiteral("summary"), card.summary},
-                                     {QStringLiteral("assignee"), orNull(card.assignee)},
-                                     {QStringLiteral("updated"), orNull(card.updated)},
-                                     {QStringLiteral("url"), orNull(card.url)}});
-    }
+    QJsonArray columnArray;
+    for (const Column &column : columns)
+        columnArray.append(QJsonObject{{QStringLiteral("name"), column.name},
+                                       {QStringLiteral("boardId"), column.boardId},
+                                       {QStringLiteral("status"), column.status},
+                                       {QStringLiteral("count"), column.count},
+                                       {QStringLiteral("state"), column.state},
+                                       {QStringLiteral("message"), column.message},
+                                       {QStringLiteral("cards"), cardsJson(column.cards)}});
     const QJsonObject object{
         {QStringLiteral("count"), count},
         {QStringLiteral("status"), status},
@@ -128,13 +194,16 @@ QByteArray StateReport::json() const
         {QStringLiteral("message"), message},
         {QStringLiteral("lastUpdated"), lastUpdated.isEmpty() ? QJsonValue() : QJsonValue(lastUpdated)},
         {QStringLiteral("snoozedUntil"), snoozedUntil.isEmpty() ? QJsonValue() : QJsonValue(snoozedUntil)},
-        {QStringLiteral("cards"), cardArray}};
+        {QStringLiteral("cards"), cardsJson(cards)},
+        {QStringLiteral("columns"), columnArray}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 QByteArray StateReport::waybar() const
 {
-    QStringList lines{markupEscaped(humanLine())};
+    QStringList lines;
+    for (const QString &line : humanLine().split(u'\n'))
+        lines.append(markupEscaped(line));
     for (qsizetype i = 0; i < std::min(cards.size(), tooltipCards); ++i)
         lines.append(markupEscaped(cards[i].key + QStringLiteral(" — ") +
                                    QString(cards[i].summary).replace(u'\n', u' ')));

@@ -69,8 +69,8 @@ private Q_SLOTS:
     {
         const StateReport report = twoCards();
         const QJsonObject json = QJsonDocument::fromJson(report.json()).object();
-        QCOMPARE(json.keys(), (QStringList{u"cards"_s, u"count"_s, u"lastUpdated"_s, u"message"_s,
-                                           u"snoozedUntil"_s, u"state"_s, u"status"_s}));
+        QCOMPARE(json.keys(), (QStringList{u"cards"_s, u"columns"_s, u"count"_s, u"lastUpdated"_s,
+                                           u"message"_s, u"snoozedUntil"_s, u"state"_s, u"status"_s}));
         QVERIFY(json.value(u"snoozedUntil"_s).isNull());
         const QJsonArray cards = json.value(u"cards"_s).toArray();
         QCOMPARE(cards.size(), 2);
@@ -100,6 +100,33 @@ private Q_SLOTS:
         followed.apply({{u"Count"_s, 1}, {u"Cards"_s, one.cardsProperty()}});
         one.lastUpdated = followed.lastUpdated;
         QCOMPARE(followed, one);
+    }
+
+    // Several columns: a line for each, in JSON and over the bus; the whole keeps its own fields.
+    void severalColumns()
+    {
+        StateReport report = twoCards();
+        report.state = u"error"_s;
+        report.message = u"Board 9 was not found."_s;
+        report.columns = {
+            {u"Team A"_s, u"7"_s, u"In Review"_s, 2, u"ok"_s, {}, report.cards},
+            {u"QA"_s, u"9"_s, u"Ready for QA"_s, 0, u"error"_s, u"Board 9 was not\nfound."_s, {}},
+            {u"Docs"_s, u"7"_s, u"Docs"_s, 1, u"ok"_s, {}, {report.cards[0]}},
+            {u"Later"_s, u"8"_s, u"Later"_s, 0, u"loading"_s, {}, {}}};
+        QCOMPARE(report.humanLine(), u"2 cards in Team A\nQA: Board 9 was not found.\n1 card in Docs\n"
+                                     u"Loading the cards in Later…"_s);
+        const QJsonArray columns =
+            QJsonDocument::fromJson(report.json()).object().value(u"columns"_s).toArray();
+        QCOMPARE(columns.size(), 4);
+        const QJsonObject qa = columns[1].toObject();
+        QCOMPARE(qa.keys(), (QStringList{u"boardId"_s, u"cards"_s, u"count"_s, u"message"_s, u"name"_s,
+                                         u"state"_s, u"status"_s}));
+        QCOMPARE(qa.value(u"state"_s).toString(), u"error"_s);
+        QCOMPARE(columns[0].toObject().value(u"cards"_s).toArray().size(), 2);
+        const QString tooltip =
+            QJsonDocument::fromJson(report.waybar()).object().value(u"tooltip"_s).toString();
+        QVERIFY(tooltip.startsWith(u"2 cards in Team A\rQA: Board 9 was not found.\r1 card in Docs\r"_s));
+        QCOMPARE(StateReport::fromProperties(report.toProperties()), report);
     }
 };
 
