@@ -1,6 +1,7 @@
 // A real monitor against the fake Jira over TLS, and what the real notification manager hands to
 // the desktop.
 #include "MonitorRig.h"
+#include "monitor/ColumnWatch.h"
 #include "support/FakeJiraDocuments.h"
 
 #include <QElapsedTimer>
@@ -207,6 +208,71 @@ private Q_SLOTS:
 
     // The interval is bounded to 15 s … 24 h in 64 bits, whatever a hand-edited file holds, and
     // the file keeps what it holds.
+    // Four columns on two boards and one on a board the user cannot see: a request per board, each
+    // column seeded on its own and announcing its own arrivals under its name, the failing one
+    // failing alone; then back to one column, whose texts are as ever.
+    void severalColumnsAreReadByBoardAndAnnounceOnTheirOwn()
+    {
+        const auto on = [](const char *key, const char *status, int minute) {
+            Issue issue = card(key, minute);
+            issue.status = QString::fromLatin1(status);
+            return issue;
+        };
+        auto board7 = std::make_shared<QList<Issue>>(
+            QList<Issue>{on("A-1", "In Review", 1), on("A-2", "Ready for QA", 2), on("A-3", "Done", 3)});
+        m_jira.setHandler(FakeJiraDocuments::issuesPath(u"7"_s), [board7](const RecordedRequest &request) {
+            return FakeJiraDocuments::boardByStatus(*board7)(request);
+        });
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"8"_s),
+                           FakeResponse::json(FakeJiraDocuments::issues({card("B-1", 4)})));
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"9"_s), FakeResponse::noBody(404));
+        m_jira.setResponse(FakeJiraDocuments::agileIssuesPath(u"9"_s), FakeResponse::noBody(404));
+        m_settings.setColumns({{u"7"_s, u"In Review"_s, {}, {}, {}},
+                               {u"7"_s, u"ready for qa"_s, {}, u"QA"_s, {}},
+                               {u"8"_s, u"In Review"_s, {}, u"Board 8"_s, {}},
+                               {u"9"_s, u"In Review"_s, {}, u"Hidden"_s, {}}});
+        poll(true);
+        const ReviewMonitor &monitor = *m_rig->monitor;
+        QCOMPARE(m_jira.requests(FakeJiraDocuments::issuesPath(u"7"_s)).size(), 1);
+        QCOMPARE(m_jira.requests(FakeJiraDocuments::issuesPath(u"8"_s)).size(), 1);
+        const RecordedRequest &read7 = m_jira.requests(FakeJiraDocuments::issuesPath(u"7"_s)).first();
+        QCOMPARE(read7.queryValue(u"jql"), u"status in (\"In Review\", \"ready for qa\")"_s);
+        QCOMPARE(read7.queryValue(u"fields"), u"summary,assignee,updated,status"_s);
+        QCOMPARE(monitor.issueCount(), 3);
+        QCOMPARE(monitor.state().kind, StateKind::error); // the worst of the columns
+        QVERIFY(m_rig->center.added.isEmpty());
+
+        // Arrivals in two columns: each named by its column; the failing column fails on alone.
+        board7->append({on("A-4", "Ready for QA", 5), on("A-5", "Done", 6)});
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"8"_s),
+                           FakeResponse::json(FakeJiraDocuments::issues({card("B-1", 4), card("B-2", 7)})));
+        poll();
+        QStringList titles;
+        for (const NotificationRequest &request : m_rig->center.added)
+            titles.append(request.title + u' ' + request.subtitle);
+        QCOMPARE(titles,
+                 (QStringList{u"Ready for review in QA A-4"_s, u"Ready for review in Board 8 B-2"_s}));
+        QStringList states;
+        for (const ColumnWatch &column : monitor.columns())
+            states.append(column.column().title() + u'=' + QString::number(column.cards().size()) +
+                          (column.state().kind == StateKind::error ? u"!"_s : u""_s));
+        QCOMPARE(states, (QStringList{u"In Review=1"_s, u"QA=2"_s, u"Board 8=2"_s, u"Hidden=0!"_s}));
+        QCOMPARE(monitor.state().message, monitor.columns()[3].state().message);
+        QCOMPARE(monitor.issueCount(), 5);
+
+        // One column again: today's JQL, fields and texts.
+        m_settings.setColumns({{u"7"_s, u"In Review"_s, {}, {}, {}}});
+        poll(true);
+        board7->append(on("A-6", "In Review", 8));
+        m_rig->center.added.clear();
+        poll();
+        QCOMPARE(m_rig->center.added.size(), 1);
+        QCOMPARE(m_rig->center.added[0].title, u"Ready for review"_s);
+        QCOMPARE(m_jira.requests().last().queryValue(u"fields"), u"summary,assignee,updated"_s);
+        QCOMPARE(m_jira.requests().last().queryValue(u"jql"), u"status = \"In Review\""_s);
+        QCOMPARE(monitor.state().kind, StateKind::ok);
+    }
+
     void theIntervalIsBoundedAndHasATenthAsTolerance()
     {
         serve({});

@@ -127,6 +127,55 @@ private Q_SLOTS:
         QCOMPARE(tokenItems(), 0);
     }
 
+    // A hand-written file with ten columns: the first comes from the settings' own keys, the next
+    // seven from the array; an entry without a status and keys this build does not know are kept.
+    // Changing another setting or one column leaves every other entry as it was.
+    void columnsArrayIsKeptAsWritten()
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray ini = "[General]\nboardId=7\nstatusName=In Review\n\n[columns]\n";
+        for (int n = 1; n <= 9; ++n)
+            ini += QByteArray::number(n) + "\\boardId=" + QByteArray::number(10 + n) + "\n" +
+                   QByteArray::number(n) + "\\statusName=" + (n == 3 ? "" : "S" + QByteArray::number(n)) +
+                   "\n";
+        ini += "2\\name=QA\n2\\colour=teal\n1\\extraJQL=team = A\nsize=9\n";
+        file.write(ini);
+        file.close();
+        AppSettings settings(path());
+        QVERIFY(settled(settings));
+        const QList<WatchedColumn> columns = settings.columns();
+        QCOMPARE(columns.size(), AppSettings::maximumColumns);
+        QCOMPARE(columns[0], (WatchedColumn{u"7"_s, u"In Review"_s, {}, {}, {}}));
+        QCOMPARE(columns[1], (WatchedColumn{u"11"_s, u"S1"_s, u"team = A"_s, {}, {}}));
+        QCOMPARE(columns[2].title(), u"QA"_s);
+        QVERIFY(!columns[3].isComplete());
+
+        const auto arrayOf = [](const QString &fileName) {
+            QSettings store(fileName, QSettings::IniFormat);
+            store.beginGroup(u"columns"_s);
+            QVariantMap entries;
+            for (const QString &key : store.allKeys())
+                entries.insert(key, store.value(key));
+            return entries;
+        };
+        const QVariantMap before = arrayOf(path());
+        settings.setPollInterval(30);
+        settings.setColumns(columns);
+        QCOMPARE(arrayOf(path()), before);
+        QList<WatchedColumn> renamed = columns;
+        renamed[2].name = u"Quality"_s;
+        std::swap(renamed[4], renamed[5]);
+        settings.setColumns(renamed);
+        QVariantMap expected = before;
+        expected[u"2/name"_s] = u"Quality"_s;
+        for (const QString &key : {u"boardId"_s, u"statusName"_s})
+            std::swap(expected[u"4/"_s + key], expected[u"5/"_s + key]);
+        QCOMPARE(arrayOf(path()), expected);
+        QCOMPARE(AppSettings(path()).columns(), renamed);
+    }
+
     // A damaged file gives defaults where it cannot be read, and the next assignment still saves.
     void corruptFile()
     {

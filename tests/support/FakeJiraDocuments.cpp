@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +31,8 @@ QJsonArray issueArray(const QList<FakeJiraDocuments::Issue> &issues)
         QJsonObject fields{{u"summary"_s, issue.summary}};
         if (issue.updated)
             fields.insert(u"updated"_s, *issue.updated);
+        if (issue.status)
+            fields.insert(u"status"_s, QJsonObject{{u"name"_s, *issue.status}, {u"id"_s, u"10001"_s}});
         if (issue.assignee)
             fields.insert(u"assignee"_s,
                           QJsonObject{{u"displayName"_s, *issue.assignee}, {u"active"_s, true}});
@@ -174,4 +177,30 @@ FakeResponse FakeJiraDocuments::captcha(const QByteArray &loginURL, int status)
     return FakeResponse::json("{}", status)
         .withHeader("X-Seraph-LoginReason", "AUTHENTICATION_DENIED")
         .withHeader("X-Authentication-Denied-Reason", "CAPTCHA_CHALLENGE; login-url=" + loginURL);
+}
+
+FakeJiraServer::Handler FakeJiraDocuments::boardByStatus(QList<Issue> board)
+{
+    return [board = std::move(board)](const RecordedRequest &request) {
+        // Every quoted name after "status =" or inside "status in (…)".
+        const QString jql = request.queryValue(u"jql");
+        QStringList statuses;
+        static const QRegularExpression term(
+            uR"re(status\s*(=|in\s*\()\s*((?:"(?:[^"\\]|\\.)*"\s*,?\s*)+))re"_s,
+            QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression name(uR"re("((?:[^"\\]|\\.)*)")re"_s);
+        for (auto terms = term.globalMatch(jql); terms.hasNext();) {
+            for (auto names = name.globalMatch(terms.next().captured(2)); names.hasNext();)
+                statuses.append(names.next().captured(1).replace(u"\\\""_s, u"\""_s));
+        }
+        QList<Issue> matching;
+        for (const Issue &issue : board) {
+            const QString status = issue.status.value_or(QString());
+            if (std::any_of(statuses.cbegin(), statuses.cend(), [&](const QString &wanted) {
+                    return wanted.compare(status, Qt::CaseInsensitive) == 0;
+                }))
+                matching.append(issue);
+        }
+        return FakeResponse::json(issues(matching));
+    };
 }

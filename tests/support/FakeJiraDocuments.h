@@ -15,7 +15,8 @@ struct Issue
     QString key;
     QString summary;
     std::optional<QString> assignee;
-    std::optional<QString> updated; // sent as text, e.g. "2024-03-05T14:07:09.123+0100"
+    std::optional<QString> updated;     // sent as text, e.g. "2024-03-05T14:07:09.123+0100"
+    std::optional<QString> status = {}; // sent as fields.status.name
 };
 
 struct Filter
@@ -46,6 +47,9 @@ FakeJiraServer::Handler agilePages(QList<Issue> issues, int pageSize = 100, bool
 // page naming the next by an opaque token, the last one with isLast. With `repeatToken`, every page
 // names the same token (a server that loops).
 FakeJiraServer::Handler tokenPages(QList<Issue> issues, int pageSize = 100, bool repeatToken = false);
+// A board as Jira's search serves it: the cards whose status the JQL names (status = "X",
+// status in ("A", "B"), or such terms joined by OR), compared ignoring case, on one page.
+FakeJiraServer::Handler boardByStatus(QList<Issue> board);
 // What /rest/api/2/serverInfo says: deploymentType "Cloud", "Server" or "DataCenter".
 QByteArray serverInfo(const QString &deploymentType, const QString &version);
 // A Data Center site with Basic authentication turned off: `handler` answers a request that brings
