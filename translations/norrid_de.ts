@@ -81,7 +81,7 @@ Siehe &apos;norrid --help&apos;.</translation>
     </message>
     <message>
         <source>command</source>
-        <translation>befehl</translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>status, refresh, popover (opens or closes it), settings, quit, or snooze 30m|1h|4h|tomorrow|off.</source>
@@ -89,7 +89,7 @@ Siehe &apos;norrid --help&apos;.</translation>
     </message>
     <message>
         <source>[command]</source>
-        <translation>[befehl]</translation>
+        <translation>[Befehl]</translation>
     </message>
     <message>
         <source>Norrid %1 (build %2)</source>
