@@ -4,7 +4,8 @@ PRESET ?= default
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps deps-test configure format check-format bench sanitize fuzz clean package
+.PHONY: run test build deps deps-test configure format check-format bench sanitize fuzz clean package \
+        update-translations add-language check-translations
 
 deps:
 	scripts/install-deps.sh run
@@ -54,6 +55,17 @@ format:
 
 check-format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Translations (README, "Translations"): every .ts after a text changed, a new language, and CI's
+# check that no .ts lacks a text.
+update-translations: deps
+	scripts/translations.sh update
+
+add-language: deps
+	scripts/translations.sh add "$(LANG)"
+
+check-translations: deps
+	scripts/translations.sh check
 
 clean:
 	rm -rf build build-sanitize build-fuzz

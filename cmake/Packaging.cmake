@@ -45,4 +45,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${norrid_run_depends}")
+# Qt's own texts (the command line's help, standard buttons) in the user's language; Norrid's
+# catalogues do without it. The tests install it (install-deps.sh test).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -3,6 +3,7 @@
 #include "jira/Network.h"
 #include "logging/LogCategories.h"
 
+#include <QCoreApplication>
 #include <QCoroNetworkReply>
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -69,12 +70,13 @@ bool sameOrigin(const QUrl &a, const QUrl &b)
 
 JiraError timeoutError()
 {
-    return JiraError::transport(QStringLiteral("The request to Jira timed out."));
+    return JiraError::transport(QCoreApplication::translate("JiraRequest", "The request to Jira timed out."));
 }
 
 JiraError cancelledError()
 {
-    return JiraError::transport(QStringLiteral("The request to Jira was cancelled."));
+    return JiraError::transport(
+        QCoreApplication::translate("JiraRequest", "The request to Jira was cancelled."));
 }
 
 JiraError tooLargeError()
@@ -96,8 +98,9 @@ JiraError transportError(const QNetworkReply &reply, const QList<QSslError> &ssl
     case QNetworkReply::SslHandshakeFailedError:
         if (!sslErrors.isEmpty())
             return JiraError::transport(
-                QStringLiteral("The certificate of the Jira site is not trusted (%1). Norrid sends your "
-                               "credentials only to a site whose certificate your system trusts.")
+                QCoreApplication::translate(
+                    "JiraRequest", "The certificate of the Jira site is not trusted (%1). Norrid sends your "
+                                   "credentials only to a site whose certificate your system trusts.")
                     .arg(sslErrors.first().errorString()));
         return JiraError::transport(reply.errorString());
     default:
@@ -175,9 +178,9 @@ QCoro::Task<Exchange> exchange(const QNetworkRequest &request, const JiraRequest
         co_return result;
     }
     if (!statusAttribute.isValid()) {
-        result.failure = error == QNetworkReply::NoError
-                             ? JiraError::transport(QStringLiteral("No HTTP response from Jira."))
-                             : transportError(*raw, download.sslErrors);
+        result.failure = error == QNetworkReply::NoError ? JiraError::transport(QCoreApplication::translate(
+                                                               "JiraRequest", "No HTTP response from Jira."))
+                                                         : transportError(*raw, download.sslErrors);
         co_return result;
     }
     answer.status = statusAttribute.toInt();
@@ -230,13 +233,16 @@ std::optional<JiraError> refuseRedirect(const QUrl &from, const QUrl &to)
 {
     if (!to.isValid() || to.scheme() != u"https")
         return JiraError::transport(
-            QStringLiteral("Jira redirected the request to an address that is not secure (%1). Norrid sends "
-                           "your credentials over HTTPS only.")
+            QCoreApplication::translate(
+                "JiraRequest",
+                "Jira redirected the request to an address that is not secure (%1). Norrid sends "
+                "your credentials over HTTPS only.")
                 .arg(originOf(to)));
     if (!sameOrigin(from, to))
-        return JiraError::transport(QStringLiteral("Jira redirected the request to another site (%1). If "
-                                                   "your Jira site has moved, enter its new address.")
-                                        .arg(originOf(to)));
+        return JiraError::transport(
+            QCoreApplication::translate("JiraRequest", "Jira redirected the request to another site (%1). If "
+                                                       "your Jira site has moved, enter its new address.")
+                .arg(originOf(to)));
     return std::nullopt;
 }
 
@@ -263,7 +269,8 @@ QCoro::Task<JiraResult<JiraAnswer>> JiraRequest::get(QUrl url, QByteArray author
             if (const auto refusal = refuseRedirect(request.url(), exchanged.location))
                 co_return *refusal;
             if (redirects == maximumRedirects)
-                co_return JiraError::transport(QStringLiteral("Jira redirected the request too many times."));
+                co_return JiraError::transport(QCoreApplication::translate(
+                    "JiraRequest", "Jira redirected the request too many times."));
             request.setUrl(exchanged.location);
             continue;
         }

@@ -1,5 +1,6 @@
 #include "jira/JiraSite.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <algorithm>
 
@@ -10,13 +11,20 @@ bool isHorizontalSpace(QChar c)
     return c == u'\t' || c.category() == QChar::Separator_Space;
 }
 
-const QString httpsOnly =
-    QStringLiteral("Norrid connects only to an https:// address, such as https://your-team.atlassian.net.");
-const QString userPart = QStringLiteral(
-    "It holds a user name or an \u201c@\u201d before the host; enter only the site's address, such as "
-    "https://your-team.atlassian.net.");
-const QString noHost =
-    QStringLiteral("It names no host; enter the site's address, such as https://your-team.atlassian.net.");
+// Why an address is no site, in the words of the settings window's error.
+const char *const httpsOnly = QT_TRANSLATE_NOOP(
+    "JiraSite", "Norrid connects only to an https:// address, such as https://your-team.atlassian.net.");
+const char *const userPart =
+    QT_TRANSLATE_NOOP("JiraSite", "It holds a user name or an “@” before the host; enter "
+                                  "only the site's address, such as "
+                                  "https://your-team.atlassian.net.");
+const char *const noHost = QT_TRANSLATE_NOOP(
+    "JiraSite", "It names no host; enter the site's address, such as https://your-team.atlassian.net.");
+
+JiraError badAddress(const char *reason)
+{
+    return JiraError::badURL(QCoreApplication::translate("JiraSite", reason));
+}
 
 // Whether the path segment at `index` begins one of Jira's own pages rather than the context path:
 // a page a user may paste (a board, an issue, a login page) or a REST path.
@@ -86,7 +94,7 @@ JiraSite JiraSite::read(const QString &siteURL)
     const QLatin1StringView scheme("https://");
     JiraSite site;
     if (!text.startsWith(scheme, Qt::CaseInsensitive)) {
-        site.m_problem = JiraError::badURL(httpsOnly);
+        site.m_problem = badAddress(httpsOnly);
         return site;
     }
     // QUrl would take everything before an "@" in the authority for a user name and the rest for
@@ -94,7 +102,7 @@ JiraSite JiraSite::read(const QString &siteURL)
     const qsizetype end = authorityEnd(text);
     const QStringView authority = QStringView(text).mid(scheme.size(), end - scheme.size());
     if (authority.contains(u'@')) {
-        site.m_problem = JiraError::badURL(userPart);
+        site.m_problem = badAddress(userPart);
         return site;
     }
     const QUrl parsed(text.left(end), QUrl::StrictMode);
@@ -103,7 +111,7 @@ JiraSite JiraSite::read(const QString &siteURL)
         return site;
     }
     if (parsed.host().isEmpty()) {
-        site.m_problem = JiraError::badURL(noHost);
+        site.m_problem = badAddress(noHost);
         return site;
     }
     site.m_origin.setScheme(QStringLiteral("https"));

@@ -2,25 +2,32 @@
 
 #include "jira/JiraError.h"
 
+#include <QCoreApplication>
+
 QString PauseNote::text(const JiraError &pausedBy, const QString &nextTry)
 {
     if (pausedBy.kind() == JiraError::Kind::signInRequired)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "PauseNote",
                    "Checking is paused: Norrid tries again at %1, or as soon as you choose Refresh "
                    "Now after signing in.")
             .arg(nextTry);
     if (pausedBy.kind() == JiraError::Kind::basicAuthDisabled)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "PauseNote",
                    "Checking is paused: Norrid tries again at %1, or as soon as the email or token "
                    "changes.")
             .arg(nextTry);
     switch (pausedBy.credentials()) {
     case JiraCredentialKind::password:
-        return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as the user name or "
-                              "password changes.")
+        return QCoreApplication::translate(
+                   "PauseNote",
+                   "Checking is paused: Norrid tries again at %1, or as soon as the user name or "
+                   "password changes.")
             .arg(nextTry);
     case JiraCredentialKind::personalAccessToken:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "PauseNote",
                    "Checking is paused: Norrid tries again at %1, or as soon as the token changes. "
                    "Personal access tokens expire; if yours has, create a new one.")
             .arg(nextTry);
@@ -28,7 +35,8 @@ QString PauseNote::text(const JiraError &pausedBy, const QString &nextTry)
     case JiraCredentialKind::gateway:
         break;
     }
-    return QStringLiteral("Checking is paused: Norrid tries again at %1, or as soon as the email or token "
-                          "changes. API tokens expire; if yours has, create a new one.")
+    return QCoreApplication::translate(
+               "PauseNote", "Checking is paused: Norrid tries again at %1, or as soon as the email or token "
+                            "changes. API tokens expire; if yours has, create a new one.")
         .arg(nextTry);
 }

@@ -174,7 +174,7 @@ void FreedesktopNotificationCenter::post(const NotificationRequest &request, con
     // The click is the default action; servers that show actions get the named one as well, since
     // some (xfce4-notifyd) dismiss a notification on a click instead of invoking the default.
     QStringList actions{QStringLiteral("default"),
-                        request.actionLabel.isEmpty() ? QStringLiteral("Open") : request.actionLabel};
+                        request.actionLabel.isEmpty() ? tr("Open") : request.actionLabel};
     if (!request.actionLabel.isEmpty() && capabilities.contains(QLatin1String("actions")))
         actions << QStringLiteral("open") << request.actionLabel;
     const QVariantList arguments{QStringLiteral("Norrid"),     replacesId, QString(), request.title,

@@ -18,7 +18,7 @@
 
 namespace {
 const QString threadIdentifier = QStringLiteral("norrid");
-const QString reviewTitle = QStringLiteral("Ready for review");
+const char *const reviewTitle = QT_TRANSLATE_NOOP("NotificationManager", "Ready for review");
 
 QString freshUuid()
 {
@@ -105,11 +105,11 @@ void NotificationManager::notify(const ReviewIssue &issue, const std::optional<Q
     if (isSnoozed())
         return;
     NotificationRequest request;
-    request.title = column.isEmpty() ? reviewTitle : QStringLiteral("Ready for review in %1").arg(column);
+    request.title = column.isEmpty() ? tr(reviewTitle) : tr("Ready for review in %1").arg(column);
     request.subtitle = issue.assignee ? issue.key + QStringLiteral(" \u00B7 ") + *issue.assignee : issue.key;
     request.body = issue.summary;
     request.category = QStringLiteral("x-norrid.card");
-    request.actionLabel = QStringLiteral("Open");
+    request.actionLabel = tr("Open");
     if (url)
         request.userInfo.insert(QStringLiteral("url"), url->toString(QUrl::FullyEncoded));
     deliver(std::move(request), issue.key, std::nullopt);
@@ -121,12 +121,11 @@ void NotificationManager::notifyBatch(const QStringList &keys, const std::option
     if (isSnoozed())
         return;
     NotificationRequest request;
-    request.title = column.isEmpty()
-                        ? QString::number(keys.size()) + QStringLiteral(" cards ready for review")
-                        : QStringLiteral("%1 cards ready for review in %2").arg(keys.size()).arg(column);
+    request.title = column.isEmpty() ? tr("%n cards ready for review", nullptr, int(keys.size()))
+                                     : tr("%n cards ready for review in %1", nullptr, int(keys.size())).arg(column);
     request.body = keys.join(QStringLiteral(", "));
     request.category = QStringLiteral("x-norrid.batch");
-    request.actionLabel = QStringLiteral("Open Board");
+    request.actionLabel = tr("Open Board");
     if (boardURL)
         request.userInfo.insert(QStringLiteral("url"), boardURL->toString(QUrl::FullyEncoded));
     deliver(std::move(request), QStringLiteral("batch"), std::nullopt);
@@ -135,9 +134,9 @@ void NotificationManager::notifyBatch(const QStringList &keys, const std::option
 void NotificationManager::sendTest(const QString &soundName)
 {
     NotificationRequest request;
-    request.title = reviewTitle;
-    request.subtitle = QStringLiteral("CLS-0000 \u00B7 Test Ping");
-    request.body = QStringLiteral("This is how a new review card will look and sound.");
+    request.title = tr(reviewTitle);
+    request.subtitle = tr("CLS-0000 · Test Ping");
+    request.body = tr("This is how a new review card will look and sound.");
     request.category = QStringLiteral("x-norrid.test");
     deliver(std::move(request), QStringLiteral("test"), soundName);
 }
@@ -146,9 +145,8 @@ void NotificationManager::notifyUpdateAvailable(const QString &version)
 {
     NotificationRequest request;
     request.identifier = updateIdentifier;
-    request.title = QStringLiteral("Update available");
-    request.body =
-        QStringLiteral("Norrid ") + version + QStringLiteral(" is ready to install. Click to update.");
+    request.title = tr("Update available");
+    request.body = tr("Norrid %1 is ready to install. Click to update.").arg(version);
     request.sound = sound(m_settings.notificationSound());
     request.threadIdentifier = threadIdentifier;
     request.category = QStringLiteral("x-norrid.update");
@@ -165,7 +163,7 @@ void NotificationManager::notifyNoTray(const QString &text)
 {
     NotificationRequest request;
     request.identifier = noTrayIdentifier;
-    request.title = QStringLiteral("Norrid has no tray");
+    request.title = tr("Norrid has no tray");
     request.body = text;
     request.threadIdentifier = threadIdentifier;
     request.category = QStringLiteral("x-norrid.tray");

@@ -58,17 +58,18 @@ qint64 readWholeNumber(const QSettings &store, const QString &key, qint64 fallba
     return ok ? number : fallback;
 }
 
-// QSettings says no more than "access error", so the file itself is asked what is wrong.
-QString describeWriteFailure(const QString &fileName)
+// QSettings says no more than "access error", so the file itself is asked what is wrong. The text
+// names the file as %1; the developer line takes it in English, the settings window translated.
+const char *writeFailure(const QString &fileName)
 {
     const QFileInfo file(fileName);
     if (file.isDir())
-        return QStringLiteral("%1 is a folder").arg(fileName);
+        return QT_TRANSLATE_NOOP("AppSettings", "%1 is a folder");
     if (file.exists() && !file.isReadable())
-        return QStringLiteral("%1 cannot be read").arg(fileName);
+        return QT_TRANSLATE_NOOP("AppSettings", "%1 cannot be read");
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("%1 is read-only").arg(fileName);
-    return QStringLiteral("%1 cannot be written").arg(fileName);
+        return QT_TRANSLATE_NOOP("AppSettings", "%1 is read-only");
+    return QT_TRANSLATE_NOOP("AppSettings", "%1 cannot be written");
 }
 
 // The further columns as the file holds them, every entry kept, also those beyond the ones watched
@@ -182,9 +183,9 @@ void AppSettings::persist(const QString &key, const QVariant &value)
     }
     if (!m_unsavedKeys.contains(key))
         m_unsavedKeys.append(key);
-    const QString description = describeWriteFailure(m_fileName);
-    SystemLog::write(QStringLiteral("settings save failed"), description);
-    setSaveProblem(QStringLiteral("The settings could not be saved: %1.").arg(description));
+    const char *failure = writeFailure(m_fileName);
+    SystemLog::write(QStringLiteral("settings save failed"), QString::fromUtf8(failure).arg(m_fileName));
+    setSaveProblem(tr("The settings could not be saved: %1.").arg(tr(failure).arg(m_fileName)));
 }
 
 QVariant AppSettings::storedValue(const QString &key) const

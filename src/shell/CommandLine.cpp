@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "shell/BusNames.h"
+#include "shell/Translations.h"
 #include "views/DiagnosticReport.h"
 #include "views/StateReport.h"
 
@@ -12,7 +13,9 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -32,7 +35,8 @@ void print(const QByteArray &line)
 
 int usage(const QString &problem)
 {
-    std::fprintf(stderr, "norrid: %s\nTry 'norrid --help'.\n", qPrintable(problem));
+    const QString text = QCoreApplication::translate("CommandLine", "norrid: %1\nTry 'norrid --help'.");
+    std::fprintf(stderr, "%s\n", qPrintable(text.arg(problem)));
     return CommandLine::usageError;
 }
 
@@ -54,7 +58,8 @@ bool isRunning()
 
 int notRunning()
 {
-    std::fprintf(stderr, "Norrid is not running.\n");
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("CommandLine", "Norrid is not running.")));
     return CommandLine::notRunning;
 }
 
@@ -269,48 +274,53 @@ int diagnose()
     return 0;
 }
 
-} // namespace
-
-std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
+// `norrid` and `norrid --autostart` start the application, which makes its own application object.
+bool startsNorrid(const QStringList &arguments)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    QCoreApplication::setApplicationName(QStringLiteral("norrid"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::shortVersion));
+    return arguments.size() <= 1 ||
+           std::all_of(arguments.begin() + 1, arguments.end(),
+                       [](const QString &argument) { return argument == u"--autostart"; });
+}
 
+// A command, its help or its usage error, with the translators of the user's languages installed.
+std::variant<int, CommandLine::Launch> runCommand(const QStringList &arguments)
+{
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Watches one column of a Jira board from the tray. Without a command, starts Norrid "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Watches one column of a Jira board from the tray. Without a command, starts Norrid "
                        "(or opens the popover of the Norrid that runs)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and the build number."));
+                                  QCoreApplication::translate("CommandLine", "Shows this help."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Shows the version and the build number."));
     const QCommandLineOption autostart(
         QStringLiteral("autostart"),
-        QStringLiteral("Starts as at login: opens nothing if Norrid runs already."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("status: one JSON object."));
-    const QCommandLineOption waybar(QStringLiteral("waybar"),
-                                    QStringLiteral("status: what waybar's custom module reads."));
+        QCoreApplication::translate("CommandLine",
+                                    "Starts as at login: opens nothing if Norrid runs already."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QCoreApplication::translate("CommandLine", "status: one JSON object."));
+    const QCommandLineOption waybar(
+        QStringLiteral("waybar"),
+        QCoreApplication::translate("CommandLine", "status: what waybar's custom module reads."));
     const QCommandLineOption follow(
-        QStringLiteral("follow"), QStringLiteral("status: a new line on every change, until Norrid quits."));
+        QStringLiteral("follow"),
+        QCoreApplication::translate("CommandLine",
+                                    "status: a new line on every change, until Norrid quits."));
     parser.addOptions({help, version, autostart, json, waybar, follow});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("status, refresh, popover (opens or closes it), settings, "
-                                                "quit, or snooze 30m|1h|4h|tomorrow|off."),
-                                 QStringLiteral("[command]"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "command"),
+        QCoreApplication::translate("CommandLine", "status, refresh, popover (opens or closes it), settings, "
+                                                   "quit, or snooze 30m|1h|4h|tomorrow|off."),
+        QCoreApplication::translate("CommandLine", "[command]"));
     if (!parser.parse(arguments))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
-        print(parser.helpText()
-                  .replace(QStringLiteral("<executable_name>"), QStringLiteral("norrid"))
-                  .toUtf8()
-                  .trimmed());
+        print(parser.helpText().toUtf8().trimmed());
         return 0;
     }
     if (parser.isSet(version)) {
-        print(QStringLiteral("Norrid %1 (build %2)")
+        print(QCoreApplication::translate("CommandLine", "Norrid %1 (build %2)")
                   .arg(QLatin1StringView(BuildInfo::shortVersion), QLatin1StringView(BuildInfo::buildNumber))
                   .toUtf8());
         return 0;
@@ -321,41 +331,63 @@ std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
         static const QStringList lengths{QStringLiteral("30m"), QStringLiteral("1h"), QStringLiteral("4h"),
                                          QStringLiteral("tomorrow"), QStringLiteral("off")};
         if (positional.size() != 2 || !lengths.contains(positional.at(1)))
-            return usage(QStringLiteral("snooze takes 30m, 1h, 4h, tomorrow or off"));
-        QCoreApplication app(argc, argv);
+            return usage(
+                QCoreApplication::translate("CommandLine", "snooze takes 30m, 1h, 4h, tomorrow or off"));
         return act(QStringLiteral("Snooze"), {positional.at(1)});
     }
     if (positional.size() > 1)
-        return usage(QStringLiteral("one command at a time"));
-    if (command == u"diagnose") {
-        QCoreApplication app(argc, argv);
+        return usage(QCoreApplication::translate("CommandLine", "one command at a time"));
+    // The report stays English: it goes to whoever fixes Norrid.
+    if (command == u"diagnose")
         return diagnose();
-    }
     const bool statusOptions = parser.isSet(json) || parser.isSet(waybar) || parser.isSet(follow);
     if (command.isEmpty()) {
         if (statusOptions)
-            return usage(QStringLiteral("--json, --waybar and --follow go with the status command"));
-        return Launch{parser.isSet(autostart)};
+            return usage(QCoreApplication::translate(
+                "CommandLine", "--json, --waybar and --follow go with the status command"));
+        return CommandLine::Launch{parser.isSet(autostart)};
     }
     if (command != u"status" && statusOptions)
-        return usage(QStringLiteral("--json, --waybar and --follow go with the status command"));
+        return usage(QCoreApplication::translate("CommandLine",
+                                                 "--json, --waybar and --follow go with the status command"));
     if (parser.isSet(json) && parser.isSet(waybar))
-        return usage(QStringLiteral("--json or --waybar, not both"));
+        return usage(QCoreApplication::translate("CommandLine", "--json or --waybar, not both"));
 
     static const QHash<QString, QString> methods{{QStringLiteral("refresh"), QStringLiteral("Refresh")},
                                                  {QStringLiteral("popover"), QStringLiteral("TogglePopover")},
                                                  {QStringLiteral("settings"), QStringLiteral("OpenSettings")},
                                                  {QStringLiteral("quit"), QStringLiteral("Quit")}};
     if (command != u"status" && !methods.contains(command))
-        return usage(QStringLiteral("unknown command \u201c%1\u201d").arg(command));
+        return usage(QCoreApplication::translate("CommandLine", "unknown command “%1”").arg(command));
 
-    QCoreApplication app(argc, argv);
     if (command == u"status")
         return status(parser.isSet(json)     ? Format::json
                       : parser.isSet(waybar) ? Format::waybar
                                              : Format::human,
                       parser.isSet(follow));
     return act(methods.value(command));
+}
+
+} // namespace
+
+std::variant<int, CommandLine::Launch> CommandLine::run(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCoreApplication::setApplicationName(QStringLiteral("norrid"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::shortVersion));
+    if (startsNorrid(arguments))
+        return Launch{arguments.contains(QStringLiteral("--autostart"))};
+    // The help names the program "norrid", wherever it was started from.
+    std::vector<char *> commandArgv(argv, argv + argc);
+    char programName[] = "norrid";
+    commandArgv.front() = programName;
+    commandArgv.push_back(nullptr);
+    int commandArgc = argc;
+    QCoreApplication app(commandArgc, commandArgv.data());
+    Translations::install(app);
+    return runCommand(arguments);
 }
 
 #include "CommandLine.moc"

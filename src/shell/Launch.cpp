@@ -5,6 +5,7 @@
 #include "shell/AppDelegate.h"
 #include "shell/ApplicationSetup.h"
 #include "shell/SessionService.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int Launch::runApplication(int argc, char *argv[], bool autostart, const std::fu
 {
     QApplication app(argc, argv);
     ApplicationSetup::configure(app);
+    Translations::install(app);
     // One Norrid per session: a second launch hands over to the first and ends. From the menu the
     // first opens its popover, as a click on its icon would; from the autostart entry, nothing.
     const SessionService::Claim claim = SessionService::claimName();

@@ -127,17 +127,17 @@ QString UpdateWindowController::title() const
     case UpdateSession::State::idle:
         return {};
     case UpdateSession::State::checking:
-        return QStringLiteral("Checking for updates…");
+        return tr("Checking for updates…");
     case UpdateSession::State::upToDate:
-        return QStringLiteral("You're up to date!");
+        return tr("You're up to date!");
     case UpdateSession::State::updateAvailable:
-        return QStringLiteral("A new version of Norrid is available!");
+        return tr("A new version of Norrid is available!");
     case UpdateSession::State::downloading:
-        return QStringLiteral("Downloading update…");
+        return tr("Downloading update…");
     case UpdateSession::State::installing:
-        return QStringLiteral("Ready to Install");
+        return tr("Ready to Install");
     case UpdateSession::State::error:
-        return QStringLiteral("Update Error!");
+        return tr("Update Error!");
     }
     return {};
 }
@@ -149,32 +149,33 @@ QString UpdateWindowController::message() const
     case UpdateSession::State::checking:
         return {};
     case UpdateSession::State::upToDate:
-        return QStringLiteral("Norrid %1 is currently the newest version available.")
+        return tr("Norrid %1 is currently the newest version available.")
             .arg(m_session.runningDisplayVersion());
     case UpdateSession::State::updateAvailable:
         // An informational update has nothing to download, only a page to read.
         return (m_session.informational()
-                    ? QStringLiteral("Norrid %1 is now available — you have %2. Would you like to learn more "
-                                     "about this update on the web?")
+                    ? tr("Norrid %1 is now available — you have %2. Would you like to learn more "
+                         "about this update on the web?")
                 : m_session.installs()
-                    ? QStringLiteral("Norrid %1 is now available — you have %2. Would you like to install it "
-                                     "now?")
-                    : QStringLiteral(
-                          "Norrid %1 is now available — you have %2. Would you like to download it "
-                          "now?"))
+                    ? tr("Norrid %1 is now available — you have %2. Would you like to install it "
+                         "now?")
+                    : tr("Norrid %1 is now available — you have %2. Would you like to download it "
+                         "now?"))
             .arg(m_session.displayVersion(), m_session.runningDisplayVersion());
     case UpdateSession::State::downloading:
-        return QStringLiteral(
-                   "Norrid %1 is being downloaded. Its signature is checked before it is installed.")
+        return tr("Norrid %1 is being downloaded. Its signature is checked before it is installed.")
             .arg(m_session.displayVersion());
     case UpdateSession::State::installing:
-        return QStringLiteral(
-                   "Norrid %1 was downloaded and its signature checked, and %2 has opened it: finish "
-                   "the installation there, then start Norrid again. The checked update is kept as %3.")
-            .arg(m_session.displayVersion(),
-                 m_session.installerName().isEmpty() ? QStringLiteral("your software installer")
-                                                     : m_session.installerName(),
-                 m_session.keptFile());
+        if (m_session.installerName().isEmpty())
+            return tr("Norrid %1 was downloaded and its signature checked, and your software installer has "
+                      "opened "
+                      "it: finish the installation there, then start Norrid again. The checked update is "
+                      "kept as "
+                      "%2.")
+                .arg(m_session.displayVersion(), m_session.keptFile());
+        return tr("Norrid %1 was downloaded and its signature checked, and %2 has opened it: finish the "
+                  "installation there, then start Norrid again. The checked update is kept as %3.")
+            .arg(m_session.displayVersion(), m_session.installerName(), m_session.keptFile());
     case UpdateSession::State::error:
         return m_session.errorText();
     }
@@ -195,9 +196,8 @@ QString UpdateWindowController::progressText() const
     const auto megabytes = [decimals](qint64 bytes) {
         return QString::number(double(bytes) / 1e6, 'f', decimals);
     };
-    return total > 0
-               ? QStringLiteral("%1 of %2 MB").arg(megabytes(m_session.bytesReceived()), megabytes(total))
-               : QStringLiteral("%1 MB").arg(megabytes(m_session.bytesReceived()));
+    return total > 0 ? tr("%1 of %2 MB").arg(megabytes(m_session.bytesReceived()), megabytes(total))
+                     : tr("%1 MB").arg(megabytes(m_session.bytesReceived()));
 }
 
 QString UpdateWindowController::releaseNotes() const
@@ -333,7 +333,7 @@ void UpdateWindowController::build()
                                  {QStringLiteral("session"), QVariant::fromValue(&m_session)}});
     if (!m_view)
         return;
-    m_view->setTitle(QStringLiteral("Software Update"));
+    m_view->setTitle(tr("Software Update"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     QuickScene::fixSizeAndCentre(*m_view, size);
 

@@ -2,6 +2,7 @@
 
 #include "updates/VersionComparator.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace {
@@ -159,7 +160,7 @@ std::optional<AppcastItem> readItem(QXmlStreamReader &reader, const QUrl &feedUR
 
 QString readError(const QXmlStreamReader &reader)
 {
-    return QStringLiteral("The update feed could not be read: %1 (line %2).")
+    return QCoreApplication::translate("AppcastParser", "The update feed could not be read: %1 (line %2).")
         .arg(reader.errorString())
         .arg(reader.lineNumber());
 }
@@ -170,7 +171,8 @@ AppcastParser::Result AppcastParser::parse(const QByteArray &document, const QUr
 {
     Result result;
     if (document.trimmed().isEmpty()) {
-        result.error = QStringLiteral("The update feed could not be read: it is empty.");
+        result.error =
+            QCoreApplication::translate("AppcastParser", "The update feed could not be read: it is empty.");
         return result;
     }
     QXmlStreamReader reader(document);
@@ -179,7 +181,8 @@ AppcastParser::Result AppcastParser::parse(const QByteArray &document, const QUr
         return result;
     }
     if (reader.name() != u"rss" || !isPlain(reader)) {
-        result.error = QStringLiteral("The update feed could not be read: it is not an RSS feed.");
+        result.error = QCoreApplication::translate(
+            "AppcastParser", "The update feed could not be read: it is not an RSS feed.");
         return result;
     }
     // Items sit in rss/channel; anything else at either level is skipped.

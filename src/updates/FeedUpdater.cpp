@@ -199,21 +199,21 @@ void FeedUpdater::startFetch(bool userInitiated)
 QString FeedUpdater::replyError(QNetworkReply &reply) const
 {
     if (m_tooLarge)
-        return QStringLiteral("The update feed is larger than %1 KB, too large to be a feed; Norrid did not "
-                              "read it.")
+        return tr("The update feed is larger than %1 KB, too large to be a feed; Norrid did not "
+                  "read it.")
             .arg(m_options.maxFeedBytes / 1024);
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400)
-        return QStringLiteral("The update feed answered with HTTP %1 %2.")
+        return tr("The update feed answered with HTTP %1 %2.")
             .arg(status)
             .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
             .trimmed();
     // The transfer timeout aborts the reply; Norrid itself aborts only after leaving it.
     if (reply.error() == QNetworkReply::OperationCanceledError ||
         reply.error() == QNetworkReply::TimeoutError)
-        return QStringLiteral("The update feed did not answer within %1 seconds.")
-            .arg(duration_cast<seconds>(m_options.transferTimeout).count());
-    return QStringLiteral("Norrid could not reach the update feed: %1.").arg(reply.errorString());
+        return tr("The update feed did not answer within %n seconds.", nullptr,
+                  int(duration_cast<seconds>(m_options.transferTimeout).count()));
+    return tr("Norrid could not reach the update feed: %1.").arg(reply.errorString());
 }
 
 void FeedUpdater::onFetchFinished()

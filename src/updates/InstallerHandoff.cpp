@@ -1,5 +1,6 @@
 #include "updates/InstallerHandoff.h"
 
+#include <QCoreApplication>
 #include <QMimeDatabase>
 #include <QProcess>
 
@@ -8,11 +9,6 @@ namespace {
 // xdg-open hands the file on and ends at once in a desktop session; in its generic mode it runs
 // the application in the foreground. Still running after this long, it has started it.
 constexpr int openerSettleMs = 2000;
-
-QString keptIn(const QString &filePath)
-{
-    return QStringLiteral("The checked update is kept as %1.").arg(filePath);
-}
 
 } // namespace
 
@@ -62,19 +58,25 @@ InstallerHandoff::Outcome InstallerHandoff::handOver(const QString &filePath) co
     if (outcome.handler.endsWith(QLatin1String(".desktop")))
         outcome.handler.chop(8);
     if (outcome.handler.isEmpty()) {
-        outcome.problem = QStringLiteral("Your desktop has no application that installs %1. %2 %3")
-                              .arg(debianPackage ? QStringLiteral("Debian packages")
-                                                 : QStringLiteral("this kind of file (%1)").arg(mimeType),
-                                   keptIn(filePath),
-                                   debianPackage ? QStringLiteral("Install it from a terminal with: sudo apt "
-                                                                  "install %1")
-                                                       .arg(filePath)
-                                                 : QStringLiteral("Open it with your software installer."));
+        outcome.problem =
+            debianPackage
+                ? QCoreApplication::translate(
+                      "InstallerHandoff", "Your desktop has no application that installs Debian packages. "
+                                          "The checked update is kept as %1. Install it from a terminal "
+                                          "with: sudo apt install %1")
+                      .arg(filePath)
+                : QCoreApplication::translate(
+                      "InstallerHandoff", "Your desktop has no application that installs this kind of file "
+                                          "(%1). The checked update is kept as %2. Open it with your "
+                                          "software installer.")
+                      .arg(mimeType, filePath);
         return outcome;
     }
     if (!m_opener || !m_opener(QUrl::fromLocalFile(filePath)))
-        outcome.problem = QStringLiteral("Your software installer (%1) did not open the update. %2 Open it "
-                                         "with your software installer.")
-                              .arg(outcome.handler, keptIn(filePath));
+        outcome.problem = QCoreApplication::translate(
+                              "InstallerHandoff", "Your software installer (%1) did not open the update. The "
+                                                  "checked update is kept as %2. Open it with your software "
+                                                  "installer.")
+                              .arg(outcome.handler, filePath);
     return outcome;
 }

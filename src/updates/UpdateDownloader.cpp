@@ -2,6 +2,7 @@
 
 #include "updates/UpdateLinks.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -12,8 +13,10 @@ namespace {
 
 QString insecureRedirect(const QUrl &target)
 {
-    return QStringLiteral("The download was redirected to %1, which is not a secure https link, so Norrid "
-                          "stopped it.")
+    return QCoreApplication::translate(
+               "UpdateDownloader",
+               "The download was redirected to %1, which is not a secure https link, so Norrid "
+               "stopped it.")
         .arg(target.toDisplayString());
 }
 
@@ -43,16 +46,14 @@ void UpdateDownloader::start(const QUrl &url, const QString &filePath, qint64 ex
     m_transferTimeout = transferTimeout;
     m_refusal.clear();
     if (!UpdateLinks::isHttps(url)) {
-        Q_EMIT failed(
-            QStringLiteral("The update's address (%1) is not a secure https link, so Norrid did not "
-                           "download it.")
-                .arg(url.toDisplayString()));
+        Q_EMIT failed(tr("The update's address (%1) is not a secure https link, so Norrid did not "
+                         "download it.")
+                          .arg(url.toDisplayString()));
         return;
     }
     m_file.setFileName(filePath);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Q_EMIT failed(QStringLiteral("Norrid could not save the update in %1: %2.")
-                          .arg(filePath, m_file.errorString()));
+        Q_EMIT failed(tr("Norrid could not save the update in %1: %2.").arg(filePath, m_file.errorString()));
         return;
     }
 
@@ -102,11 +103,10 @@ void UpdateDownloader::onMetaData()
     if (m_expectedLength < 0 || !announced.isValid() || status >= 300)
         return;
     if (announced.toLongLong() != m_expectedLength) {
-        m_refusal =
-            QStringLiteral("The download's size differs from what the update feed announced (%1 bytes "
-                           "instead of %2), so Norrid stopped it.")
-                .arg(announced.toLongLong())
-                .arg(m_expectedLength);
+        m_refusal = tr("The download's size differs from what the update feed announced (%1 bytes "
+                       "instead of %2), so Norrid stopped it.")
+                        .arg(announced.toLongLong())
+                        .arg(m_expectedLength);
         m_reply->abort();
     }
 }
@@ -124,16 +124,15 @@ void UpdateDownloader::onReadyRead()
     if (m_received > limit) {
         m_refusal =
             m_expectedLength >= 0
-                ? QStringLiteral("The download is larger than the %1 MB the update feed announced, so "
-                                 "Norrid stopped it.")
+                ? tr("The download is larger than the %1 MB the update feed announced, so "
+                     "Norrid stopped it.")
                       .arg(megabytes(m_expectedLength))
-                : QStringLiteral("The download is larger than %1 MB, so Norrid stopped it.")
-                      .arg(megabytes(limit));
+                : tr("The download is larger than %1 MB, so Norrid stopped it.").arg(megabytes(limit));
         m_reply->abort();
         return;
     }
     if (m_file.write(chunk) != chunk.size()) {
-        m_refusal = QStringLiteral("Norrid could not save the update: %1.").arg(m_file.errorString());
+        m_refusal = tr("Norrid could not save the update: %1.").arg(m_file.errorString());
         m_reply->abort();
         return;
     }
@@ -155,19 +154,19 @@ QString UpdateDownloader::replyError() const
     if (status >= 300 && status < 400 && target.isValid())
         return insecureRedirect(m_reply->url().resolved(target));
     if (status >= 300)
-        return QStringLiteral("The download server answered with HTTP %1 %2.")
+        return tr("The download server answered with HTTP %1 %2.")
             .arg(status)
             .arg(m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
             .trimmed();
     if (m_reply->error() == QNetworkReply::OperationCanceledError ||
         m_reply->error() == QNetworkReply::TimeoutError)
-        return QStringLiteral("The download server stopped answering for %1 seconds.")
-            .arg(duration_cast<seconds>(m_transferTimeout).count());
+        return tr("The download server stopped answering for %n seconds.", nullptr,
+                  int(duration_cast<seconds>(m_transferTimeout).count()));
     if (m_reply->error() != QNetworkReply::NoError)
-        return QStringLiteral("The download broke off: %1.").arg(m_reply->errorString());
+        return tr("The download broke off: %1.").arg(m_reply->errorString());
     if (m_expectedLength >= 0 && m_received != m_expectedLength)
-        return QStringLiteral("The download is incomplete: %1 of the %2 bytes the update feed announced "
-                              "arrived.")
+        return tr("The download is incomplete: %1 of the %2 bytes the update feed announced "
+                  "arrived.")
             .arg(m_received)
             .arg(m_expectedLength);
     return {};
@@ -188,7 +187,7 @@ void UpdateDownloader::onFinished()
         return;
     }
     if (!m_file.flush()) {
-        fail(QStringLiteral("Norrid could not save the update: %1.").arg(m_file.errorString()));
+        fail(tr("Norrid could not save the update: %1.").arg(m_file.errorString()));
         return;
     }
     m_file.close();

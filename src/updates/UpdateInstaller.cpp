@@ -34,12 +34,12 @@ void UpdateInstaller::start(const AppcastItem &item)
     m_packageVersion = item.displayVersion + u'-' + item.version;
     m_signature = item.edSignature.trimmed();
     if (m_signature.isEmpty()) {
-        refuse(QStringLiteral("The update feed gives no signature for this download, so Norrid cannot tell "
-                              "whether it really comes from Norrid's publisher, and did not download it."));
+        refuse(tr("The update feed gives no signature for this download, so Norrid cannot tell "
+                  "whether it really comes from Norrid's publisher, and did not download it."));
         return;
     }
     if (m_options.directory.isEmpty() || !QDir().mkpath(m_options.directory)) {
-        refuse(QStringLiteral("Norrid could not create its download folder %1.").arg(m_options.directory));
+        refuse(tr("Norrid could not create its download folder %1.").arg(m_options.directory));
         return;
     }
     // Downloads of earlier updates have served their purpose.
@@ -69,24 +69,23 @@ void UpdateInstaller::onDownloaded(const QString &partialPath)
         break;
     case Verdict::invalid:
         QFile::remove(partialPath);
-        refuse(
-            QStringLiteral("The download does not carry the signature of Norrid's publisher: it was "
-                           "damaged or altered on the way, or signed by someone else. Norrid deleted it and "
-                           "installed nothing."));
+        refuse(tr("The download does not carry the signature of Norrid's publisher: it was "
+                  "damaged or altered on the way, or signed by someone else. Norrid deleted it and "
+                  "installed nothing."));
         return;
     case Verdict::malformed:
         QFile::remove(partialPath);
-        refuse(QStringLiteral("The update feed's signature for this download is damaged, so Norrid cannot "
-                              "check it. Norrid deleted the download and installed nothing."));
+        refuse(tr("The update feed's signature for this download is damaged, so Norrid cannot "
+                  "check it. Norrid deleted the download and installed nothing."));
         return;
     case Verdict::badKey:
         QFile::remove(partialPath);
-        refuse(QStringLiteral("This copy of Norrid has a damaged key for checking updates, so it cannot "
-                              "install them. Install the new version from Norrid's website instead."));
+        refuse(tr("This copy of Norrid has a damaged key for checking updates, so it cannot "
+                  "install them. Install the new version from Norrid's website instead."));
         return;
     case Verdict::unreadable:
         QFile::remove(partialPath);
-        refuse(QStringLiteral("Norrid could not read the download back to check it."));
+        refuse(tr("Norrid could not read the download back to check it."));
         return;
     }
     if (const std::optional<QString> problem = packageProblem(partialPath)) {
@@ -97,7 +96,7 @@ void UpdateInstaller::onDownloaded(const QString &partialPath)
     QFile::remove(m_finalPath);
     if (!QFile::rename(partialPath, m_finalPath)) {
         QFile::remove(partialPath);
-        refuse(QStringLiteral("Norrid could not save the update as %1.").arg(m_finalPath));
+        refuse(tr("Norrid could not save the update as %1.").arg(m_finalPath));
         return;
     }
     const InstallerHandoff::Outcome handed = m_handoff.handOver(m_finalPath);
@@ -114,22 +113,21 @@ std::optional<QString> UpdateInstaller::packageProblem(const QString &path) cons
         return std::nullopt;
     const std::optional<QString> version = DebianPackage::version(path);
     if (!version)
-        return QStringLiteral("The download is not a Debian package Norrid can read. Norrid deleted it and "
-                              "installed nothing.");
+        return tr("The download is not a Debian package Norrid can read. Norrid deleted it and "
+                  "installed nothing.");
     if (*version != m_packageVersion)
-        return QStringLiteral("The package holds version %1, not the %2 that the update feed announced. "
-                              "Norrid deleted it and installed nothing.")
+        return tr("The package holds version %1, not the %2 that the update feed announced. "
+                  "Norrid deleted it and installed nothing.")
             .arg(*version, m_packageVersion);
     if (!m_options.runningPackageVersion.isEmpty() &&
         !DebianPackage::isLater(*version, m_options.runningPackageVersion))
-        return QStringLiteral(
-                   "The package holds version %1, which is not newer than this Norrid (%2): "
-                   "installing it would take Norrid back. Norrid deleted it and installed nothing.")
+        return tr("The package holds version %1, which is not newer than this Norrid (%2): "
+                  "installing it would take Norrid back. Norrid deleted it and installed nothing.")
             .arg(*version, m_options.runningPackageVersion);
     return std::nullopt;
 }
 
 void UpdateInstaller::refuse(const QString &message)
 {
-    Q_EMIT failed(QStringLiteral("Norrid %1 was not installed. %2").arg(m_version, message));
+    Q_EMIT failed(tr("Norrid %1 was not installed. %2").arg(m_version, message));
 }

@@ -118,18 +118,18 @@ void UpdateSession::download()
     const QUrl target = downloadTarget();
     const QString version = m_item->displayVersion;
     if (!target.isValid()) {
-        showError(QStringLiteral("The update feed gives no download link for Norrid %1.").arg(version));
+        showError(tr("The update feed gives no download link for Norrid %1.").arg(version));
         return;
     }
     // A plain-http download could be swapped on the way; Norrid sends people only to https.
     if (!UpdateLinks::isHttps(target)) {
-        showError(QStringLiteral("Norrid did not open the download of version %1: its address (%2) is not "
-                                 "a secure https link.")
+        showError(tr("Norrid did not open the download of version %1: its address (%2) is not "
+                     "a secure https link.")
                       .arg(version, target.toDisplayString()));
         return;
     }
     if (!openURL || !openURL(target)) {
-        showError(QStringLiteral("Norrid could not open %1 in your browser.").arg(target.toDisplayString()));
+        showError(tr("Norrid could not open %1 in your browser.").arg(target.toDisplayString()));
         return;
     }
     finish();

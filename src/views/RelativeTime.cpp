@@ -23,8 +23,9 @@ int wholeMonths(const QDateTime &earlier, const QDateTime &laterInAnyZone)
     return months;
 }
 
-// The source texts, marked for lupdate. English has a singular only for days; the other units are
-// abbreviations. %Ln writes the number in the user's locale.
+// The source texts, marked for lupdate as texts with a number: each language has its plural forms.
+// English has a singular only for days; the other units are abbreviations. %Ln writes the number
+// in the user's locale.
 struct Phrases
 {
     const char *past;
@@ -34,23 +35,23 @@ struct Phrases
 };
 
 constexpr Phrases minutes{
-    QT_TRANSLATE_NOOP("RelativeTime", "%Ln min. ago"), QT_TRANSLATE_NOOP("RelativeTime", "%Ln min. ago"),
-    QT_TRANSLATE_NOOP("RelativeTime", "in %Ln min."), QT_TRANSLATE_NOOP("RelativeTime", "in %Ln min.")};
+    QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln min. ago"), QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln min. ago"),
+    QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln min."), QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln min.")};
 constexpr Phrases hours{
-    QT_TRANSLATE_NOOP("RelativeTime", "%Ln hr. ago"), QT_TRANSLATE_NOOP("RelativeTime", "%Ln hr. ago"),
-    QT_TRANSLATE_NOOP("RelativeTime", "in %Ln hr."), QT_TRANSLATE_NOOP("RelativeTime", "in %Ln hr.")};
+    QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln hr. ago"), QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln hr. ago"),
+    QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln hr."), QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln hr.")};
 constexpr Phrases days{
-    QT_TRANSLATE_NOOP("RelativeTime", "%Ln days ago"), QT_TRANSLATE_NOOP("RelativeTime", "%Ln day ago"),
-    QT_TRANSLATE_NOOP("RelativeTime", "in %Ln days"), QT_TRANSLATE_NOOP("RelativeTime", "in %Ln day")};
+    QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln days ago"), QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln day ago"),
+    QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln days"), QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln day")};
 constexpr Phrases weeks{
-    QT_TRANSLATE_NOOP("RelativeTime", "%Ln wk. ago"), QT_TRANSLATE_NOOP("RelativeTime", "%Ln wk. ago"),
-    QT_TRANSLATE_NOOP("RelativeTime", "in %Ln wk."), QT_TRANSLATE_NOOP("RelativeTime", "in %Ln wk.")};
+    QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln wk. ago"), QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln wk. ago"),
+    QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln wk."), QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln wk.")};
 constexpr Phrases months{
-    QT_TRANSLATE_NOOP("RelativeTime", "%Ln mo. ago"), QT_TRANSLATE_NOOP("RelativeTime", "%Ln mo. ago"),
-    QT_TRANSLATE_NOOP("RelativeTime", "in %Ln mo."), QT_TRANSLATE_NOOP("RelativeTime", "in %Ln mo.")};
+    QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln mo. ago"), QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln mo. ago"),
+    QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln mo."), QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln mo.")};
 constexpr Phrases years{
-    QT_TRANSLATE_NOOP("RelativeTime", "%Ln yr. ago"), QT_TRANSLATE_NOOP("RelativeTime", "%Ln yr. ago"),
-    QT_TRANSLATE_NOOP("RelativeTime", "in %Ln yr."), QT_TRANSLATE_NOOP("RelativeTime", "in %Ln yr.")};
+    QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln yr. ago"), QT_TRANSLATE_N_NOOP("RelativeTime", "%Ln yr. ago"),
+    QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln yr."), QT_TRANSLATE_N_NOOP("RelativeTime", "in %Ln yr.")};
 
 QString phrase(const Phrases &unit, qint64 count, bool future)
 {
