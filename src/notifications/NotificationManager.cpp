@@ -121,8 +121,9 @@ void NotificationManager::notifyBatch(const QStringList &keys, const std::option
     if (isSnoozed())
         return;
     NotificationRequest request;
-    request.title = column.isEmpty() ? tr("%n cards ready for review", nullptr, int(keys.size()))
-                                     : tr("%n cards ready for review in %1", nullptr, int(keys.size())).arg(column);
+    request.title = column.isEmpty()
+                        ? tr("%n cards ready for review", nullptr, int(keys.size()))
+                        : tr("%n cards ready for review in %1", nullptr, int(keys.size())).arg(column);
     request.body = keys.join(QStringLiteral(", "));
     request.category = QStringLiteral("x-norrid.batch");
     request.actionLabel = tr("Open Board");

@@ -2,6 +2,7 @@
 // page (also against documents recorded from Jira), Jira's timestamps, the site URL as typed or
 // pasted, and the links made from it.
 #include "jira/BoardAddress.h"
+#include "jira/ColumnGroup.h"
 #include "jira/JiraClient.h"
 #include "jira/JiraConfig.h"
 #include "jira/JiraDate.h"
@@ -326,6 +327,51 @@ private Q_SLOTS:
         };
         for (const auto &[error, text] : cases)
             QCOMPARE(error.errorDescription(), text);
+    }
+
+    // Which columns share a read, and what it asks Jira: columns of a board share one unless they
+    // watch the same status; incomplete ones are read by none.
+    void columnGroups()
+    {
+        const auto column = [](const char *board, const char *status, const char *filter = "") {
+            return WatchedColumn{
+                QString::fromUtf8(board), QString::fromUtf8(status), QString::fromUtf8(filter), {}, {}};
+        };
+        const struct
+        {
+            QList<WatchedColumn> columns;
+            QStringList reads; // board: JQL
+        } cases[]{
+            {{column("7", "In Review", "team = A")}, {u"7: status = \"In Review\" AND (team = A)"_s}},
+            {{column("7", "In \"Review\""), column(" 7 ", "QA\\1")},
+             {u"7: status in (\"In \\\"Review\\\"\", \"QA\\\\1\")"_s}},
+            {{column("7", "A", "x"), column("7", "B", "x")}, {u"7: status in (\"A\", \"B\") AND (x)"_s}},
+            {{column("7", "A", "x"), column("7", "B")},
+             {u"7: (status = \"A\" AND (x)) OR (status = \"B\")"_s}},
+            {{column("7", "A", "team = 1"), column("7", "a", "team = 2"), column("8", "A"), column("", "A"),
+              column("9", " ")},
+             {u"7: status = \"A\" AND (team = 1)"_s, u"7: status = \"a\" AND (team = 2)"_s,
+              u"8: status = \"A\""_s}},
+        };
+        for (const auto &[columns, reads] : cases) {
+            QStringList actual;
+            for (const ColumnGroup &group : ColumnGroup::of(columns))
+                actual.append(group.boardId + u": "_s + group.jql());
+            QCOMPARE(actual, reads);
+        }
+
+        // The cards of a read go to the column of their status, ignoring case; others to none.
+        const ColumnGroup group = ColumnGroup::of({column("7", "In Review"), column("7", "QA")}).first();
+        const auto card = [](const char *key, const char *status) {
+            return ReviewIssue{QString::fromUtf8(key), {}, {}, {}, QString::fromUtf8(status)};
+        };
+        qsizetype unmatched = 0;
+        const auto split =
+            group.split({card("A-1", "in review"), card("A-2", "Done"), card("A-3", "QA")}, &unmatched);
+        QCOMPARE(split.size(), 2);
+        QCOMPARE(split[0].first().key, u"A-1"_s);
+        QCOMPARE(split[1].first().key, u"A-3"_s);
+        QCOMPARE(unmatched, 1);
     }
 };
 
