@@ -48,7 +48,7 @@ void SettingsWindowController::hide()
 
 void SettingsWindowController::build()
 {
-    m_view = QuickScene::create(QStringLiteral("SettingsView.qml"),
+    m_view = QuickScene::create(QStringLiteral("SettingsView"),
                                 {{QStringLiteral("form"), QVariant::fromValue(m_form)}});
     if (!m_view)
         return;

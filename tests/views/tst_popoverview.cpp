@@ -11,6 +11,7 @@
 #include "updates/UpdateState.h"
 #include "views/IssueListModel.h"
 #include "views/PopoverContent.h"
+#include "views/PopoverMetrics.h"
 
 #include <QAbstractItemModelTester>
 #include <QDBusConnection>
@@ -179,6 +180,13 @@ class TestPopoverView : public QObject
         return shown.join(u',');
     }
 
+    const PopoverMetrics &metrics() const { return m_rig->content.metrics(); }
+    // The window's size for that many cards and no banner.
+    QSize sizeFor(int cards) const
+    {
+        return QSize(int(PopoverMetrics::width()), int(metrics().height(cards, false, false)));
+    }
+
     // The main area sits between the header's divider and the banners or footer.
     double mainAreaHeight() const { return sceneRect(item("cardList")->parentItem()).height(); }
 
@@ -194,8 +202,8 @@ class TestPopoverView : public QObject
     {
         QCOMPARE(shownMainArea(), QString::fromLatin1(name));
         QVERIFY(!visible("countBadge") && !visible("footerError"));
-        QCOMPARE(m_rig->view->size(), QSize(360, 300));
-        QCOMPARE(mainAreaHeight(), 200.0);
+        QCOMPARE(m_rig->view->size(), sizeFor(0));
+        QCOMPARE(mainAreaHeight(), metrics().messageAreaHeight());
         shoot(QString::fromLatin1(name).chopped(4)); // "setup" for "setupView"
         auto *button = item(name)->findChild<QQuickItem *>(u"openSettingsButton"_s);
         QCOMPARE(button && button->isVisible(), settingsButton);
@@ -209,7 +217,7 @@ class TestPopoverView : public QObject
 private Q_SLOTS:
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qt/qml/"_s));
         QFile::remove(m_dir.filePath(u"Norrid.conf"_s));
         m_rig = std::make_unique<Rig>(m_dir.filePath(u"Norrid.conf"_s));
         QVERIFY2(m_rig->jira.start() && m_rig->notificationServer.start(),
@@ -263,7 +271,7 @@ private Q_SLOTS:
         showAndStart();
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
         QCOMPARE(shownMainArea(), u"cardList"_s);
-        QCOMPARE(mainAreaHeight(), 3 * 68.0);
+        QCOMPARE(mainAreaHeight(), 3 * metrics().rowHeight());
         QTRY_VERIFY(row(2));
         QQuickItem *summary = item("issueSummary", row(0));
         QCOMPARE(summary->property("lineCount").toInt(), 2);
@@ -274,9 +282,9 @@ private Q_SLOTS:
 
         serve(cards(6));
         m_rig->monitor.refreshNow();
-        QTRY_COMPARE(m_rig->view->size(), QSize(360, 474));
-        QCOMPARE(mainAreaHeight(), 5 * 68 + 34.0);
-        QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 6 * 68.0);
+        QTRY_COMPARE(m_rig->view->size(), sizeFor(6));
+        QVERIFY(qAbs(mainAreaHeight() - 5.5 * metrics().rowHeight()) <= 0.5);
+        QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 6 * metrics().rowHeight());
 
         // Rejected credentials: the error, and when checking tries again.
         serve(FakeResponse::noBody(401));
@@ -287,13 +295,13 @@ private Q_SLOTS:
                  m_rig->monitor.state().message + u' ' + m_rig->monitor.scheduleNote());
         QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
         QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
-        QCOMPARE(m_rig->view->size(), QSize(360, 474));
+        QCOMPARE(m_rig->view->size(), sizeFor(6));
         shoot(u"error-with-cards"_s);
 
         m_rig->settings.setToken({});
         m_rig->monitor.refreshNow();
         QCOMPARE(shownMainArea(), u"setupView"_s);
-        QCOMPARE(m_rig->view->size(), QSize(360, 474));
+        QCOMPARE(m_rig->view->size(), sizeFor(6));
     }
 
     // A column that changes changes only its rows: the list follows it card for card, the model's
@@ -421,8 +429,8 @@ private Q_SLOTS:
             QCOMPARE(summary->property("lineCount").toInt(), i);
             const QRectF box = sceneRect(row(i)), keys = sceneRect(item("issueKeyLine", row(i))),
                          text = sceneRect(summary), divider = sceneRect(item("issueDivider", row(i)));
-            QCOMPARE(box.height(), 68.0);
-            QCOMPARE(text.top() - keys.bottom(), 4.0);
+            QCOMPARE(box.height(), metrics().rowHeight());
+            QCOMPARE(text.top() - keys.bottom(), PopoverMetrics::rowSpacing());
             QVERIFY(text.bottom() + 4 <= divider.top());
             QVERIFY2(qAbs((keys.top() - box.top()) - (box.bottom() - text.bottom())) <= 1,
                      qPrintable(u"row %1: %2 above, %3 below"_s.arg(i)
@@ -466,7 +474,7 @@ private Q_SLOTS:
         QTRY_VERIFY(visible("warningBanner"));
         QTRY_VERIFY(sceneRect(item("updateBanner")).bottom() < sceneRect(item("warningBanner")).top());
         QVERIFY(sceneRect(item("warningBanner")).bottom() < sceneRect(item("settingsButton")).top());
-        QCOMPARE(mainAreaHeight(), 2 * 68.0);
+        QCOMPARE(mainAreaHeight(), 2 * metrics().rowHeight());
         shoot(u"banners"_s);
 
         for (const char *name : {"boardButton", "settingsButton", "quitButton"})

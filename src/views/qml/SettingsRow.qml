@@ -15,11 +15,11 @@ RowLayout {
 
     Label {
         text: row.label
-        Layout.preferredWidth: row.wideLabel ? -1 : 118
+        Layout.preferredWidth: row.wideLabel ? -1 : row.style.labelWidth
         Layout.fillWidth: row.wideLabel
         Layout.alignment: Qt.AlignVCenter
         elide: Text.ElideRight
-        font.pixelSize: row.style.body
+        font.pointSize: row.style.body
         color: row.style.primary
     }
 }
