@@ -25,14 +25,14 @@ PopoverMetrics::PopoverMetrics(const QFont &font, QObject *parent) : QObject(par
 void PopoverMetrics::setFont(const QFont &font)
 {
     m_font = font;
-    // A font given in pixels has no point size: the one it shows at, from the screen's resolution.
-    m_body = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    // The size it shows at, given in points or in pixels.
+    m_body = QFontInfo(font).pixelSize();
 }
 
-double PopoverMetrics::lineHeight(double points, bool bold) const
+double PopoverMetrics::lineHeight(int pixels, bool bold) const
 {
     QFont font = m_font;
-    font.setPointSizeF(points);
+    font.setPixelSize(pixels);
     font.setBold(bold);
     return std::ceil(QFontMetricsF(font).lineSpacing());
 }
@@ -48,7 +48,7 @@ double PopoverMetrics::rowHeight() const
     // The key line is as tall as its tallest text, the monospace key.
     QFont key = m_font;
     key.setFamily(QStringLiteral("monospace"));
-    key.setPointSizeF(caption());
+    key.setPixelSize(caption());
     key.setWeight(QFont::DemiBold);
     const double keyLine = std::max(std::ceil(QFontMetricsF(key).lineSpacing()), lineHeight(caption()));
     return keyLine + rowSpacing() + 2 * lineHeight(callout()) + 2 * (padding() - 4);

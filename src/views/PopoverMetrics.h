@@ -4,7 +4,8 @@
 #include <QObject>
 
 // The popover's sizes, in device-independent pixels, and the type scale of Norrid's windows, in
-// points relative to the application font: the one place they are set. The rows, the header, the
+// whole pixels relative to the application font (whole, so that text measured here is laid out
+// the same in QML): the one place they are set. The rows, the header, the
 // banners and the footer are as tall as the text they hold at the application font, so a larger
 // system text size makes them taller. The popover window does not size to its content: its host
 // sets the height from height() whenever the count, a banner or the font changes. QML reads the
@@ -17,19 +18,19 @@ class PopoverMetrics : public QObject
     Q_PROPERTY(double footerPadding READ footerPadding CONSTANT)
     Q_PROPERTY(double dividerHeight READ dividerHeight CONSTANT)
     Q_PROPERTY(double rowSpacing READ rowSpacing CONSTANT)
-    Q_PROPERTY(double assigneeWidth READ assigneeWidth CONSTANT)
+    Q_PROPERTY(double assigneeWidth READ assigneeWidth NOTIFY changed)
     Q_PROPERTY(double headerHeight READ headerHeight NOTIFY changed)
     Q_PROPERTY(double rowHeight READ rowHeight NOTIFY changed)
     Q_PROPERTY(double bannerHeight READ bannerHeight NOTIFY changed)
     Q_PROPERTY(double footerHeight READ footerHeight NOTIFY changed)
     Q_PROPERTY(double messageAreaHeight READ messageAreaHeight NOTIFY changed)
     Q_PROPERTY(int fullRows READ fullRows CONSTANT)
-    Q_PROPERTY(double body READ body NOTIFY changed)
-    Q_PROPERTY(double caption READ caption NOTIFY changed)
-    Q_PROPERTY(double caption2 READ caption2 NOTIFY changed)
-    Q_PROPERTY(double callout READ callout NOTIFY changed)
-    Q_PROPERTY(double headline READ headline NOTIFY changed)
-    Q_PROPERTY(double title READ title NOTIFY changed)
+    Q_PROPERTY(int body READ body NOTIFY changed)
+    Q_PROPERTY(int caption READ caption NOTIFY changed)
+    Q_PROPERTY(int caption2 READ caption2 NOTIFY changed)
+    Q_PROPERTY(int callout READ callout NOTIFY changed)
+    Q_PROPERTY(int headline READ headline NOTIFY changed)
+    Q_PROPERTY(int title READ title NOTIFY changed)
 
 public:
     // The sizes at `font`; without one, at the application font, followed when it changes.
@@ -43,10 +44,11 @@ public:
     static constexpr double dividerHeight() { return 1; }
     // Between a row's key line and its summary.
     static constexpr double rowSpacing() { return 4; }
-    static constexpr double assigneeWidth() { return 150; }
     // Rows shown in full before the list scrolls; half of the next row peeks out below them.
     static constexpr int fullRows() { return 5; }
 
+    // The widest an assignee's name goes before it is cut: about 25 characters.
+    double assigneeWidth() const { return 12.5 * m_body; }
     double headerHeight() const;
     // The key line and two lines of summary, with room above and below.
     double rowHeight() const;
@@ -55,13 +57,13 @@ public:
     // The main area when it shows no card list (setup, loading, error or empty view).
     double messageAreaHeight() const;
 
-    // The type scale, in points: body is the application font's size.
-    double body() const { return m_body; }
-    double caption() const { return m_body * 11 / 12; }
-    double caption2() const { return m_body * 10 / 12; }
-    double callout() const { return m_body * 13 / 12; }
-    double headline() const { return m_body * 14 / 12; }
-    double title() const { return m_body * 15 / 12; }
+    // The type scale, in pixels: body is the application font's size.
+    int body() const { return m_body; }
+    int caption() const { return scaled(11); }
+    int caption2() const { return scaled(10); }
+    int callout() const { return scaled(13); }
+    int headline() const { return scaled(14); }
+    int title() const { return scaled(15); }
 
     // The height for issueCount cards and the optional notification warning and update banners.
     double height(int issueCount, bool showsWarning, bool showsUpdate) const;
@@ -74,8 +76,10 @@ protected:
 
 private:
     void setFont(const QFont &font);
-    double lineHeight(double points, bool bold = false) const;
+    // The body size times twelfths.
+    int scaled(int twelfths) const { return (m_body * twelfths + 6) / 12; }
+    double lineHeight(int pixels, bool bold = false) const;
 
     QFont m_font;
-    double m_body = 9;
+    int m_body = 12;
 };

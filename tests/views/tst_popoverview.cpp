@@ -16,6 +16,7 @@
 #include <QAbstractItemModelTester>
 #include <QDBusConnection>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMutex>
 #include <QNetworkAccessManager>
 #include <QPointer>
@@ -24,6 +25,7 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -381,12 +383,28 @@ private Q_SLOTS:
         QCOMPARE(shownMainArea(), u"cardList"_s);
     }
 
+    void jiraTextIsPlainAndRowsKeepTheirShape_data()
+    {
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("application font") << 1.0;
+        QTest::newRow("1.5 times larger") << 1.5;
+    }
+
     // Text from Jira and the feed shows exactly as it came: tags and entities as written, and nothing
     // they name is fetched. The summary sits right under the key line, centred the same way for one
-    // and two lines, clear of the divider. A row whose link cannot be formed shows its tooltip but
-    // does nothing when clicked.
+    // and two lines, clear of the divider, at the application font and at a larger one, where the
+    // rows grow and every text of a row and the banner stays inside it. A row whose link cannot be
+    // formed shows its tooltip but does nothing when clicked.
     void jiraTextIsPlainAndRowsKeepTheirShape()
     {
+        QFETCH(double, fontScale);
+        const QFont font = QGuiApplication::font();
+        const double defaultRow = metrics().rowHeight();
+        QFont larger = font;
+        larger.setPointSizeF(font.pointSizeF() * fontScale);
+        QGuiApplication::setFont(larger);
+        const auto restoreFont = qScopeGuard([&font] { QGuiApplication::setFont(font); });
+        QCOMPARE(metrics().rowHeight() > defaultRow, fontScale > 1);
         QTcpServer pixelHost; // where the markup in the cards points
         QVERIFY(pixelHost.listen(QHostAddress::LocalHost));
         int connections = 0;
@@ -426,7 +444,7 @@ private Q_SLOTS:
 
         for (int i : {1, 2}) {
             QQuickItem *summary = item("issueSummary", row(i));
-            QCOMPARE(summary->property("lineCount").toInt(), i);
+            QCOMPARE(summary->property("lineCount").toInt(), fontScale > 1 ? 2 : i);
             const QRectF box = sceneRect(row(i)), keys = sceneRect(item("issueKeyLine", row(i))),
                          text = sceneRect(summary), divider = sceneRect(item("issueDivider", row(i)));
             QCOMPARE(box.height(), metrics().rowHeight());
@@ -437,7 +455,15 @@ private Q_SLOTS:
                                     .arg(keys.top() - box.top())
                                     .arg(box.bottom() - text.bottom())));
         }
-        shoot(u"plain-text"_s);
+        const auto inside = [](QQuickItem *part, QQuickItem *whole) {
+            QVERIFY2(sceneRect(whole).contains(sceneRect(part)), qPrintable(part->objectName()));
+        };
+        for (const char *name : {"issueKey", "issueAssignee", "issueSummary"})
+            inside(item(name, row(1)), row(1));
+        inside(item("bannerText", item("updateBanner")), item("updateBanner"));
+        inside(item("bannerAction", item("updateBanner")), item("updateBanner"));
+        QVERIFY(!item("issueKey", row(1))->property("truncated").toBool());
+        shoot(fontScale > 1 ? u"plain-text-large-font"_s : u"plain-text"_s);
 
         m_rig->settings.setSiteURL(u"https://exa mple.com"_s);
         QTRY_VERIFY(!row(0)->property("hasLink").toBool());

@@ -32,7 +32,7 @@ Item {
         PlainLabel {
             objectName: "bannerText"
             text: banner.text
-            font.pointSize: banner.style.caption
+            font.pixelSize: banner.style.caption
             color: banner.style.secondary
             elide: Text.ElideRight
             Layout.fillWidth: true
@@ -41,7 +41,7 @@ Item {
             id: action
             objectName: "bannerAction"
             text: banner.actionText
-            font.pointSize: banner.style.caption
+            font.pixelSize: banner.style.caption
             palette.buttonText: banner.style.teal
             PlainToolTip {
                 visible: action.hovered

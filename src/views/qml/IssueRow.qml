@@ -71,7 +71,7 @@ AbstractButton {
                     objectName: "issueKey"
                     text: row.key
                     font.family: "monospace"
-                    font.pointSize: row.style.caption
+                    font.pixelSize: row.style.caption
                     font.weight: Font.DemiBold
                     color: row.style.teal
                 }
@@ -79,7 +79,7 @@ AbstractButton {
                     objectName: "issueAssignee"
                     visible: row.hasAssignee
                     text: row.assignee
-                    font.pointSize: row.style.caption
+                    font.pixelSize: row.style.caption
                     color: row.style.secondary
                     elide: Text.ElideRight
                     Layout.maximumWidth: PopoverMetrics.assigneeWidth
@@ -89,7 +89,7 @@ AbstractButton {
                     objectName: "issueAge"
                     visible: row.age.length > 0
                     text: row.age
-                    font.pointSize: row.style.caption2
+                    font.pixelSize: row.style.caption2
                     color: row.style.secondary
                 }
                 Image {
@@ -102,7 +102,7 @@ AbstractButton {
             PlainLabel {
                 objectName: "issueSummary"
                 text: row.summary
-                font.pointSize: row.style.callout
+                font.pixelSize: row.style.callout
                 color: row.style.primary
                 wrapMode: Text.Wrap
                 maximumLineCount: 2

@@ -30,7 +30,7 @@ Item {
             objectName: "messageTitle"
             Layout.alignment: Qt.AlignHCenter
             text: view.title
-            font.pointSize: view.style.callout
+            font.pixelSize: view.style.callout
             font.bold: true
             color: view.style.primary
         }
@@ -40,7 +40,7 @@ Item {
             text: view.text
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
-            font.pointSize: view.style.caption
+            font.pixelSize: view.style.caption
             color: view.style.secondary
         }
         Button {
@@ -49,7 +49,7 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             visible: view.showsButton
             text: view.buttonText
-            font.pointSize: view.style.caption
+            font.pixelSize: view.style.caption
             onClicked: view.buttonClicked()
             // The prominent look: the accent colour with white text.
             palette.buttonText: "white"

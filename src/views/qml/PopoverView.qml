@@ -23,7 +23,7 @@ Rectangle {
     component TextButton: ToolButton {
         id: button
         property Style style: Style {}
-        font.pointSize: style.body
+        font.pixelSize: style.body
         background: Rectangle {
             radius: 5
             color: button.down ? button.style.divider
@@ -55,7 +55,7 @@ Rectangle {
                     Label {
                         objectName: "title"
                         text: "To review"
-                        font.pointSize: root.style.headline
+                        font.pixelSize: root.style.headline
                         font.bold: true
                         color: root.style.primary
                     }
@@ -63,7 +63,7 @@ Rectangle {
                         objectName: "countBadge"
                         visible: root.content.count > 0
                         text: root.content.count
-                        font.pointSize: root.style.caption
+                        font.pixelSize: root.style.caption
                         font.weight: Font.DemiBold
                         color: root.style.teal
                         leftPadding: 7
@@ -80,7 +80,7 @@ Rectangle {
                 Label {
                     objectName: "subtitle"
                     text: root.content.subtitle
-                    font.pointSize: root.style.caption
+                    font.pixelSize: root.style.caption
                     color: root.style.secondary
                 }
             }
@@ -212,7 +212,7 @@ Rectangle {
                     objectName: "footerErrorText"
                     text: root.content.errorMessage
                     color: root.style.orange
-                    font.pointSize: root.style.caption
+                    font.pixelSize: root.style.caption
                     elide: Text.ElideRight
                     maximumLineCount: 1
                     Layout.fillWidth: true

@@ -15,7 +15,7 @@ Button {
     bottomPadding: 3
     leftPadding: 12
     rightPadding: 12
-    font.pointSize: style.body
+    font.pixelSize: style.body
     ToolTip.visible: hovered && help.length > 0
     ToolTip.text: help
     ToolTip.delay: 600

@@ -6,6 +6,6 @@ PlainLabel {
     property Style style: Style {}
     Layout.fillWidth: true
     wrapMode: Text.Wrap
-    font.pointSize: style.caption
+    font.pixelSize: style.caption
     color: style.secondary
 }

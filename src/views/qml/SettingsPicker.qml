@@ -12,7 +12,7 @@ ComboBox {
     Layout.fillWidth: true
     // At least 26 high, taller when a large font needs it.
     implicitHeight: Math.max(26, implicitContentHeight + topPadding + bottomPadding)
-    font.pointSize: style.body
+    font.pixelSize: style.body
     onActivated: function(index) { chosen(index) }
     ToolTip.visible: hovered && help.length > 0 && !popup.visible
     ToolTip.text: help

@@ -27,7 +27,7 @@ RowLayout {
         Layout.fillWidth: true
         text: result.form.testResultText
         color: result.tint
-        font.pointSize: result.style.caption
+        font.pixelSize: result.style.caption
         wrapMode: Text.Wrap
         maximumLineCount: result.failed ? 2 : 1
         elide: Text.ElideRight

@@ -19,7 +19,7 @@ RowLayout {
         Layout.fillWidth: row.wideLabel
         Layout.alignment: Qt.AlignVCenter
         elide: Text.ElideRight
-        font.pointSize: row.style.body
+        font.pixelSize: row.style.body
         color: row.style.primary
     }
 }

@@ -15,7 +15,7 @@ ColumnLayout {
         objectName: "sectionTitle"
         text: section.title
         Layout.leftMargin: 6
-        font.pointSize: section.style.body
+        font.pixelSize: section.style.body
         font.weight: Font.DemiBold
         color: section.style.secondary
         Accessible.role: Accessible.Heading

@@ -16,7 +16,7 @@ TextField {
     bottomPadding: 4
     leftPadding: 7
     rightPadding: 7
-    font.pointSize: style.body
+    font.pixelSize: style.body
     text: value
     selectByMouse: true
     onTextEdited: edited(text)

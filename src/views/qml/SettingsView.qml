@@ -317,7 +317,7 @@ FocusScope {
                             Layout.fillWidth: true
                             horizontalAlignment: Text.AlignRight
                             text: root.form.appVersion
-                            font.pointSize: root.style.body
+                            font.pixelSize: root.style.body
                             color: root.style.secondary
                         }
                     }

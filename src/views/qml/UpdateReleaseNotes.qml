@@ -34,7 +34,7 @@ Rectangle {
             text: box.notes
             textFormat: Text.StyledText
             wrapMode: Text.Wrap
-            font.pointSize: box.style.body
+            font.pixelSize: box.style.body
             color: box.style.primary
             linkColor: box.style.teal
             onLinkActivated: link => box.linkActivated(link)

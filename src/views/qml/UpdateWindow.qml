@@ -99,7 +99,7 @@ FocusScope {
                     objectName: "title"
                     Layout.fillWidth: true
                     text: root.controller.title
-                    font.pointSize: root.style.title
+                    font.pixelSize: root.style.title
                     font.bold: true
                     color: root.style.primary
                     wrapMode: Text.Wrap
@@ -109,7 +109,7 @@ FocusScope {
                     Layout.fillWidth: true
                     visible: text.length > 0
                     text: root.controller.message
-                    font.pointSize: root.style.body
+                    font.pixelSize: root.style.body
                     color: root.style.primary
                     wrapMode: Text.Wrap
                     maximumLineCount: 6
@@ -130,7 +130,7 @@ FocusScope {
                     Layout.fillWidth: true
                     visible: root.downloading
                     text: root.controller.progressText
-                    font.pointSize: root.style.body
+                    font.pixelSize: root.style.body
                     color: root.style.secondary
                 }
                 UpdateReleaseNotes {
@@ -147,7 +147,7 @@ FocusScope {
                     objectName: "releaseNotesLink"
                     visible: root.offering && root.controller.hasReleaseNotesLink
                     text: "Release notes ↗"
-                    font.pointSize: root.style.body
+                    font.pixelSize: root.style.body
                     font.underline: notesLinkMouse.containsMouse
                     color: root.style.teal
                     Accessible.role: Accessible.Link
