@@ -3,7 +3,10 @@
 #include "shell/QuickScene.h"
 #include "views/SettingsForm.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 SettingsWindowController::SettingsWindowController(AppSettings &settings, NotificationManager &notifier,
@@ -46,6 +49,11 @@ void SettingsWindowController::hide()
         m_view->hide();
 }
 
+QSize SettingsWindowController::size()
+{
+    return {std::max(480, 40 * QFontInfo(QGuiApplication::font()).pixelSize()), 680};
+}
+
 void SettingsWindowController::build()
 {
     m_view = QuickScene::create(QStringLiteral("SettingsView"),
@@ -55,5 +63,5 @@ void SettingsWindowController::build()
     m_view->setTitle(QStringLiteral("Norrid Settings"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                      Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
-    QuickScene::fixSizeAndCentre(*m_view, size);
+    QuickScene::fixSizeAndCentre(*m_view, size());
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <algorithm>
 
 // The popover's sizes, in device-independent pixels, and the type scale of Norrid's windows, in
 // whole pixels relative to the application font (whole, so that text measured here is laid out
@@ -13,7 +14,7 @@
 class PopoverMetrics : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(double width READ width CONSTANT)
+    Q_PROPERTY(double width READ width NOTIFY changed)
     Q_PROPERTY(double padding READ padding CONSTANT)
     Q_PROPERTY(double footerPadding READ footerPadding CONSTANT)
     Q_PROPERTY(double dividerHeight READ dividerHeight CONSTANT)
@@ -37,7 +38,8 @@ public:
     explicit PopoverMetrics(QObject *parent = nullptr);
     explicit PopoverMetrics(const QFont &font, QObject *parent = nullptr);
 
-    static constexpr double width() { return 360; }
+    // 360 wide, and wider for a font so large that a banner's words would not fit.
+    double width() const { return std::max(360.0, 25.0 * m_body); }
     // Left and right of the header, the rows and the banners; the footer's is narrower.
     static constexpr double padding() { return 12; }
     static constexpr double footerPadding() { return 10; }

@@ -46,7 +46,7 @@ private Q_SLOTS:
         QVERIFY(view->errors().isEmpty());
         QCOMPARE(view->title(), QStringLiteral("Norrid Cards"));
         QVERIFY(view->flags().testFlags(Qt::Tool | Qt::FramelessWindowHint));
-        const int width = int(PopoverMetrics::width());
+        const int width = int(m_content.metrics().width());
         QCOMPARE(view->size(), QSize(width, 300));
         // Fixed, so that tiling compositors float it; and still fixed after the height changes.
         QCOMPARE(view->minimumSize(), view->maximumSize());

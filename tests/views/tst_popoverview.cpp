@@ -186,7 +186,7 @@ class TestPopoverView : public QObject
     // The window's size for that many cards and no banner.
     QSize sizeFor(int cards) const
     {
-        return QSize(int(PopoverMetrics::width()), int(metrics().height(cards, false, false)));
+        return QSize(int(metrics().width()), int(metrics().height(cards, false, false)));
     }
 
     // The main area sits between the header's divider and the banners or footer.
