@@ -4,7 +4,7 @@ PRESET ?= default
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps deps-test configure format check-format bench sanitize fuzz clean package \
+.PHONY: run test build deps deps-test configure format check-format lint-qml bench sanitize fuzz clean package \
         update-translations add-language check-translations
 
 deps:
@@ -66,6 +66,10 @@ add-language: deps
 
 check-translations: deps
 	scripts/translations.sh check
+
+# qmllint over every QML file of the module Norrid.Views; any warning fails.
+lint-qml: configure
+	cmake --build --preset $(PRESET) --target all_qmllint
 
 clean:
 	rm -rf build build-sanitize build-fuzz

@@ -6,6 +6,7 @@
 #   scripts/install-deps.sh test    run + the services and tools the tests start
 set -euo pipefail
 
+# qt6-declarative-dev-tools brings qmlcachegen, qmltyperegistrar and qmllint (make lint-qml).
 build=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools

@@ -200,6 +200,7 @@ void AppDelegate::setupPopover()
     // made in the desktop's settings meanwhile.
     connect(m_popover.get(), &PopoverWindow::aboutToShow, this,
             [this] { m_notifier.refreshAuthorizationStatus(); });
+    connect(&m_popoverContent->metrics(), &PopoverMetrics::changed, this, &AppDelegate::updatePopoverSize);
     updatePopoverSize();
 }
 
@@ -249,8 +250,7 @@ void AppDelegate::updatePopoverSize()
 {
     if (!m_popover)
         return;
-    m_popover->setHeight(int(PopoverMetrics::height(monitor().issueCount(), m_notifier.authorizationDenied(),
-                                                    m_updateState.availableVersion().has_value())));
+    m_popover->setHeight(int(m_popoverContent->height()));
 }
 
 QVariantMap AppDelegate::diagnosticFacts()

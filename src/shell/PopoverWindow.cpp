@@ -3,6 +3,7 @@
 #include "shell/ApplicationSetup.h"
 #include "shell/QuickScene.h"
 #include "views/PopoverContent.h"
+#include "views/PopoverMetrics.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -83,7 +84,7 @@ void PopoverWindow::applySize()
 {
     // A window whose smallest and largest sizes are one is a popup to tiling compositors (sway,
     // i3-likes): they float it instead of tiling it across the workspace. Others keep it as it is.
-    const QSize size(width, m_height);
+    const QSize size(int(m_content.metrics().width()), m_height);
     m_view->setMinimumSize(size);
     m_view->setMaximumSize(size);
     m_view->resize(size);
@@ -91,7 +92,7 @@ void PopoverWindow::applySize()
 
 void PopoverWindow::build()
 {
-    m_view = QuickScene::create(QStringLiteral("PopoverView.qml"),
+    m_view = QuickScene::create(QStringLiteral("PopoverView"),
                                 {{QStringLiteral("content"), QVariant::fromValue(&m_content)}});
     if (!m_view)
         return;
@@ -158,6 +159,7 @@ void PopoverWindow::place(const QRect &anchor)
     const QRect icon = anchor.isValid() ? anchor : QRect(pointer, QSize(1, 1));
     const bool panelAtBottom = icon.center().y() > area.center().y();
     int y = panelAtBottom ? icon.top() - m_height - 4 : icon.bottom() + 4;
+    const int width = int(m_content.metrics().width());
     int x = icon.center().x() - width / 2;
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() - width + 1));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - m_height + 1));

@@ -21,7 +21,6 @@ class PopoverWindow : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int width = 360;
     static constexpr const char *title = "Norrid Cards";
     static constexpr std::chrono::milliseconds sceneKeptFor{60'000};
 

@@ -52,10 +52,10 @@ CreateScene loadModule()
 
 } // namespace
 
-QWindow *QuickScene::create(const QString &file, const QVariantMap &properties)
+QWindow *QuickScene::create(const QString &type, const QVariantMap &properties)
 {
     const CreateScene create = loadModule();
-    return create ? create(file, properties) : nullptr;
+    return create ? create(type, properties) : nullptr;
 }
 
 void QuickScene::fixSizeAndCentre(QWindow &window, QSize size)

@@ -1,4 +1,5 @@
-// The module behind QuickScene: loaded on the first window Norrid shows, it brings Qt Quick with it.
+// The module behind QuickScene: loaded on the first window Norrid shows, it brings Qt Quick and the
+// QML module Norrid.Views with it.
 #include "shell/SymbolImageProvider.h"
 
 #include <QCoreApplication>
@@ -20,15 +21,18 @@ void configureQuick()
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT QWindow *norridCreateQuickScene(const QString &file, const QVariantMap &properties)
+extern "C" Q_DECL_EXPORT QWindow *norridCreateQuickScene(const QString &type, const QVariantMap &properties)
 {
     static const bool configured = (configureQuick(), true);
     Q_UNUSED(configured);
     auto *view = new QQuickView;
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->engine()->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
+    // The module Norrid.Views: its qmldir and QML files are resources of this library, its types
+    // registered as the library loads.
+    view->engine()->addImportPath(QStringLiteral("qrc:/qt/qml"));
     view->setInitialProperties(properties);
-    view->setSource(QUrl(QStringLiteral("qrc:/qml/") + file));
+    view->setSource(QUrl(QStringLiteral("qrc:/qt/qml/Norrid/Views/%1.qml").arg(type)));
     // Ctrl+Q quits from any of Norrid's windows.
     QObject::connect(view->engine(), &QQmlEngine::quit, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -3,7 +3,10 @@
 #include "shell/QuickScene.h"
 #include "views/SettingsForm.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 SettingsWindowController::SettingsWindowController(AppSettings &settings, NotificationManager &notifier,
@@ -46,14 +49,19 @@ void SettingsWindowController::hide()
         m_view->hide();
 }
 
+QSize SettingsWindowController::size()
+{
+    return {std::max(480, 40 * QFontInfo(QGuiApplication::font()).pixelSize()), 680};
+}
+
 void SettingsWindowController::build()
 {
-    m_view = QuickScene::create(QStringLiteral("SettingsView.qml"),
+    m_view = QuickScene::create(QStringLiteral("SettingsView"),
                                 {{QStringLiteral("form"), QVariant::fromValue(m_form)}});
     if (!m_view)
         return;
     m_view->setTitle(QStringLiteral("Norrid Settings"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                      Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
-    QuickScene::fixSizeAndCentre(*m_view, size);
+    QuickScene::fixSizeAndCentre(*m_view, size());
 }

@@ -17,7 +17,8 @@ class SettingsWindowController : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QSize size{480, 680};
+    // 480 by 680, wider for a large application font: the form's label column and captions grow with it.
+    static QSize size();
 
     SettingsWindowController(AppSettings &settings, NotificationManager &notifier, Updater *updater,
                              std::function<void()> onCheckForUpdates, std::function<void()> onSave,

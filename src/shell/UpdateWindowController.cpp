@@ -100,27 +100,6 @@ bool UpdateWindowController::isShown() const
     return m_view && m_view->isVisible();
 }
 
-QString UpdateWindowController::stateName() const
-{
-    switch (m_session.state()) {
-    case UpdateSession::State::idle:
-        return QStringLiteral("idle");
-    case UpdateSession::State::checking:
-        return QStringLiteral("checking");
-    case UpdateSession::State::upToDate:
-        return QStringLiteral("upToDate");
-    case UpdateSession::State::updateAvailable:
-        return QStringLiteral("updateAvailable");
-    case UpdateSession::State::downloading:
-        return QStringLiteral("downloading");
-    case UpdateSession::State::installing:
-        return QStringLiteral("installing");
-    case UpdateSession::State::error:
-        return QStringLiteral("error");
-    }
-    return {};
-}
-
 QString UpdateWindowController::title() const
 {
     switch (m_session.state()) {
@@ -328,7 +307,7 @@ bool UpdateWindowController::eventFilter(QObject *watched, QEvent *event)
 
 void UpdateWindowController::build()
 {
-    m_view = QuickScene::create(QStringLiteral("UpdateWindow.qml"),
+    m_view = QuickScene::create(QStringLiteral("UpdateWindow"),
                                 {{QStringLiteral("controller"), QVariant::fromValue(this)},
                                  {QStringLiteral("session"), QVariant::fromValue(&m_session)}});
     if (!m_view)

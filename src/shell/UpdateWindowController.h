@@ -18,8 +18,6 @@ class Updater;
 class UpdateWindowController : public QObject
 {
     Q_OBJECT
-    // "idle", "checking", "upToDate", "updateAvailable", "downloading", "installing" or "error".
-    Q_PROPERTY(QString stateName READ stateName NOTIFY changed)
     Q_PROPERTY(QString title READ title NOTIFY changed)
     Q_PROPERTY(QString message READ message NOTIFY changed)
     // The release's notes in the subset of HTML that Text.StyledText shows, with nothing that loads.
@@ -36,7 +34,6 @@ public:
     explicit UpdateWindowController(Updater &updater, QObject *parent = nullptr);
     ~UpdateWindowController() override;
 
-    QString stateName() const;
     QString title() const;
     QString message() const;
     QString releaseNotes() const;

@@ -38,6 +38,8 @@ int main(int argc, char *argv[])
     QString failure;
     for (const QString &path : moduleCandidates()) {
         QLibrary module(path);
+        // Its symbols are global: the windows' module names the application's view types.
+        module.setLoadHints(QLibrary::ExportExternalSymbolsHint);
         if (const auto run = reinterpret_cast<RunApplication>(module.resolve("norridRunApplication")))
             return run(argc, argv, std::get<CommandLine::Launch>(parsed).autostart);
         if (failure.isEmpty())

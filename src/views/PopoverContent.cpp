@@ -10,15 +10,15 @@
 #include "views/RelativeTime.h"
 #include "views/WatchSummary.h"
 
-#include <QMetaEnum>
-
 using StateKind = ReviewMonitor::StateKind;
 
 PopoverContent::PopoverContent(ReviewMonitor &monitor, NotificationManager &notifier,
                                const UpdateState &updateState, const AppSettings &settings, QObject *parent)
     : QObject(parent), m_monitor(monitor), m_notifier(notifier), m_settings(settings),
-      m_updateState(updateState), m_issues(new IssueListModel(monitor, settings, this))
+      m_updateState(updateState), m_issues(new IssueListModel(monitor, settings, this)),
+      m_metrics(new PopoverMetrics(this))
 {
+    connect(m_metrics, &PopoverMetrics::changed, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::scheduleChanged, this, &PopoverContent::changed);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, &PopoverContent::changed);
     connect(&monitor, &ReviewMonitor::issuesChanged, this, &PopoverContent::changed);
@@ -68,11 +68,6 @@ PopoverContent::MainArea PopoverContent::mainArea() const
         return empty ? MainArea::error : MainArea::list;
     }
     return MainArea::setup;
-}
-
-QString PopoverContent::mainAreaName() const
-{
-    return QString::fromLatin1(QMetaEnum::fromType<MainArea>().valueToKey(int(mainArea())));
 }
 
 QString PopoverContent::errorMessage() const
@@ -149,7 +144,7 @@ bool PopoverContent::showsWarning() const
 
 double PopoverContent::height() const
 {
-    return PopoverMetrics::height(count(), showsWarning(), showsUpdate());
+    return m_metrics->height(count(), showsWarning(), showsUpdate());
 }
 
 void PopoverContent::refresh()

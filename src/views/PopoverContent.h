@@ -7,6 +7,7 @@
 class AppSettings;
 class IssueListModel;
 class NotificationManager;
+class PopoverMetrics;
 class ReviewMonitor;
 class UpdateState;
 
@@ -19,7 +20,6 @@ class PopoverContent : public QObject
     Q_PROPERTY(QString countAccessibleName READ countAccessibleName NOTIFY changed)
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY changed)
     Q_PROPERTY(MainArea mainArea READ mainArea NOTIFY changed)
-    Q_PROPERTY(QString mainAreaName READ mainAreaName NOTIFY changed)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY changed)
     Q_PROPERTY(QString setupTitle READ setupTitle NOTIFY changed)
     Q_PROPERTY(QString setupText READ setupText NOTIFY changed)
@@ -51,7 +51,6 @@ public:
     QString countAccessibleName() const;
     QString subtitle() const;
     MainArea mainArea() const;
-    QString mainAreaName() const; // "setup", "loading", "empty", "error" or "list"
     // The error of the last poll; while checking is paused, with a word that it is.
     QString errorMessage() const;
     // The setup view's texts: what to fill in, or that the token waits for the keyring.
@@ -70,8 +69,10 @@ public:
     QString updateTooltip() const;
     QString updateAccessibleName() const;
     bool showsWarning() const;
+    // The popover's height at the application font: it changes with the content and the font.
     double height() const;
     IssueListModel *issues() const { return m_issues; }
+    const PopoverMetrics &metrics() const { return *m_metrics; }
 
     std::function<void()> onInstallUpdate;
     std::function<void()> onOpenBoard;
@@ -102,4 +103,5 @@ private:
     const AppSettings &m_settings;
     const UpdateState &m_updateState;
     IssueListModel *m_issues;
+    PopoverMetrics *m_metrics;
 };

@@ -9,7 +9,6 @@
 #include "views/VersionText.h"
 
 #include <QDesktopServices>
-#include <QMetaEnum>
 #include <algorithm>
 
 using SettingsValidation::trimmed;
@@ -213,11 +212,6 @@ SettingsForm::ResultKind SettingsForm::testResultKind() const
     if (!testResult())
         return ResultKind::none;
     return testResult()->kind == TestResult::Kind::ok ? ResultKind::ok : ResultKind::fail;
-}
-
-QString SettingsForm::testResultKindName() const
-{
-    return QString::fromLatin1(QMetaEnum::fromType<ResultKind>().valueToKey(int(testResultKind())));
 }
 
 QString SettingsForm::testResultText() const

@@ -40,7 +40,6 @@ class SettingsForm : public QObject
 
     Q_PROPERTY(bool testing READ testing NOTIFY testingChanged)
     Q_PROPERTY(ResultKind testResultKind READ testResultKind NOTIFY testResultChanged)
-    Q_PROPERTY(QString testResultKindName READ testResultKindName NOTIFY testResultChanged)
     Q_PROPERTY(QString testResultText READ testResultText NOTIFY testResultTextChanged)
 
     Q_PROPERTY(QVariantList quickFilters READ quickFilterItems NOTIFY quickFiltersChanged)
@@ -67,6 +66,7 @@ class SettingsForm : public QObject
     Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
     Q_PROPERTY(bool autoUpdate READ autoUpdate WRITE setAutoUpdate NOTIFY autoUpdateChanged)
     Q_PROPERTY(QStringList soundOptions READ soundOptions CONSTANT)
+    Q_PROPERTY(int soundIndex READ soundIndex NOTIFY soundNameChanged)
     Q_PROPERTY(QStringList pollIntervalChoices READ pollIntervalChoices CONSTANT)
     Q_PROPERTY(QStringList trayIconChoices READ trayIconChoices CONSTANT)
     Q_PROPERTY(int trayIconIndex READ trayIconIndex WRITE setTrayIconIndex NOTIFY trayIconIndexChanged)
@@ -125,7 +125,6 @@ public:
     bool testing() const { return m_connectionTest.running(); }
     const std::optional<TestResult> &testResult() const { return m_connectionTest.result(); }
     ResultKind testResultKind() const;
-    QString testResultKindName() const; // "none", "ok" or "fail"
     // "Connected — {n} in {status}" with the status field as it reads now ("Connected to {Jira} — …"
     // when the site said which Jira it is), the failure's message, or nothing.
     QString testResultText() const;
@@ -171,6 +170,8 @@ public:
     bool autoUpdate() const;
     void setAutoUpdate(bool enabled);
     QStringList soundOptions() const;
+    // Where the sound is among soundOptions, the picker's choice.
+    int soundIndex() const { return int(soundOptions().indexOf(soundName())); }
     QStringList pollIntervalChoices() const { return pollIntervalNames; }
     // How the tray icon is coloured: "Automatic", "Light" or "Dark". A choice applies at once, as
     // the user looks at the panel, without waiting for Save.

@@ -158,7 +158,7 @@ std::optional<Window> iconWindow()
 std::optional<Window> popoverWindow()
 {
     for (const Window &window : search({u"--onlyvisible"_s, u"--name"_s, u"^Norrid Cards$"_s})) {
-        if (window.geometry.width() == int(PopoverMetrics::width))
+        if (window.geometry.width() == int(PopoverMetrics().width()))
             return window;
     }
     return std::nullopt;
@@ -245,7 +245,8 @@ private Q_SLOTS:
         std::optional<Window> popover;
         QTRY_VERIFY_WITH_TIMEOUT((popover = popoverWindow()).has_value(), startTimeoutMs);
         // The host sized it for three cards and placed it under the icon of the top panel.
-        QCOMPARE(popover->geometry.size(), QSize(360, int(PopoverMetrics::height(3, false, false))));
+        QCOMPARE(popover->geometry.size(),
+                 QSize(int(PopoverMetrics().width()), int(PopoverMetrics().height(3, false, false))));
         QVERIFY(QGuiApplication::primaryScreen()->geometry().contains(popover->geometry));
         QVERIFY(popover->geometry.top() >= m_icon->geometry.bottom());
         save(grab(popover->id), u"popover-3-cards"_s);

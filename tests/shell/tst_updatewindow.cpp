@@ -119,7 +119,7 @@ private Q_SLOTS:
     void init()
     {
         // Any complaint of the QML engine about the window's files is a failure.
-        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qt/qml/"_s));
         m_server.reset();
         m_server.setResponse(feedPath, feed());
         m_rig = std::make_unique<Rig>(m_server.url(feedPath));

@@ -5,6 +5,7 @@
 #include "shell/PopoverWindow.h"
 #include "updates/UpdateState.h"
 #include "views/PopoverContent.h"
+#include "views/PopoverMetrics.h"
 
 #include <QDBusConnection>
 #include <QDir>
@@ -45,13 +46,14 @@ private Q_SLOTS:
         QVERIFY(view->errors().isEmpty());
         QCOMPARE(view->title(), QStringLiteral("Norrid Cards"));
         QVERIFY(view->flags().testFlags(Qt::Tool | Qt::FramelessWindowHint));
-        QCOMPARE(view->size(), QSize(360, 300));
+        const int width = int(m_content.metrics().width());
+        QCOMPARE(view->size(), QSize(width, 300));
         // Fixed, so that tiling compositors float it; and still fixed after the height changes.
         QCOMPARE(view->minimumSize(), view->maximumSize());
         m_popover.setHeight(420);
-        QCOMPARE(view->minimumSize(), QSize(360, 420));
-        QCOMPARE(view->maximumSize(), QSize(360, 420));
-        QTRY_COMPARE(view->size(), QSize(360, 420));
+        QCOMPARE(view->minimumSize(), QSize(width, 420));
+        QCOMPARE(view->maximumSize(), QSize(width, 420));
+        QTRY_COMPARE(view->size(), QSize(width, 420));
         m_popover.setHeight(300);
         QVERIFY(view->rootObject()->findChild<QQuickItem *>(QStringLiteral("setupView"))->isVisible());
         QDir().mkpath(QStringLiteral(NORRID_WAYLAND_SHOTS_DIR));

@@ -11,10 +11,12 @@
 #include "updates/UpdateState.h"
 #include "views/IssueListModel.h"
 #include "views/PopoverContent.h"
+#include "views/PopoverMetrics.h"
 
 #include <QAbstractItemModelTester>
 #include <QDBusConnection>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMutex>
 #include <QNetworkAccessManager>
 #include <QPointer>
@@ -23,6 +25,7 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -179,6 +182,13 @@ class TestPopoverView : public QObject
         return shown.join(u',');
     }
 
+    const PopoverMetrics &metrics() const { return m_rig->content.metrics(); }
+    // The window's size for that many cards and no banner.
+    QSize sizeFor(int cards) const
+    {
+        return QSize(int(metrics().width()), int(metrics().height(cards, false, false)));
+    }
+
     // The main area sits between the header's divider and the banners or footer.
     double mainAreaHeight() const { return sceneRect(item("cardList")->parentItem()).height(); }
 
@@ -194,8 +204,8 @@ class TestPopoverView : public QObject
     {
         QCOMPARE(shownMainArea(), QString::fromLatin1(name));
         QVERIFY(!visible("countBadge") && !visible("footerError"));
-        QCOMPARE(m_rig->view->size(), QSize(360, 300));
-        QCOMPARE(mainAreaHeight(), 200.0);
+        QCOMPARE(m_rig->view->size(), sizeFor(0));
+        QCOMPARE(mainAreaHeight(), metrics().messageAreaHeight());
         shoot(QString::fromLatin1(name).chopped(4)); // "setup" for "setupView"
         auto *button = item(name)->findChild<QQuickItem *>(u"openSettingsButton"_s);
         QCOMPARE(button && button->isVisible(), settingsButton);
@@ -209,7 +219,7 @@ class TestPopoverView : public QObject
 private Q_SLOTS:
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qt/qml/"_s));
         QFile::remove(m_dir.filePath(u"Norrid.conf"_s));
         m_rig = std::make_unique<Rig>(m_dir.filePath(u"Norrid.conf"_s));
         QVERIFY2(m_rig->jira.start() && m_rig->notificationServer.start(),
@@ -263,7 +273,7 @@ private Q_SLOTS:
         showAndStart();
         QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
         QCOMPARE(shownMainArea(), u"cardList"_s);
-        QCOMPARE(mainAreaHeight(), 3 * 68.0);
+        QCOMPARE(mainAreaHeight(), 3 * metrics().rowHeight());
         QTRY_VERIFY(row(2));
         QQuickItem *summary = item("issueSummary", row(0));
         QCOMPARE(summary->property("lineCount").toInt(), 2);
@@ -274,9 +284,9 @@ private Q_SLOTS:
 
         serve(cards(6));
         m_rig->monitor.refreshNow();
-        QTRY_COMPARE(m_rig->view->size(), QSize(360, 474));
-        QCOMPARE(mainAreaHeight(), 5 * 68 + 34.0);
-        QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 6 * 68.0);
+        QTRY_COMPARE(m_rig->view->size(), sizeFor(6));
+        QVERIFY(qAbs(mainAreaHeight() - 5.5 * metrics().rowHeight()) <= 0.5);
+        QCOMPARE(item("cardList")->property("contentHeight").toDouble(), 6 * metrics().rowHeight());
 
         // Rejected credentials: the error, and when checking tries again.
         serve(FakeResponse::noBody(401));
@@ -287,13 +297,13 @@ private Q_SLOTS:
                  m_rig->monitor.state().message + u' ' + m_rig->monitor.scheduleNote());
         QCOMPARE(item("footerErrorText")->property("lineCount").toInt(), 1);
         QVERIFY(sceneRect(item("footerError")).right() <= sceneRect(item("settingsButton")).left());
-        QCOMPARE(m_rig->view->size(), QSize(360, 474));
+        QCOMPARE(m_rig->view->size(), sizeFor(6));
         shoot(u"error-with-cards"_s);
 
         m_rig->settings.setToken({});
         m_rig->monitor.refreshNow();
         QCOMPARE(shownMainArea(), u"setupView"_s);
-        QCOMPARE(m_rig->view->size(), QSize(360, 474));
+        QCOMPARE(m_rig->view->size(), sizeFor(6));
     }
 
     // A column that changes changes only its rows: the list follows it card for card, the model's
@@ -373,12 +383,28 @@ private Q_SLOTS:
         QCOMPARE(shownMainArea(), u"cardList"_s);
     }
 
+    void jiraTextIsPlainAndRowsKeepTheirShape_data()
+    {
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("application font") << 1.0;
+        QTest::newRow("1.5 times larger") << 1.5;
+    }
+
     // Text from Jira and the feed shows exactly as it came: tags and entities as written, and nothing
     // they name is fetched. The summary sits right under the key line, centred the same way for one
-    // and two lines, clear of the divider. A row whose link cannot be formed shows its tooltip but
-    // does nothing when clicked.
+    // and two lines, clear of the divider, at the application font and at a larger one, where the
+    // rows grow and every text of a row and the banner stays inside it. A row whose link cannot be
+    // formed shows its tooltip but does nothing when clicked.
     void jiraTextIsPlainAndRowsKeepTheirShape()
     {
+        QFETCH(double, fontScale);
+        const QFont font = QGuiApplication::font();
+        const double defaultRow = metrics().rowHeight();
+        QFont larger = font;
+        larger.setPointSizeF(font.pointSizeF() * fontScale);
+        QGuiApplication::setFont(larger);
+        const auto restoreFont = qScopeGuard([&font] { QGuiApplication::setFont(font); });
+        QCOMPARE(metrics().rowHeight() > defaultRow, fontScale > 1);
         QTcpServer pixelHost; // where the markup in the cards points
         QVERIFY(pixelHost.listen(QHostAddress::LocalHost));
         int connections = 0;
@@ -418,18 +444,26 @@ private Q_SLOTS:
 
         for (int i : {1, 2}) {
             QQuickItem *summary = item("issueSummary", row(i));
-            QCOMPARE(summary->property("lineCount").toInt(), i);
+            QCOMPARE(summary->property("lineCount").toInt(), fontScale > 1 ? 2 : i);
             const QRectF box = sceneRect(row(i)), keys = sceneRect(item("issueKeyLine", row(i))),
                          text = sceneRect(summary), divider = sceneRect(item("issueDivider", row(i)));
-            QCOMPARE(box.height(), 68.0);
-            QCOMPARE(text.top() - keys.bottom(), 4.0);
+            QCOMPARE(box.height(), metrics().rowHeight());
+            QCOMPARE(text.top() - keys.bottom(), PopoverMetrics::rowSpacing());
             QVERIFY(text.bottom() + 4 <= divider.top());
             QVERIFY2(qAbs((keys.top() - box.top()) - (box.bottom() - text.bottom())) <= 1,
                      qPrintable(u"row %1: %2 above, %3 below"_s.arg(i)
                                     .arg(keys.top() - box.top())
                                     .arg(box.bottom() - text.bottom())));
         }
-        shoot(u"plain-text"_s);
+        const auto inside = [](QQuickItem *part, QQuickItem *whole) {
+            QVERIFY2(sceneRect(whole).contains(sceneRect(part)), qPrintable(part->objectName()));
+        };
+        for (const char *name : {"issueKey", "issueAssignee", "issueSummary"})
+            inside(item(name, row(1)), row(1));
+        inside(item("bannerText", item("updateBanner")), item("updateBanner"));
+        inside(item("bannerAction", item("updateBanner")), item("updateBanner"));
+        QVERIFY(!item("issueKey", row(1))->property("truncated").toBool());
+        shoot(fontScale > 1 ? u"plain-text-large-font"_s : u"plain-text"_s);
 
         m_rig->settings.setSiteURL(u"https://exa mple.com"_s);
         QTRY_VERIFY(!row(0)->property("hasLink").toBool());
@@ -466,7 +500,7 @@ private Q_SLOTS:
         QTRY_VERIFY(visible("warningBanner"));
         QTRY_VERIFY(sceneRect(item("updateBanner")).bottom() < sceneRect(item("warningBanner")).top());
         QVERIFY(sceneRect(item("warningBanner")).bottom() < sceneRect(item("settingsButton")).top());
-        QCOMPARE(mainAreaHeight(), 2 * 68.0);
+        QCOMPARE(mainAreaHeight(), 2 * metrics().rowHeight());
         shoot(u"banners"_s);
 
         for (const char *name : {"boardButton", "settingsButton", "quitButton"})

@@ -120,7 +120,7 @@ private Q_SLOTS:
 
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_s));
+        QTest::failOnWarning(QRegularExpression(u"qrc:/qt/qml/"_s));
         m_jira.reset();
         m_notificationServer.notifyCalls.clear();
         QFile::remove(settingsFile());

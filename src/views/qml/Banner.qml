@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // One line under the list: a symbol, a text and a small action button.
 Item {
@@ -13,24 +14,25 @@ Item {
     property string accessibleName
     signal actionTriggered()
     property Style style: Style {}
-    implicitHeight: 34
+    implicitHeight: PopoverMetrics.bannerHeight
     Accessible.role: Accessible.Grouping
     Accessible.name: accessibleName
 
     RowLayout {
         anchors.fill: parent
-        anchors.leftMargin: 12
-        anchors.rightMargin: 12
+        anchors.leftMargin: PopoverMetrics.padding
+        anchors.rightMargin: PopoverMetrics.padding
         spacing: 6
         Image {
             source: banner.style.symbol(banner.symbol, banner.symbolColor)
-            sourceSize: Qt.size(13, 13)
+            sourceSize.width: 13
+            sourceSize.height: 13
             Accessible.ignored: true
         }
         PlainLabel {
             objectName: "bannerText"
             text: banner.text
-            font.pixelSize: banner.style.caption + 1
+            font.pixelSize: banner.style.caption
             color: banner.style.secondary
             elide: Text.ElideRight
             Layout.fillWidth: true
@@ -39,7 +41,7 @@ Item {
             id: action
             objectName: "bannerAction"
             text: banner.actionText
-            font.pixelSize: banner.style.caption + 1
+            font.pixelSize: banner.style.caption
             palette.buttonText: banner.style.teal
             PlainToolTip {
                 visible: action.hovered

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // One card: key, assignee, age and summary. A click opens it in the browser. A card without a link
 // is greyed out and does nothing when clicked, but still shows its summary when hovered.
@@ -18,10 +19,10 @@ AbstractButton {
     property Style style: Style {}
     readonly property bool highlighted: hasLink && (hovered || activeFocus)
 
-    implicitHeight: 68
-    height: 68
-    leftPadding: 12
-    rightPadding: 12
+    implicitHeight: PopoverMetrics.rowHeight
+    height: PopoverMetrics.rowHeight
+    leftPadding: PopoverMetrics.padding
+    rightPadding: PopoverMetrics.padding
     // Not disabled without a link: a disabled item gets no hover, so its tooltip would never show.
     hoverEnabled: true
     focusPolicy: hasLink ? Qt.StrongFocus : Qt.NoFocus
@@ -47,8 +48,8 @@ AbstractButton {
             anchors.bottom: parent.bottom
             anchors.left: parent.left
             anchors.right: parent.right
-            anchors.leftMargin: 12
-            height: 1
+            anchors.leftMargin: PopoverMetrics.padding
+            height: PopoverMetrics.dividerHeight
             color: row.style.divider
         }
     }
@@ -60,7 +61,7 @@ AbstractButton {
             objectName: "issueText"
             anchors.verticalCenter: parent.verticalCenter
             width: parent.width
-            spacing: 4
+            spacing: PopoverMetrics.rowSpacing
 
             RowLayout {
                 objectName: "issueKeyLine"
@@ -70,7 +71,7 @@ AbstractButton {
                     objectName: "issueKey"
                     text: row.key
                     font.family: "monospace"
-                    font.pixelSize: row.style.caption + 1
+                    font.pixelSize: row.style.caption
                     font.weight: Font.DemiBold
                     color: row.style.teal
                 }
@@ -78,29 +79,30 @@ AbstractButton {
                     objectName: "issueAssignee"
                     visible: row.hasAssignee
                     text: row.assignee
-                    font.pixelSize: row.style.caption + 1
+                    font.pixelSize: row.style.caption
                     color: row.style.secondary
                     elide: Text.ElideRight
-                    Layout.maximumWidth: 150
+                    Layout.maximumWidth: PopoverMetrics.assigneeWidth
                 }
                 Item { Layout.fillWidth: true; Layout.minimumWidth: 8 }
                 PlainLabel {
                     objectName: "issueAge"
                     visible: row.age.length > 0
                     text: row.age
-                    font.pixelSize: row.style.caption2 + 1
+                    font.pixelSize: row.style.caption2
                     color: row.style.secondary
                 }
                 Image {
                     source: row.style.symbol("arrow.up.right", row.highlighted ? row.style.teal : Qt.rgba(row.style.secondary.r, row.style.secondary.g, row.style.secondary.b, 0.5))
-                    sourceSize: Qt.size(10, 10)
+                    sourceSize.width: 10
+                    sourceSize.height: 10
                     Accessible.ignored: true
                 }
             }
             PlainLabel {
                 objectName: "issueSummary"
                 text: row.summary
-                font.pixelSize: row.style.callout + 1
+                font.pixelSize: row.style.callout
                 color: row.style.primary
                 wrapMode: Text.Wrap
                 maximumLineCount: 2

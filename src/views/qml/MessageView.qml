@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // The centred symbol, title, text and optional button of the setup, empty and error views.
 Item {
@@ -15,20 +16,21 @@ Item {
 
     ColumnLayout {
         anchors.centerIn: parent
-        width: parent.width - 48
+        width: parent.width - 4 * PopoverMetrics.padding
         spacing: 8
 
         Image {
             Layout.alignment: Qt.AlignHCenter
             source: view.style.symbol(view.symbol, view.style.secondary)
-            sourceSize: Qt.size(26, 26)
+            sourceSize.width: 26
+            sourceSize.height: 26
             Accessible.ignored: true
         }
         Label {
             objectName: "messageTitle"
             Layout.alignment: Qt.AlignHCenter
             text: view.title
-            font.pixelSize: view.style.subheadline + 2
+            font.pixelSize: view.style.callout
             font.bold: true
             color: view.style.primary
         }
@@ -38,15 +40,16 @@ Item {
             text: view.text
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
-            font.pixelSize: view.style.caption + 1
+            font.pixelSize: view.style.caption
             color: view.style.secondary
         }
         Button {
+            id: button
             objectName: "openSettingsButton"
             Layout.alignment: Qt.AlignHCenter
             visible: view.showsButton
             text: view.buttonText
-            font.pixelSize: view.style.caption + 1
+            font.pixelSize: view.style.caption
             onClicked: view.buttonClicked()
             // The prominent look: the accent colour with white text.
             palette.buttonText: "white"
@@ -54,8 +57,8 @@ Item {
                 implicitWidth: 100
                 implicitHeight: 26
                 radius: 5
-                color: parent.down ? Qt.darker(view.style.teal, 1.2) : view.style.teal
-                border.width: parent.visualFocus ? 2 : 0
+                color: button.down ? Qt.darker(view.style.teal, 1.2) : view.style.teal
+                border.width: button.visualFocus ? 2 : 0
                 border.color: Qt.darker(view.style.teal, 1.5)
             }
         }

@@ -1,28 +1,32 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // The popover under the tray icon: header, the column's cards (or a message), banners, footer.
 Rectangle {
     id: root
-    required property QtObject content
+    required property PopoverContent content
     property Style style: Style {}
-    width: 360
+    width: PopoverMetrics.width
     height: content.height
     color: style.palette.window
 
     component Divider: Rectangle {
+        property Style style: Style {}
         Layout.fillWidth: true
-        Layout.preferredHeight: 1
-        color: root.style.divider
+        Layout.preferredHeight: PopoverMetrics.dividerHeight
+        color: style.divider
     }
 
     // Borderless: only a faint wash while hovered or pressed.
     component TextButton: ToolButton {
         id: button
+        property Style style: Style {}
+        font.pixelSize: style.body
         background: Rectangle {
             radius: 5
-            color: button.down ? root.style.divider
+            color: button.down ? button.style.divider
                                : (button.hovered || button.visualFocus ? Qt.rgba(0.5, 0.5, 0.5, 0.12) : "transparent")
         }
     }
@@ -40,9 +44,9 @@ Rectangle {
         // Header
         RowLayout {
             Layout.fillWidth: true
-            Layout.preferredHeight: 58
-            Layout.leftMargin: 12
-            Layout.rightMargin: 12
+            Layout.preferredHeight: PopoverMetrics.headerHeight
+            Layout.leftMargin: PopoverMetrics.padding
+            Layout.rightMargin: PopoverMetrics.padding
             spacing: 8
             ColumnLayout {
                 spacing: 2
@@ -51,7 +55,7 @@ Rectangle {
                     Label {
                         objectName: "title"
                         text: "To review"
-                        font.pixelSize: root.style.headline + 1
+                        font.pixelSize: root.style.headline
                         font.bold: true
                         color: root.style.primary
                     }
@@ -59,7 +63,7 @@ Rectangle {
                         objectName: "countBadge"
                         visible: root.content.count > 0
                         text: root.content.count
-                        font.pixelSize: root.style.caption + 1
+                        font.pixelSize: root.style.caption
                         font.weight: Font.DemiBold
                         color: root.style.teal
                         leftPadding: 7
@@ -76,7 +80,7 @@ Rectangle {
                 Label {
                     objectName: "subtitle"
                     text: root.content.subtitle
-                    font.pixelSize: root.style.caption + 1
+                    font.pixelSize: root.style.caption
                     color: root.style.secondary
                 }
             }
@@ -106,7 +110,7 @@ Rectangle {
             MessageView {
                 objectName: "setupView"
                 anchors.fill: parent
-                visible: root.content.mainAreaName === "setup"
+                visible: root.content.mainArea === PopoverContent.MainArea.setup
                 symbol: "gearshape"
                 title: root.content.setupTitle
                 text: root.content.setupText
@@ -116,7 +120,7 @@ Rectangle {
             MessageView {
                 objectName: "emptyView"
                 anchors.fill: parent
-                visible: root.content.mainAreaName === "empty"
+                visible: root.content.mainArea === PopoverContent.MainArea.empty
                 symbol: "checkmark.circle"
                 title: "Nothing to review"
                 text: "You're all caught up.\nNew cards in To review show up here and notify you."
@@ -124,7 +128,7 @@ Rectangle {
             MessageView {
                 objectName: "errorView"
                 anchors.fill: parent
-                visible: root.content.mainAreaName === "error"
+                visible: root.content.mainArea === PopoverContent.MainArea.error
                 symbol: "exclamationmark.triangle"
                 title: "Couldn't reach Jira"
                 text: root.content.errorMessage
@@ -135,7 +139,7 @@ Rectangle {
             RowLayout {
                 objectName: "loadingView"
                 anchors.centerIn: parent
-                visible: root.content.mainAreaName === "loading"
+                visible: root.content.mainArea === PopoverContent.MainArea.loading
                 spacing: 8
                 BusyIndicator { running: parent.visible; padding: 0; implicitWidth: 20; implicitHeight: 20 }
                 Label { text: "Loading…"; color: root.style.secondary }
@@ -144,7 +148,7 @@ Rectangle {
                 id: list
                 objectName: "cardList"
                 anchors.fill: parent
-                visible: root.content.mainAreaName === "list"
+                visible: root.content.mainArea === PopoverContent.MainArea.list
                 clip: true
                 model: root.content.issues
                 keyNavigationEnabled: true
@@ -161,7 +165,7 @@ Rectangle {
         Banner {
             objectName: "updateBanner"
             Layout.fillWidth: true
-            Layout.preferredHeight: 34
+            Layout.preferredHeight: PopoverMetrics.bannerHeight
             visible: root.content.showsUpdate
             symbol: "arrow.down.circle.fill"
             symbolColor: root.style.teal
@@ -175,7 +179,7 @@ Rectangle {
         Banner {
             objectName: "warningBanner"
             Layout.fillWidth: true
-            Layout.preferredHeight: 34
+            Layout.preferredHeight: PopoverMetrics.bannerHeight
             visible: root.content.showsWarning
             symbol: "bell.slash.fill"
             symbolColor: root.style.orange
@@ -190,9 +194,9 @@ Rectangle {
         // Footer
         RowLayout {
             Layout.fillWidth: true
-            Layout.preferredHeight: 40
-            Layout.leftMargin: 10
-            Layout.rightMargin: 10
+            Layout.preferredHeight: PopoverMetrics.footerHeight
+            Layout.leftMargin: PopoverMetrics.footerPadding
+            Layout.rightMargin: PopoverMetrics.footerPadding
             spacing: 12
             RowLayout {
                 objectName: "footerError"
@@ -201,13 +205,14 @@ Rectangle {
                 Layout.fillWidth: true
                 Image {
                     source: root.style.symbol("exclamationmark.triangle", root.style.orange)
-                    sourceSize: Qt.size(12, 12)
+                    sourceSize.width: 12
+                    sourceSize.height: 12
                 }
                 PlainLabel {
                     objectName: "footerErrorText"
                     text: root.content.errorMessage
                     color: root.style.orange
-                    font.pixelSize: root.style.caption + 1
+                    font.pixelSize: root.style.caption
                     elide: Text.ElideRight
                     maximumLineCount: 1
                     Layout.fillWidth: true

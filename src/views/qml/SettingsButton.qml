@@ -8,7 +8,9 @@ Button {
     property bool busy: false
     property string help
     property Style style: Style {}
-    implicitHeight: 26
+    readonly property color textColor: highlighted ? palette.brightText : palette.buttonText
+    // At least 26 high, taller when a large font needs it.
+    implicitHeight: Math.max(26, implicitContentHeight + topPadding + bottomPadding)
     topPadding: 3
     bottomPadding: 3
     leftPadding: 12
@@ -19,18 +21,14 @@ Button {
     ToolTip.delay: 600
     Accessible.name: text
 
-    contentItem: Item {
-        implicitWidth: label.implicitWidth
-        implicitHeight: label.implicitHeight
-        Text {
-            id: label
-            anchors.centerIn: parent
-            visible: !button.busy
-            text: button.text
-            font: button.font
-            color: button.highlighted ? button.palette.brightText : button.palette.buttonText
-            opacity: button.enabled ? 1 : 0.45
-        }
+    // The text keeps its room while the indicator shows in its place.
+    contentItem: Text {
+        text: button.text
+        font: button.font
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        color: button.busy ? "transparent" : Qt.rgba(button.textColor.r, button.textColor.g, button.textColor.b,
+                                                      button.enabled ? 1 : 0.45)
         BusyIndicator {
             objectName: "busyIndicator"
             anchors.centerIn: parent

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
 
 // Small secondary text under a group of controls; it also shows what Jira or the keyring said.
@@ -7,6 +6,6 @@ PlainLabel {
     property Style style: Style {}
     Layout.fillWidth: true
     wrapMode: Text.Wrap
-    font.pixelSize: style.caption + 1
+    font.pixelSize: style.caption
     color: style.secondary
 }

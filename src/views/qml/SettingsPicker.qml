@@ -10,13 +10,16 @@ ComboBox {
     property Style style: Style {}
     signal chosen(int index)
     Layout.fillWidth: true
-    implicitHeight: 26
+    // At least 26 high, taller when a large font needs it.
+    implicitHeight: Math.max(26, implicitContentHeight + topPadding + bottomPadding)
     font.pixelSize: style.body
     onActivated: function(index) { chosen(index) }
     ToolTip.visible: hovered && help.length > 0 && !popup.visible
     ToolTip.text: help
     ToolTip.delay: 600
 
+    // Qt 6.4's linter does not see this file's ids inside a delegate; the engine resolves them.
+    // qmllint disable unqualified
     delegate: ItemDelegate {
         id: entry
         required property int index
@@ -35,4 +38,5 @@ ComboBox {
             verticalAlignment: Text.AlignVCenter
         }
     }
+    // qmllint enable unqualified
 }

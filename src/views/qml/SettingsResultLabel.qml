@@ -1,16 +1,16 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // The outcome of the last connection test beside its button: green with a check mark, or red with
 // a cross, the message cut to two lines and shown whole when hovered.
 RowLayout {
     id: result
-    required property QtObject form
+    required property SettingsForm form
     property Style style: Style {}
-    readonly property bool failed: form.testResultKindName === "fail"
+    readonly property bool failed: form.testResultKind === SettingsForm.ResultKind.fail
     readonly property color tint: failed ? style.red : style.green
-    visible: form.testResultKindName !== "none"
+    visible: form.testResultKind !== SettingsForm.ResultKind.none
     spacing: 4
 
     Image {
@@ -18,7 +18,8 @@ RowLayout {
         Layout.alignment: Qt.AlignTop
         Layout.topMargin: 1
         source: result.visible ? result.style.symbol(result.failed ? "xmark.circle.fill" : "checkmark.circle.fill", result.tint) : ""
-        sourceSize: Qt.size(13, 13)
+        sourceSize.width: 13
+        sourceSize.height: 13
     }
     PlainLabel {
         id: message
@@ -26,7 +27,7 @@ RowLayout {
         Layout.fillWidth: true
         text: result.form.testResultText
         color: result.tint
-        font.pixelSize: result.style.caption + 1
+        font.pixelSize: result.style.caption
         wrapMode: Text.Wrap
         maximumLineCount: result.failed ? 2 : 1
         elide: Text.ElideRight

@@ -15,7 +15,7 @@ RowLayout {
 
     Label {
         text: row.label
-        Layout.preferredWidth: row.wideLabel ? -1 : 118
+        Layout.preferredWidth: row.wideLabel ? -1 : row.style.labelWidth
         Layout.fillWidth: row.wideLabel
         Layout.alignment: Qt.AlignVCenter
         elide: Text.ElideRight

@@ -10,7 +10,8 @@ TextField {
     property Style style: Style {}
     signal edited(string text)
     Layout.fillWidth: true
-    implicitHeight: 26
+    // At least 26 high, taller when a large font needs it.
+    implicitHeight: Math.max(26, field.contentHeight + field.topPadding + field.bottomPadding)
     topPadding: 4
     bottomPadding: 4
     leftPadding: 7

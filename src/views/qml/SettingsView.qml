@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // The content of the settings window: five sections over a draft held by the C++ form, then a bottom
 // bar with the connection test and Save. Return saves, Escape closes the window, Ctrl+Q quits.
 FocusScope {
     id: root
-    required property QtObject form
+    required property SettingsForm form
     property Style style: Style {}
     width: 480
     height: 680
@@ -102,14 +103,14 @@ FocusScope {
                     }
                     SettingsCaption {
                         objectName: "siteProblem"
-                        Layout.leftMargin: 126
+                        Layout.leftMargin: root.style.labelWidth + 8
                         visible: text.length > 0
                         text: root.form.siteProblem
                         color: root.style.red
                     }
                     SettingsCaption {
                         objectName: "siteNote"
-                        Layout.leftMargin: 126
+                        Layout.leftMargin: root.style.labelWidth + 8
                         visible: text.length > 0
                         text: root.form.siteNote
                     }
@@ -126,7 +127,7 @@ FocusScope {
                     }
                     SettingsCaption {
                         objectName: "emailCaption"
-                        Layout.leftMargin: 126
+                        Layout.leftMargin: root.style.labelWidth + 8
                         text: "On Jira Data Center, your user name — or leave it empty to sign in with a personal access token."
                     }
                     SettingsRow {
@@ -143,7 +144,7 @@ FocusScope {
                     }
                     ColumnLayout {
                         Layout.fillWidth: true
-                        Layout.leftMargin: 126
+                        Layout.leftMargin: root.style.labelWidth + 8
                         spacing: 4
                         SettingsCaption {
                             objectName: "tokenCaption"
@@ -181,7 +182,7 @@ FocusScope {
                     }
                     SettingsCaption {
                         objectName: "boardIdNote"
-                        Layout.leftMargin: 126
+                        Layout.leftMargin: root.style.labelWidth + 8
                         visible: text.length > 0
                         text: root.form.boardIdNote
                     }
@@ -250,7 +251,7 @@ FocusScope {
                         SettingsPicker {
                             objectName: "soundPicker"
                             model: root.form.soundOptions
-                            currentIndex: root.form.soundOptions.indexOf(root.form.soundName)
+                            currentIndex: root.form.soundIndex
                             Accessible.name: "Notification sound"
                             onChosen: function(index) {
                                 const name = root.form.soundOptions[index]

@@ -1,7 +1,10 @@
 import QtQuick
+import Norrid.Views
 
-// Colours and type sizes shared by Norrid's views.
+// Colours and the type scale shared by Norrid's views. The sizes are pixel sizes worked out from the
+// application font (PopoverMetrics), so a larger system text size reaches every window.
 QtObject {
+    id: style
     readonly property SystemPalette palette: SystemPalette { colorGroup: SystemPalette.Active }
     readonly property color primary: palette.windowText
     readonly property color secondary: Qt.rgba(primary.r, primary.g, primary.b, 0.6)
@@ -10,14 +13,17 @@ QtObject {
     readonly property color orange: "#E8870E"
     readonly property color green: "#2E9E48"
     readonly property color red: "#D6372E"
-    readonly property int headline: 13
-    readonly property int subheadline: 11
-    readonly property int callout: 12
-    readonly property int body: 12
-    readonly property int caption: 10
-    readonly property int caption2: 9
+    readonly property int body: PopoverMetrics.body
+    readonly property int callout: PopoverMetrics.callout
+    readonly property int caption: PopoverMetrics.caption
+    readonly property int caption2: PopoverMetrics.caption2
+    readonly property int headline: PopoverMetrics.headline
+    readonly property int title: PopoverMetrics.title
+    // The settings form's label column: as wide as eight lines are tall, so it grows with the font.
+    readonly property FontMetrics metrics: FontMetrics { font.pixelSize: style.body }
+    readonly property real labelWidth: Math.ceil(8 * metrics.height)
 
-    function symbol(name, color) {
+    function symbol(name: string, color: color): string {
         return "image://symbol/" + name + "?" + String(color)
     }
 }

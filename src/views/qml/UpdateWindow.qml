@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Norrid.Views
 
 // The "Software Update" window: a check on its way, the newest version already running, a new
 // version with its release notes and what to do about it, or what went wrong. Texts come from the
@@ -8,13 +9,15 @@ import QtQuick.Layouts
 // Return takes the highlighted button, Escape closes the window, Ctrl+Q quits.
 FocusScope {
     id: root
-    required property QtObject controller
-    required property QtObject session
+    required property UpdateWindowController controller
+    required property UpdateSession session
     property Style style: Style {}
-    readonly property string stateName: controller.stateName
-    readonly property bool offering: stateName === "updateAvailable"
-    readonly property bool downloading: stateName === "downloading"
-    readonly property bool finishedWithOK: stateName === "upToDate" || stateName === "error" || stateName === "installing"
+    readonly property int sessionState: session.state
+    readonly property bool checking: sessionState === UpdateSession.State.checking
+    readonly property bool offering: sessionState === UpdateSession.State.updateAvailable
+    readonly property bool downloading: sessionState === UpdateSession.State.downloading
+    readonly property bool finishedWithOK: sessionState === UpdateSession.State.upToDate || sessionState === UpdateSession.State.error
+                                           || sessionState === UpdateSession.State.installing
     width: 460
     height: 300
     focus: true
@@ -60,23 +63,25 @@ FocusScope {
                     objectName: "busyIndicator"
                     anchors.fill: parent
                     padding: 4
-                    visible: root.stateName === "checking" || root.downloading
+                    visible: root.checking || root.downloading
                     running: visible
                 }
                 Image {
                     objectName: "stateSymbol"
                     anchors.fill: parent
-                    visible: !!source.toString()
-                    sourceSize: Qt.size(48, 48)
-                    source: {
-                        switch (root.stateName) {
-                        case "upToDate":
+                    visible: symbol.length > 0
+                    sourceSize.width: 48
+                    sourceSize.height: 48
+                    source: symbol
+                    readonly property string symbol: {
+                        switch (root.sessionState) {
+                        case UpdateSession.State.upToDate:
                             return root.style.symbol("checkmark.circle.fill", root.style.green)
-                        case "updateAvailable":
+                        case UpdateSession.State.updateAvailable:
                             return root.style.symbol("arrow.down.circle.fill", root.style.teal)
-                        case "installing":
+                        case UpdateSession.State.installing:
                             return root.style.symbol("checkmark.circle.fill", root.style.green)
-                        case "error":
+                        case UpdateSession.State.error:
                             return root.style.symbol("exclamationmark.triangle", root.style.red)
                         default:
                             return ""
@@ -94,7 +99,7 @@ FocusScope {
                     objectName: "title"
                     Layout.fillWidth: true
                     text: root.controller.title
-                    font.pixelSize: root.style.headline + 2
+                    font.pixelSize: root.style.title
                     font.bold: true
                     color: root.style.primary
                     wrapMode: Text.Wrap
@@ -202,7 +207,7 @@ FocusScope {
             SettingsButton {
                 objectName: "cancelButton"
                 text: "Cancel"
-                visible: root.stateName === "checking" || root.downloading
+                visible: root.checking || root.downloading
                 style: root.style
                 onClicked: root.session.close()
             }
