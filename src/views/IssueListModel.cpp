@@ -4,6 +4,7 @@
 #include "monitor/ReviewMonitor.h"
 #include "settings/AppSettings.h"
 #include "views/RelativeTime.h"
+#include "views/WatchSummary.h"
 
 #include <QSet>
 #include <algorithm>
@@ -12,26 +13,67 @@ IssueListModel::IssueListModel(const ReviewMonitor &monitor, const AppSettings &
     : QAbstractListModel(parent), m_monitor(monitor), m_settings(settings)
 {
     connect(&monitor, &ReviewMonitor::issuesChanged, this, &IssueListModel::reload);
+    // A section's note follows its column's state.
+    connect(&monitor, &ReviewMonitor::stateChanged, this, [this] {
+        if (m_monitor.watchesSeveral() || m_sectioned)
+            reload();
+    });
     // The links follow the site as soon as it changes, not only after the next successful poll:
     // a poll at a new site that fails must not leave rows pointing at the old one.
     connect(&settings, &AppSettings::siteURLChanged, this, [this] {
-        if (!m_issues.isEmpty())
-            Q_EMIT dataChanged(index(0), index(int(m_issues.size()) - 1), {UrlRole, HasLinkRole});
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0), index(rowCount() - 1), {UrlRole, HasLinkRole});
     });
     reload();
 }
 
 int IssueListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_issues.size());
+    return parent.isValid() ? 0 : int(m_sectioned ? m_rows.size() : m_issues.size());
+}
+
+const ReviewIssue &IssueListModel::cardAt(int row) const
+{
+    return m_sectioned ? m_rows.at(row).card : m_issues.at(row);
+}
+
+int IssueListModel::cardRows() const
+{
+    if (!m_sectioned)
+        return int(m_issues.size());
+    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
+                             [](const Row &row) { return row.kind == Row::Kind::card; }));
+}
+
+int IssueListModel::headingRows() const
+{
+    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
+                             [&](const Row &row) { return m_sectioned && row.kind == Row::Kind::heading; }));
+}
+
+int IssueListModel::noteRows() const
+{
+    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
+                             [&](const Row &row) { return m_sectioned && row.kind == Row::Kind::note; }));
 }
 
 QVariant IssueListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const ReviewIssue &issue = m_issues.at(index.row());
+    const ReviewIssue &issue = cardAt(index.row());
+    const Row *sectionRow = m_sectioned ? &m_rows.at(index.row()) : nullptr;
     switch (role) {
+    case IsCardRole:
+        return !sectionRow || sectionRow->kind == Row::Kind::card;
+    case IsHeadingRole:
+        return sectionRow && sectionRow->kind == Row::Kind::heading;
+    case IsProblemRole:
+        return sectionRow && sectionRow->problem;
+    case TextRole:
+        return sectionRow ? sectionRow->text : QString();
+    case DetailRole:
+        return sectionRow ? sectionRow->detail : QString();
     case KeyRole:
         return issue.key;
     case SummaryRole:
@@ -50,6 +92,10 @@ QVariant IssueListModel::data(const QModelIndex &index, int role) const
         return role == UrlRole ? QVariant(url.value_or(QUrl())) : QVariant(url.has_value());
     }
     case AccessibilityTextRole:
+        if (sectionRow && sectionRow->kind == Row::Kind::heading)
+            return sectionRow->text + QStringLiteral(", ") + sectionRow->detail;
+        if (sectionRow && sectionRow->kind == Row::Kind::note)
+            return sectionRow->text;
         return accessibilityText(issue);
     default:
         return {};
@@ -59,10 +105,19 @@ QVariant IssueListModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> IssueListModel::roleNames() const
 {
     return {
-        {KeyRole, "key"},           {SummaryRole, "summary"},
-        {AssigneeRole, "assignee"}, {HasAssigneeRole, "hasAssignee"},
-        {AgeRole, "age"},           {UrlRole, "url"},
-        {HasLinkRole, "hasLink"},   {AccessibilityTextRole, "accessibilityText"},
+        {KeyRole, "key"},
+        {SummaryRole, "summary"},
+        {AssigneeRole, "assignee"},
+        {HasAssigneeRole, "hasAssignee"},
+        {AgeRole, "age"},
+        {UrlRole, "url"},
+        {HasLinkRole, "hasLink"},
+        {AccessibilityTextRole, "accessibilityText"},
+        {IsCardRole, "isCard"},
+        {IsHeadingRole, "isHeading"},
+        {IsProblemRole, "isProblem"},
+        {TextRole, "sectionText"},
+        {DetailRole, "detail"},
     };
 }
 
@@ -77,12 +132,55 @@ QString IssueListModel::accessibilityText(const ReviewIssue &issue)
 void IssueListModel::refreshAges()
 {
     m_now = QDateTime::currentDateTime();
-    if (!m_issues.isEmpty())
-        Q_EMIT dataChanged(index(0), index(int(m_issues.size()) - 1), {AgeRole});
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {AgeRole});
+}
+
+void IssueListModel::reloadSections()
+{
+    QList<Row> rows;
+    for (const WatchSummary::Column &column : WatchSummary::of(m_monitor, m_settings, {}).columns) {
+        const qsizetype count = column.cards.size();
+        rows.append({Row::Kind::heading,
+                     {},
+                     column.title,
+                     count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count),
+                     false});
+        if (!column.message.isEmpty())
+            rows.append({Row::Kind::note, {}, column.message, {}, true});
+        else if (count == 0)
+            rows.append({Row::Kind::note,
+                         {},
+                         column.kind == ReviewMonitor::StateKind::ok
+                             ? QStringLiteral("No cards in this column.")
+                             : QStringLiteral("Loading…"),
+                         {},
+                         false});
+        for (const ReviewIssue &card : column.cards.mid(0, maximumRows))
+            rows.append({Row::Kind::card, card, {}, {}, false});
+    }
+    if (rows == m_rows && m_sectioned)
+        return;
+    beginResetModel();
+    m_sectioned = true;
+    m_issues.clear();
+    m_rows = std::move(rows);
+    m_now = QDateTime::currentDateTime();
+    endResetModel();
 }
 
 void IssueListModel::reload()
 {
+    if (m_monitor.watchesSeveral()) {
+        reloadSections();
+        return;
+    }
+    if (m_sectioned) {
+        beginResetModel();
+        m_sectioned = false;
+        m_rows.clear();
+        endResetModel();
+    }
     // The count covers the whole column; the list shows its newest cards. Row by row, so that the
     // views keep what did not change: their rows, the scroll position, a hovered card.
     const QList<ReviewIssue> fresh = m_monitor.issues().mid(0, maximumRows);

@@ -25,6 +25,13 @@ public:
         UrlRole,
         HasLinkRole,
         AccessibilityTextRole,
+        // With several columns, each column's section has a heading row, then its cards or one note
+        // row (an empty column, a column that fails).
+        IsCardRole,
+        IsHeadingRole,
+        IsProblemRole,
+        TextRole,   // a heading's title, a note's text
+        DetailRole, // a heading's count
     };
 
     // A column can hold up to a thousand cards; nobody scrolls through more than these.
@@ -42,8 +49,32 @@ public:
     // Recomputes the ages ("5 min. ago") against the current time.
     void refreshAges();
 
+    // Rows of each kind, for the popover's height: cards, section headings and notes.
+    int cardRows() const;
+    int headingRows() const;
+    int noteRows() const;
+
 private:
+    // A row of the sectioned list (several columns).
+    struct Row
+    {
+        enum class Kind
+        {
+            card,
+            heading,
+            note
+        };
+        Kind kind = Kind::card;
+        ReviewIssue card;
+        QString text;
+        QString detail;
+        bool problem = false;
+        friend bool operator==(const Row &, const Row &) = default;
+    };
+
     void reload();
+    void reloadSections();
+    const ReviewIssue &cardAt(int row) const;
     // The steps of a reload, each true when it changed a row: the rows of cards that left go, then
     // every card takes its place in `fresh` (inserted, moved up, its text updated).
     bool removeCardsThatLeft(const QList<ReviewIssue> &fresh);
@@ -51,6 +82,8 @@ private:
 
     const ReviewMonitor &m_monitor;
     const AppSettings &m_settings;
-    QList<ReviewIssue> m_issues;
+    QList<ReviewIssue> m_issues; // one column: its cards, row by row
+    QList<Row> m_rows;           // several columns: their sections
+    bool m_sectioned = false;
     QDateTime m_now;
 };

@@ -1,5 +1,6 @@
 #include "views/PopoverContent.h"
 
+#include "monitor/ColumnWatch.h"
 #include "monitor/ReviewMonitor.h"
 #include "notifications/NotificationManager.h"
 #include "settings/AppSettings.h"
@@ -44,7 +45,10 @@ QString PopoverContent::subtitle() const
     case StateKind::needsSetup:
         return QStringLiteral("Not connected");
     case StateKind::error:
-        return QStringLiteral("Connection problem");
+        // One failing column of several is that column's problem, said in its section.
+        if (!m_monitor.watchesSeveral() || everyColumnFails() || !m_monitor.lastUpdated())
+            return QStringLiteral("Connection problem");
+        break;
     case StateKind::loading:
     case StateKind::ok:
         break;
@@ -54,9 +58,29 @@ QString PopoverContent::subtitle() const
     return QStringLiteral("Loading…");
 }
 
+bool PopoverContent::everyColumnFails() const
+{
+    const auto &columns = m_monitor.columns();
+    return std::all_of(columns.cbegin(), columns.cend(),
+                       [](const ColumnWatch &column) { return column.state().kind == StateKind::error; });
+}
+
 PopoverContent::MainArea PopoverContent::mainArea() const
 {
     const bool empty = m_monitor.issues().isEmpty();
+    if (m_monitor.watchesSeveral()) {
+        // Each column's section says how it fares; only what concerns them all takes the whole area.
+        switch (m_monitor.state().kind) {
+        case StateKind::needsSetup:
+            return MainArea::setup;
+        case StateKind::loading:
+            return empty ? MainArea::loading : MainArea::list;
+        case StateKind::error:
+            return empty && everyColumnFails() ? MainArea::error : MainArea::list;
+        case StateKind::ok:
+            return MainArea::list;
+        }
+    }
     switch (m_monitor.state().kind) {
     case StateKind::needsSetup:
         return MainArea::setup;
@@ -107,7 +131,9 @@ QString PopoverContent::keyringNote() const
 
 bool PopoverContent::showsFooterError() const
 {
-    return m_monitor.state().kind == StateKind::error && !m_monitor.issues().isEmpty();
+    // With several columns, a failing column says so in its section; the footer speaks only for all.
+    return m_monitor.state().kind == StateKind::error && !m_monitor.issues().isEmpty() &&
+           (!m_monitor.watchesSeveral() || everyColumnFails());
 }
 
 bool PopoverContent::canSignIn() const
@@ -144,6 +170,12 @@ bool PopoverContent::showsWarning() const
 
 double PopoverContent::height() const
 {
+    if (m_monitor.watchesSeveral()) {
+        if (mainArea() != MainArea::list)
+            return m_metrics->height(0, showsWarning(), showsUpdate());
+        return m_metrics->height(m_issues->cardRows(), m_issues->headingRows(), m_issues->noteRows(),
+                                 showsWarning(), showsUpdate());
+    }
     return m_metrics->height(count(), showsWarning(), showsUpdate());
 }
 

@@ -104,4 +104,5 @@ private:
     const UpdateState &m_updateState;
     IssueListModel *m_issues;
     PopoverMetrics *m_metrics;
+    bool everyColumnFails() const;
 };

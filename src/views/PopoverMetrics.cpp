@@ -69,14 +69,29 @@ double PopoverMetrics::messageAreaHeight() const
     return 3 * rowHeight();
 }
 
+double PopoverMetrics::headingHeight() const
+{
+    return std::ceil(lineHeight(caption(), true) + 12);
+}
+
+double PopoverMetrics::noteHeight() const
+{
+    return std::ceil(2 * lineHeight(caption()) + 12);
+}
+
 double PopoverMetrics::height(int issueCount, bool showsWarning, bool showsUpdate) const
 {
+    return height(issueCount, 0, 0, showsWarning, showsUpdate);
+}
+
+double PopoverMetrics::height(int cards, int headings, int notes, bool showsWarning, bool showsUpdate) const
+{
     double mainArea = messageAreaHeight();
-    if (issueCount > 0) {
-        mainArea = rowHeight() * std::min(issueCount, fullRows());
+    const double list = rowHeight() * cards + headingHeight() * headings + noteHeight() * notes;
+    if (list > 0) {
+        const double full = rowHeight() * fullRows();
         // Half of the sixth row shows, so the list visibly scrolls.
-        if (issueCount > fullRows())
-            mainArea += std::ceil(rowHeight() / 2);
+        mainArea = list > full ? full + std::ceil(rowHeight() / 2) : list;
     }
     const double banner = dividerHeight() + bannerHeight();
     return headerHeight() + dividerHeight() + mainArea + (showsUpdate ? banner : 0) +

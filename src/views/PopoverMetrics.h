@@ -25,6 +25,8 @@ class PopoverMetrics : public QObject
     Q_PROPERTY(double bannerHeight READ bannerHeight NOTIFY changed)
     Q_PROPERTY(double footerHeight READ footerHeight NOTIFY changed)
     Q_PROPERTY(double messageAreaHeight READ messageAreaHeight NOTIFY changed)
+    Q_PROPERTY(double headingHeight READ headingHeight NOTIFY changed)
+    Q_PROPERTY(double noteHeight READ noteHeight NOTIFY changed)
     Q_PROPERTY(int fullRows READ fullRows CONSTANT)
     Q_PROPERTY(int body READ body NOTIFY changed)
     Q_PROPERTY(int caption READ caption NOTIFY changed)
@@ -67,8 +69,16 @@ public:
     int headline() const { return scaled(14); }
     int title() const { return scaled(15); }
 
+    // With several columns: a section's heading (its name and count), and the one line of an empty
+    // or failing column (two lines of text).
+    double headingHeight() const;
+    double noteHeight() const;
+
     // The height for issueCount cards and the optional notification warning and update banners.
     double height(int issueCount, bool showsWarning, bool showsUpdate) const;
+    // The same for a list of sections: their cards, headings and notes, shown in full up to the
+    // height of fullRows() cards, beyond which half a card's height more shows.
+    double height(int cards, int headings, int notes, bool showsWarning, bool showsUpdate) const;
 
 Q_SIGNALS:
     void changed();

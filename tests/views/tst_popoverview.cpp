@@ -306,6 +306,51 @@ private Q_SLOTS:
         QCOMPARE(m_rig->view->size(), sizeFor(6));
     }
 
+    // Three columns on two boards, one of them on a board the user cannot see: a section each, in the
+    // settings' order, with its heading and count, its cards, one line when empty and the message
+    // where it fails; the window is as tall as the sections up to the scrolling height.
+    void sectionsOfSeveralColumns()
+    {
+        configure();
+        QList<FakeJiraDocuments::Issue> board;
+        for (int n = 1; n <= 3; ++n)
+            board.append({u"NOR-%1"_s.arg(n), u"Card %1"_s.arg(n), std::nullopt, std::nullopt,
+                          n == 3 ? u"Ready for QA"_s : u"To review"_s});
+        m_rig->jira.setHandler(FakeJiraDocuments::issuesPath(boardId),
+                               FakeJiraDocuments::boardByStatus(board));
+        m_rig->jira.setResponse(FakeJiraDocuments::issuesPath(u"99"_s), FakeResponse::noBody(404));
+        m_rig->settings.setColumns({{boardId, u"To review"_s, {}, u"Team review"_s, {}},
+                                    {boardId, u"Ready for QA"_s, {}, {}, {}},
+                                    {boardId, u"Blocked"_s, {}, {}, {}},
+                                    {u"99"_s, u"To review"_s, {}, u"Other team"_s, {}}});
+        showAndStart();
+        QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::error); // the worst of the columns
+        QCOMPARE(shownMainArea(), u"cardList"_s);
+        QCOMPARE(item("countBadge")->property("text").toString(), u"3"_s);
+        const QAbstractItemModel &model = *m_rig->content.issues();
+        QStringList rows;
+        for (int i = 0; i < model.rowCount(); ++i)
+            rows.append(
+                model.index(i, 0).data(IssueListModel::AccessibilityTextRole).toString().section(u',', 0, 1));
+        QCOMPARE(rows.mid(0, 8),
+                 (QStringList{u"Team review, 2 cards"_s, u"NOR-1, Card 1"_s, u"NOR-2, Card 2"_s,
+                              u"Ready for QA, 1 card"_s, u"NOR-3, Card 3"_s, u"Blocked, 0 cards"_s,
+                              u"No cards in this column."_s, u"Other team, 0 cards"_s}));
+        QCOMPARE(rows.size(), 9);
+        QCOMPARE(model.index(8, 0).data(IssueListModel::IsProblemRole).toBool(), true);
+        QCOMPARE(model.index(8, 0).data(IssueListModel::TextRole).toString(), m_rig->monitor.state().message);
+        QVERIFY(!visible("footerError"));
+        QTRY_VERIFY(row(4));
+        const double sections =
+            3 * metrics().rowHeight() + 4 * metrics().headingHeight() + 2 * metrics().noteHeight();
+        QCOMPARE(item("cardList")->property("contentHeight").toDouble(), sections);
+        const double full = 5 * metrics().rowHeight();
+        QCOMPARE(mainAreaHeight(), sections > full ? full + std::ceil(metrics().rowHeight() / 2) : sections);
+        shoot(u"sections"_s);
+        click(row(4));
+        QCOMPARE(m_rig->actions, QStringList{m_rig->jira.siteURL() + u"/browse/NOR-3"_s});
+    }
+
     // A column that changes changes only its rows: the list follows it card for card, the model's
     // signals stay consistent, and the rows of cards that stayed are the very items they were.
     void rowsFollowTheColumnCardForCard()

@@ -4,7 +4,9 @@ import QtQuick.Layouts
 import Norrid.Views
 
 // One card: key, assignee, age and summary. A click opens it in the browser. A card without a link
-// is greyed out and does nothing when clicked, but still shows its summary when hovered.
+// is greyed out and does nothing when clicked, but still shows its summary when hovered. With
+// several columns the list also holds each column's heading (its name and count) and, for an empty
+// or failing column, one note; those rows are text only.
 AbstractButton {
     id: row
     required property string key
@@ -15,28 +17,35 @@ AbstractButton {
     required property url url
     required property bool hasLink
     required property string accessibilityText
+    required property bool isCard
+    required property bool isHeading
+    required property bool isProblem
+    required property string sectionText
+    required property string detail
     signal open(url url)
     property Style style: Style {}
-    readonly property bool highlighted: hasLink && (hovered || activeFocus)
+    readonly property bool highlighted: isCard && hasLink && (hovered || activeFocus)
+    readonly property real rowHeight: isCard ? PopoverMetrics.rowHeight
+                                             : (isHeading ? PopoverMetrics.headingHeight : PopoverMetrics.noteHeight)
 
-    implicitHeight: PopoverMetrics.rowHeight
-    height: PopoverMetrics.rowHeight
+    implicitHeight: rowHeight
+    height: rowHeight
     leftPadding: PopoverMetrics.padding
     rightPadding: PopoverMetrics.padding
     // Not disabled without a link: a disabled item gets no hover, so its tooltip would never show.
     hoverEnabled: true
-    focusPolicy: hasLink ? Qt.StrongFocus : Qt.NoFocus
-    opacity: hasLink ? 1.0 : 0.45
-    Accessible.role: Accessible.Button
+    focusPolicy: isCard && hasLink ? Qt.StrongFocus : Qt.NoFocus
+    opacity: !isCard || hasLink ? 1.0 : 0.45
+    Accessible.role: isCard ? Accessible.Button : (isHeading ? Accessible.Heading : Accessible.StaticText)
     Accessible.name: accessibilityText
-    Accessible.description: "Opens the ticket in your browser"
-    onClicked: if (hasLink) row.open(row.url)
+    Accessible.description: isCard ? "Opens the ticket in your browser" : ""
+    onClicked: if (isCard && hasLink) row.open(row.url)
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
 
     PlainToolTip {
         objectName: "issueToolTip"
-        visible: row.hovered
+        visible: row.hovered && row.isCard
         text: row.summary
         delay: 800
     }
@@ -50,6 +59,7 @@ AbstractButton {
             anchors.right: parent.right
             anchors.leftMargin: PopoverMetrics.padding
             height: PopoverMetrics.dividerHeight
+            visible: !row.isHeading
             color: row.style.divider
         }
     }
@@ -57,8 +67,56 @@ AbstractButton {
     // The key line with the summary right under it, the pair centred in the row whatever the
     // summary's line count: the button sizes this item, the column keeps its own height.
     contentItem: Item {
+        RowLayout {
+            objectName: "sectionHeading"
+            visible: row.isHeading
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 3
+            width: parent.width
+            spacing: 6
+            PlainLabel {
+                objectName: "sectionTitle"
+                text: row.sectionText
+                font.pixelSize: PopoverMetrics.caption
+                font.weight: Font.Bold
+                color: row.style.secondary
+                elide: Text.ElideRight
+                Layout.fillWidth: true
+            }
+            PlainLabel {
+                objectName: "sectionCount"
+                text: row.detail
+                font.pixelSize: PopoverMetrics.caption2
+                color: row.style.secondary
+            }
+        }
+        RowLayout {
+            objectName: "sectionNote"
+            visible: !row.isCard && !row.isHeading
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width
+            spacing: 6
+            Image {
+                visible: row.isProblem
+                source: row.style.symbol("exclamationmark.triangle", row.style.orange)
+                sourceSize.width: 12
+                sourceSize.height: 12
+                Accessible.ignored: true
+            }
+            PlainLabel {
+                objectName: "sectionNoteText"
+                text: row.sectionText
+                font.pixelSize: PopoverMetrics.caption
+                color: row.isProblem ? row.style.orange : row.style.secondary
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
+                elide: Text.ElideRight
+                Layout.fillWidth: true
+            }
+        }
         ColumnLayout {
             objectName: "issueText"
+            visible: row.isCard
             anchors.verticalCenter: parent.verticalCenter
             width: parent.width
             spacing: PopoverMetrics.rowSpacing
