@@ -8,20 +8,54 @@ using SettingsValidation::trimmed;
 
 SettingsDraft SettingsDraft::stored(const AppSettings &settings)
 {
-    return SettingsDraft{
-        settings.siteURL(),        settings.email(),    settings.token(),        settings.boardId(),
-        settings.statusName(),     settings.extraJQL(), settings.pollInterval(), settings.notificationSound(),
-        LaunchAtLogin::isEnabled()};
+    SettingsDraft draft{settings.siteURL(),
+                        settings.email(),
+                        settings.token(),
+                        settings.boardId(),
+                        settings.statusName(),
+                        settings.extraJQL(),
+                        settings.pollInterval(),
+                        settings.notificationSound(),
+                        LaunchAtLogin::isEnabled(),
+                        settings.columns(),
+                        0,
+                        {}};
+    draft.columnName = draft.columns.first().name;
+    return draft;
+}
+
+QList<WatchedColumn> SettingsDraft::allColumns() const
+{
+    QList<WatchedColumn> all = columns;
+    if (current >= 0 && current < all.size()) {
+        WatchedColumn &edited = all[current];
+        edited.boardId = boardId;
+        edited.statusName = statusName;
+        edited.extraJQL = extraJQL;
+        edited.name = columnName;
+    }
+    for (WatchedColumn &column : all) {
+        column.boardId = trimmed(column.boardId);
+        column.statusName = trimmed(column.statusName);
+        column.extraJQL = trimmed(column.extraJQL);
+        column.name = trimmed(column.name);
+    }
+    return all;
 }
 
 JiraConfig SettingsDraft::config() const
 {
+    return config({boardId, statusName, extraJQL, columnName, {}});
+}
+
+JiraConfig SettingsDraft::config(const WatchedColumn &column) const
+{
     return JiraConfig{JiraConfig::normalizeSiteURL(siteURL),
                       trimmed(email),
                       trimmed(token),
-                      trimmed(boardId),
-                      trimmed(statusName),
-                      trimmed(extraJQL)};
+                      trimmed(column.boardId),
+                      trimmed(column.statusName),
+                      trimmed(column.extraJQL)};
 }
 
 QString SettingsDraft::store(AppSettings &settings) const
@@ -30,9 +64,7 @@ QString SettingsDraft::store(AppSettings &settings) const
     settings.setSiteURL(connection.siteURL);
     settings.setEmail(connection.email);
     settings.setToken(connection.token);
-    settings.setBoardId(connection.boardId);
-    settings.setStatusName(connection.statusName);
-    settings.setExtraJQL(connection.extraJQL);
+    settings.setColumns(allColumns());
     settings.setPollInterval(pollInterval);
     settings.setNotificationSound(soundName);
     if (LaunchAtLogin::setEnabled(launchAtLogin))

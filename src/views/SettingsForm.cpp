@@ -29,6 +29,8 @@ SettingsForm::SettingsForm(AppSettings &settings, NotificationManager &notifier,
                 &SettingsForm::autoUpdateChanged);
     // The ok text names the status field as it reads now.
     connect(this, &SettingsForm::statusNameChanged, this, &SettingsForm::testResultTextChanged);
+    // A column without a name is called by its status in the list.
+    connect(this, &SettingsForm::statusNameChanged, this, &SettingsForm::columnsChanged);
     connect(this, &SettingsForm::testResultChanged, this, &SettingsForm::testResultTextChanged);
     connect(&settings, &AppSettings::tokenUnavailableChanged, this, &SettingsForm::saveProblemChanged);
     connect(&settings, &AppSettings::saveProblemChanged, this, &SettingsForm::saveProblemChanged);
@@ -112,6 +114,77 @@ void SettingsForm::setExtraJQL(const QString &value)
         m_filters.followEditedJQL(value);
 }
 
+void SettingsForm::setColumnName(const QString &value)
+{
+    m_draft.columnName = value;
+    Q_EMIT columnNameChanged();
+    Q_EMIT columnsChanged();
+}
+
+QStringList SettingsForm::columnTitles() const
+{
+    QStringList titles;
+    for (const WatchedColumn &column : m_draft.allColumns())
+        titles.append(column.title().isEmpty() ? QStringLiteral("New column") : column.title());
+    return titles;
+}
+
+bool SettingsForm::canAddColumn() const
+{
+    return m_draft.columns.size() < AppSettings::maximumColumns;
+}
+
+void SettingsForm::showColumn(qsizetype index)
+{
+    m_draft.columns = m_draft.allColumns();
+    m_draft.current = std::clamp<qsizetype>(index, 0, m_draft.columns.size() - 1);
+    const WatchedColumn column = m_draft.columns.at(m_draft.current);
+    setBoardId(column.boardId);
+    setStatusName(column.statusName);
+    setExtraJQL(column.extraJQL);
+    setColumnName(column.name);
+    // The quick filters belong to the board: those of this column's.
+    m_filters.matchSelection(m_draft.extraJQL);
+    if (canLoadFilters())
+        startLoadingQuickFilters();
+}
+
+void SettingsForm::setCurrentColumn(int index)
+{
+    if (index != m_draft.current && index >= 0 && index < m_draft.columns.size())
+        showColumn(index);
+}
+
+void SettingsForm::addColumn()
+{
+    if (!canAddColumn())
+        return;
+    m_draft.columns = m_draft.allColumns();
+    m_draft.columns.append({m_draft.columns.at(m_draft.current).boardId, {}, {}, {}, {}});
+    showColumn(m_draft.columns.size() - 1);
+}
+
+void SettingsForm::removeColumn()
+{
+    if (m_draft.columns.size() < 2)
+        return;
+    const qsizetype removed = m_draft.current;
+    m_draft.columns.remove(removed);
+    m_draft.current = -1; // what the fields hold is the removed column's
+    showColumn(std::min(removed, m_draft.columns.size() - 1));
+}
+
+void SettingsForm::moveColumn(int offset)
+{
+    const qsizetype to = m_draft.current + offset;
+    if (to < 0 || to >= m_draft.columns.size())
+        return;
+    m_draft.columns = m_draft.allColumns();
+    m_draft.columns.move(m_draft.current, to);
+    m_draft.current = to;
+    Q_EMIT columnsChanged();
+}
+
 void SettingsForm::setPollInterval(qint64 seconds)
 {
     m_draft.pollInterval = seconds;
@@ -166,6 +239,9 @@ void SettingsForm::load()
     setPollInterval(stored.pollInterval);
     setSoundName(stored.soundName);
     setLaunchAtLogin(stored.launchAtLogin);
+    m_draft.columns = stored.columns;
+    m_draft.current = 0;
+    setColumnName(stored.columnName);
     // The picker's selection belongs to the draft too: the quick filter the stored team filter is.
     m_filters.matchSelection(m_draft.extraJQL);
 }
@@ -220,6 +296,11 @@ QString SettingsForm::testResultText() const
         return {};
     if (testResult()->kind == TestResult::Kind::fail)
         return testResult()->message;
+    if (!testResult()->columns.isEmpty()) {
+        if (!testResult()->server.isEmpty())
+            return QStringLiteral("Connected to %1 — %2").arg(testResult()->server, testResult()->columns);
+        return QStringLiteral("Connected — %1").arg(testResult()->columns);
+    }
     if (!testResult()->server.isEmpty())
         return QStringLiteral("Connected to %1 — %2 in %3")
             .arg(testResult()->server)

@@ -32,6 +32,10 @@ class SettingsForm : public QObject
     Q_PROPERTY(QString boardId READ boardId WRITE setBoardId NOTIFY boardIdChanged)
     Q_PROPERTY(QString statusName READ statusName WRITE setStatusName NOTIFY statusNameChanged)
     Q_PROPERTY(QString extraJQL READ extraJQL WRITE setExtraJQL NOTIFY extraJQLChanged)
+    Q_PROPERTY(QString columnName READ columnName WRITE setColumnName NOTIFY columnNameChanged)
+    Q_PROPERTY(QStringList columnTitles READ columnTitles NOTIFY columnsChanged)
+    Q_PROPERTY(int currentColumn READ currentColumn WRITE setCurrentColumn NOTIFY columnsChanged)
+    Q_PROPERTY(bool canAddColumn READ canAddColumn NOTIFY columnsChanged)
     Q_PROPERTY(qint64 pollInterval READ pollInterval WRITE setPollInterval NOTIFY pollIntervalChanged)
     Q_PROPERTY(
         int pollIntervalIndex READ pollIntervalIndex WRITE setPollIntervalIndex NOTIFY pollIntervalChanged)
@@ -180,6 +184,21 @@ public:
     void setTrayIconIndex(int index);
 
     // Replaces the draft with the stored settings.
+    // The watched columns: the window edits one at a time (the board, status, filter and name
+    // fields); the list above them picks which, adds, removes and reorders them.
+    QString columnName() const { return m_draft.columnName; }
+    void setColumnName(const QString &value);
+    QStringList columnTitles() const;
+    int currentColumn() const { return int(m_draft.current); }
+    void setCurrentColumn(int index);
+    bool canAddColumn() const;
+    // A new column on the board being edited, and edited next.
+    Q_INVOKABLE void addColumn();
+    // Removes the column being edited; the last one stays.
+    Q_INVOKABLE void removeColumn();
+    // Moves the column being edited up (-1) or down (+1).
+    Q_INVOKABLE void moveColumn(int offset);
+
     Q_INVOKABLE void load();
     // What the window does each time it comes on screen: load(), then the board's quick filters when
     // the draft is complete enough to ask for them.
@@ -229,8 +248,12 @@ Q_SIGNALS:
     void boardIdNoteChanged();
     // After appear() loaded the draft: the window puts the keyboard focus on firstEmptyField.
     void appeared();
+    void columnsChanged();
+    void columnNameChanged();
 
 private:
+    // The column fields show the column at `index` of the draft's columns.
+    void showColumn(qsizetype index);
     // Stores the draft given (the one a connection test tested, or the form's own) and runs onSave.
     void store(const SettingsDraft &draft);
     void assignField(QString &field, const QString &value, void (SettingsForm::*changed)());

@@ -15,6 +15,10 @@ bool SettingsValidation::canConnect(const SettingsDraft &draft)
         if (trimmed(*field).isEmpty())
             return false;
     }
+    const QList<WatchedColumn> columns = draft.allColumns();
+    if (!std::all_of(columns.cbegin(), columns.cend(),
+                     [](const WatchedColumn &column) { return column.isComplete(); }))
+        return false;
     return siteProblem(draft).isEmpty();
 }
 

@@ -20,6 +20,8 @@ struct TestResult
     QString message; // fail: what the user reads
     QString server;  // ok: "Jira Cloud", "Jira Data Center 9.12.2"; empty when the site did not say
     std::optional<QUrl> signInURL; // fail: where Jira wants the user to sign in first
+    // ok, with several columns: each column's count and title ("3 in In Review, 1 in QA")
+    QString columns = {};
 
     static TestResult ok(int cards, QString server = {})
     {

@@ -484,6 +484,51 @@ private Q_SLOTS:
         QTRY_VERIFY(tip->property("visible").toBool());
     }
 
+    // Columns are added, named, reordered and removed in the window; the connection test reads each
+    // and names the one that fails; Save stores them in their order.
+    void severalColumns()
+    {
+        m_jira.setHandler(FakeJiraDocuments::issuesPath(boardId),
+                          FakeJiraDocuments::boardByStatus({{u"A-1"_s, {}, {}, {}, u"To review"_s},
+                                                            {u"A-2"_s, {}, {}, {}, u"QA"_s},
+                                                            {u"A-3"_s, {}, {}, {}, u"QA"_s}}));
+        m_jira.setResponse(FakeJiraDocuments::issuesPath(u"77"_s), FakeResponse::noBody(404));
+        fill();
+        QVERIFY(!item("columnList")->isVisible() && !item("removeColumnButton")->isVisible());
+        click("addColumnButton");
+        QCOMPARE(form().currentColumn(), 1);
+        QCOMPARE(form().boardId(), u"590"_s); // a new column starts on the board before it
+        QVERIFY(!form().canConnect());        // until it has a status
+        form().setStatusName(u"QA"_s);
+        form().setColumnName(u"Quality"_s);
+        form().addColumn(); // the button has moved down under the list, maybe not laid out yet
+        form().setBoardId(u"77"_s);
+        form().setStatusName(u"Hidden"_s);
+        QCOMPARE(form().columnTitles(), (QStringList{u"To review"_s, u"Quality"_s, u"Hidden"_s}));
+        QTRY_VERIFY(item("columnList")->isVisible());
+        shoot(u"8-columns"_s);
+
+        click("testButton");
+        QTRY_COMPARE(form().testResultKind(), ResultKind::fail);
+        QVERIFY2(form().testResultText().startsWith(u"Hidden: "_s), qPrintable(form().testResultText()));
+        QCOMPARE(m_saves, 0);
+        form().removeColumn();
+        QCOMPARE(form().columnTitles(), (QStringList{u"To review"_s, u"Quality"_s}));
+        QCOMPARE(form().statusName(), u"QA"_s); // the fields show the column before the removed one
+        form().moveColumn(-1);
+        QCOMPARE(form().columnTitles(), (QStringList{u"Quality"_s, u"To review"_s}));
+        click("testButton");
+        QTRY_COMPARE(form().testResultKind(), ResultKind::ok);
+        QCOMPARE(form().testResultText(), u"Connected — 2 in Quality, 1 in To review"_s);
+        QCOMPARE(m_saves, 1);
+        const QList<WatchedColumn> stored = reread()->columns();
+        QCOMPARE(stored, (QList<WatchedColumn>{{boardId, u"QA"_s, {}, u"Quality"_s, {}},
+                                               {boardId, u"To review"_s, {}, {}, {}}}));
+        form().setCurrentColumn(1);
+        QCOMPARE(form().statusName(), u"To review"_s);
+        QCOMPARE(form().columnName(), QString());
+    }
+
     // The load button shows progress; the picker then lists the filters and fills the team filter.
     // Editing the team filter keeps the pick while the JQL is the same give or take spaces (Jira may
     // send it padded) and drops it, keeping the text, otherwise; "None" empties it. A failed load

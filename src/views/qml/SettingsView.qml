@@ -170,6 +170,47 @@ FocusScope {
 
                 SettingsSection {
                     title: "What to watch"
+                    // The watched columns, with the one the fields below edit marked.
+                    ColumnLayout {
+                        objectName: "columnList"
+                        visible: root.form.columnTitles.length > 1
+                        Layout.fillWidth: true
+                        spacing: 2
+                        Accessible.role: Accessible.List
+                        Accessible.name: "Watched columns"
+                        Repeater {
+                            model: root.form.columnTitles
+                            // The 6.4 linter misses this file's ids inside a delegate; the engine resolves them.
+                            // qmllint disable unqualified
+                            delegate: ItemDelegate {
+                                id: columnEntry
+                                required property string modelData
+                                required property int index
+                                readonly property bool current: index === root.form.currentColumn
+                                objectName: "columnEntry" + index
+                                Layout.fillWidth: true
+                                implicitHeight: Math.max(24, implicitContentHeight + 6)
+                                topPadding: 3
+                                bottomPadding: 3
+                                leftPadding: 10
+                                text: (index + 1) + ". " + modelData
+                                font.pixelSize: root.style.body
+                                font.bold: current
+                                highlighted: current
+                                Accessible.role: Accessible.ListItem
+                                Accessible.name: text
+                                Accessible.selected: current
+                                onClicked: root.form.currentColumn = index
+                                background: Rectangle {
+                                    radius: 4
+                                    color: columnEntry.current ? Qt.rgba(root.style.palette.highlight.r, root.style.palette.highlight.g,
+                                                                        root.style.palette.highlight.b, 0.25)
+                                                               : (columnEntry.hovered ? root.style.divider : "transparent")
+                                }
+                            }
+                            // qmllint enable unqualified
+                        }
+                    }
                     SettingsRow {
                         label: "Board ID"
                         SettingsTextField {
@@ -238,9 +279,50 @@ FocusScope {
                             onEdited: function(text) { root.form.extraJQL = text }
                         }
                     }
+                    SettingsRow {
+                        label: "Name"
+                        SettingsTextField {
+                            objectName: "columnNameField"
+                            placeholderText: "optional, shown instead of the status"
+                            Accessible.name: "Column name"
+                            value: root.form.columnName
+                            onEdited: function(text) { root.form.columnName = text }
+                        }
+                    }
                     SettingsCaption {
                         objectName: "watchCaption"
                         text: "Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL."
+                    }
+                    Flow {
+                        Layout.fillWidth: true
+                        spacing: 6
+                        SettingsButton {
+                            objectName: "addColumnButton"
+                            text: "Add Column"
+                            enabled: root.form.canAddColumn
+                            help: "Watch another status or board on the same connection (up to 8 columns)."
+                            onClicked: root.form.addColumn()
+                        }
+                        SettingsButton {
+                            objectName: "removeColumnButton"
+                            visible: root.form.columnTitles.length > 1
+                            text: "Remove"
+                            onClicked: root.form.removeColumn()
+                        }
+                        SettingsButton {
+                            objectName: "moveColumnUpButton"
+                            visible: root.form.columnTitles.length > 1
+                            enabled: root.form.currentColumn > 0
+                            text: "Move Up"
+                            onClicked: root.form.moveColumn(-1)
+                        }
+                        SettingsButton {
+                            objectName: "moveColumnDownButton"
+                            visible: root.form.columnTitles.length > 1
+                            enabled: root.form.currentColumn < root.form.columnTitles.length - 1
+                            text: "Move Down"
+                            onClicked: root.form.moveColumn(1)
+                        }
                     }
                 }
 
