@@ -4,6 +4,7 @@
 //
 //   bench_fakejira [--cards 100] [--churn-every N] [--churn-cards K]
 //                  [--data-center CONTEXT-PATH] [--bearer TOKEN] [--log-requests]
+//                  [--boards B --statuses S]
 //   prints:  site https://127.0.0.1:<port>      the address to configure (the relay)
 //            ca <folder>/ca.pem                 the authority that signed the server certificate
 //   then, on the first request:  first-request <milliseconds since the epoch>
@@ -15,7 +16,9 @@
 // context path ("" for none): the column is the agile read's, and serverInfo says which Jira it is;
 // with --bearer it takes that personal access token alone and answers Basic credentials as a site
 // with Basic authentication turned off does. --log-requests prints "request <path> <status>" for
-// every request.
+// every request. With --boards, boards 7 … 7+B-1 each hold --cards cards in each of S statuses
+// ("In Review", "Ready for QA", "Status 3" …) and answer with the cards of the statuses their JQL
+// names, as Jira's search does (no churn then).
 #include "ByteCountingProxy.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
@@ -25,6 +28,7 @@
 #include <QDateTime>
 #include <QSocketNotifier>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -123,7 +127,7 @@ int main(int argc, char *argv[])
     if (arguments.contains(QStringLiteral("--log-requests")))
         QObject::connect(&jira, &FakeJiraServer::requestReceived, &jira,
                          [](const RecordedRequest &request) { say("request " + request.path.toUtf8()); });
-    auto installHandler = [&] {
+    std::function<void()> installHandler = [&] {
         if (dataCenter)
             jira.setResponse(contextPath + QStringLiteral("/rest/api/2/serverInfo"),
                              FakeResponse::json(FakeJiraDocuments::serverInfo(QStringLiteral("DataCenter"),
@@ -140,6 +144,40 @@ int main(int argc, char *argv[])
         jira.setHandler(path, bearer.isEmpty() ? columnHandler
                                                : FakeJiraDocuments::bearerOnly(bearer, columnHandler));
     };
+    const int boards = intArgument(arguments, QStringLiteral("--boards"), 0);
+    const int statuses = intArgument(arguments, QStringLiteral("--statuses"), 1);
+    const int cardsPerColumn = intArgument(arguments, QStringLiteral("--cards"), 100);
+    if (boards > 0) {
+        installHandler = [&, boards, statuses, cardsPerColumn] {
+            for (int board = 0; board < boards; ++board) {
+                QList<Issue> cards;
+                for (int status = 0; status < statuses; ++status) {
+                    const QString name = status == 0   ? QStringLiteral("In Review")
+                                         : status == 1 ? QStringLiteral("Ready for QA")
+                                                       : QStringLiteral("Status %1").arg(status + 1);
+                    for (int n = 0; n < cardsPerColumn; ++n) {
+                        const int number = (board * statuses + status) * cardsPerColumn + n + 1;
+                        cards.append(
+                            {QStringLiteral("AB-%1").arg(number),
+                             QStringLiteral("Make the thing %1 do what it says on the tin").arg(number),
+                             QStringLiteral("Reviewer %1").arg(number % 7),
+                             QDateTime::fromSecsSinceEpoch(1'700'000'000 + qint64(number) * 60, Qt::UTC)
+                                 .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz+0000")),
+                             name});
+                    }
+                }
+                const FakeJiraServer::Handler filtered = FakeJiraDocuments::boardByStatus(cards);
+                jira.setHandler(FakeJiraDocuments::issuesPath(QString::number(7 + board)),
+                                [&, filtered](const RecordedRequest &request) {
+                                    if (served == 0)
+                                        say("first-request " +
+                                            QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
+                                    ++served;
+                                    return filtered(request);
+                                });
+            }
+        };
+    }
     installHandler();
     // The server keeps every request for tests to look at; a long run must not pile them up.
     QObject::connect(&jira, &FakeJiraServer::requestReceived, &jira, [&] {

@@ -143,8 +143,9 @@ class Session:
 
 
 class FakeJira:
-    def __init__(self, session):
-        self.process = session.spawn([os.path.join(session.build, "bench", "bench_fakejira"), "--cards", "100"],
+    def __init__(self, session, extra_args=()):
+        self.process = session.spawn([os.path.join(session.build, "bench", "bench_fakejira"), "--cards", "100",
+                                      *extra_args],
                                      stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
         self.site = self.ca = None
         self.first_request_ms = None
@@ -301,20 +302,27 @@ def click_and_time_popover(session, pid, icon):
 EMAIL = "bench@example.com"
 
 
-def start_desktop(session, token, poll_seconds):
+def start_desktop(session, token, poll_seconds, columns=None, jira_args=()):
     """What Norrid meets at login: a display, a bus, a keyring holding the token, the fake Jira with
-    Norrid's settings pointing at it, and an XEmbed tray. Returns the fake Jira and the environment
-    to start norrid_testapp with."""
+    Norrid's settings pointing at it, and an XEmbed tray. columns: (board, status) pairs to watch,
+    the first one the settings' own keys (default: board 7, "In Review"). Returns the fake Jira and
+    the environment to start norrid_testapp with."""
     session.start_display()
     session.start_bus()
     session.start_keyring(token)
-    jira = FakeJira(session)
+    jira = FakeJira(session, jira_args)
+    columns = columns or [("7", "In Review")]
     config_dir = os.path.join(session.env["XDG_CONFIG_HOME"], "norrid")
     os.makedirs(config_dir)
     with open(os.path.join(config_dir, "Norrid.conf"), "w") as f:
         f.write("[General]\n"
-                f"siteURL={jira.site}\nemail={EMAIL}\nboardId=7\nstatusName=In Review\n"
+                f"siteURL={jira.site}\nemail={EMAIL}\nboardId={columns[0][0]}\nstatusName={columns[0][1]}\n"
                 f"extraJQL=\npollInterval={poll_seconds}\nnotificationSound=None\n")
+        if len(columns) > 1:
+            f.write("\n[columns]\n")
+            for n, (board, status) in enumerate(columns[1:], start=1):
+                f.write(f"{n}\\boardId={board}\n{n}\\statusName={status}\n")
+            f.write(f"size={len(columns) - 1}\n")
     session.start_tray()
     return jira, dict(session.env, QT_QPA_PLATFORM="xcb", NORRID_TEST_CA_FILE=jira.ca)
 
