@@ -392,6 +392,10 @@ private Q_SLOTS:
         const QJsonObject card = state.value(u"cards"_s).toArray().first().toObject();
         QCOMPARE(card.value(u"key"_s).toString(), u"AB-1"_s);
         QCOMPARE(card.value(u"url"_s).toString(), m_jira.siteURL() + u"/browse/AB-1"_s);
+        // The columns come over the bus as nested dictionaries and lists, and out whole.
+        const QJsonObject column = state.value(u"columns"_s).toArray().first().toObject();
+        QCOMPARE(column.value(u"name"_s).toString(), u"In Review"_s);
+        QCOMPARE(column.value(u"cards"_s).toArray().first().toObject().value(u"key"_s).toString(), u"AB-1"_s);
         const QJsonObject waybar =
             QJsonDocument::fromJson(runCommand({u"status"_s, u"--waybar"_s}, environment).out).object();
         QCOMPARE(waybar.value(u"text"_s).toString(), u"3"_s);
