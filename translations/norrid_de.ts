@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator extension; elsewhere, add a system tray or status notifier area to your panel.</source>
+        <translation>Norrid läuft im Infobereich, aber dieser Desktop zeigt keinen an. Schalten Sie unter GNOME die Erweiterung AppIndicator ein; fügen Sie andernorts Ihrer Leiste einen Infobereich (System Tray oder Status Notifier) hinzu.</translation>
+    </message>
+    <message>
+        <source>Updates for Norrid come from your system&apos;s package manager.</source>
+        <translation>Updates für Norrid kommen über die Paketverwaltung Ihres Systems.</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>%1 is a folder</source>
@@ -117,6 +128,20 @@ Siehe &apos;norrid --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionTest</name>
+    <message numerus="yes">
+        <source>%n in %1</source>
+        <translation>
+            <numerusform>%n in %1</numerusform>
+            <numerusform>%n in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FeedUpdater</name>
     <message>
         <source>The update feed is larger than %1 KB, too large to be a feed; Norrid did not read it.</source>
@@ -158,6 +183,39 @@ Siehe &apos;norrid --help&apos;.</translation>
     <message>
         <source>Your software installer (%1) did not open the update. The checked update is kept as %2. Open it with your software installer.</source>
         <translation>Ihre Softwareverwaltung (%1) hat das Update nicht geöffnet. Das geprüfte Update liegt unter %2. Öffnen Sie es mit Ihrer Softwareverwaltung.</translation>
+    </message>
+</context>
+<context>
+    <name>IssueListModel</name>
+    <message>
+        <source>%1, assigned to %2</source>
+        <translation>%1, zugewiesen an %2</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 Vorgang</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n Vorgang</numerusform>
+            <numerusform>%n Vorgänge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards in this column.</source>
+        <translation>Keine Vorgänge in dieser Spalte.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>IssueRow</name>
+    <message>
+        <source>Opens the ticket in your browser</source>
+        <translation>Öffnet den Vorgang in Ihrem Browser</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,13 @@ Siehe &apos;norrid --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+</context>
+<context>
     <name>NotificationManager</name>
     <message>
         <source>Ready for review</source>
@@ -412,6 +477,17 @@ Siehe &apos;norrid --help&apos;.</translation>
         <source>Norrid has no tray</source>
         <translation>Norrid hat keinen Infobereich</translation>
     </message>
+    <message>
+        <source>Ready for review in %1</source>
+        <translation>Bereit zur Prüfung in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards ready for review in %1</source>
+        <translation>
+            <numerusform>%n Vorgang bereit zur Prüfung in %1</numerusform>
+            <numerusform>%n Vorgänge bereit zur Prüfung in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PauseNote</name>
@@ -434,6 +510,155 @@ Siehe &apos;norrid --help&apos;.</translation>
     <message>
         <source>Checking is paused: Norrid tries again at %1, or as soon as the email or token changes. API tokens expire; if yours has, create a new one.</source>
         <translation>Die Abfrage ist pausiert: Norrid versucht es um %1 erneut, oder sobald sich E-Mail-Adresse oder Token ändern. API-Token laufen ab; ist Ihres abgelaufen, erstellen Sie ein neues.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverContent</name>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n Vorgang zu prüfen</numerusform>
+            <numerusform>%n Vorgänge zu prüfen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Connection problem</source>
+        <translation>Verbindungsproblem</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Aktualisiert %1</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Connect to Jira</source>
+        <translation>Mit Jira verbinden</translation>
+    </message>
+    <message>
+        <source>Add your Jira email and API token to start watching the To review column.</source>
+        <translation>Geben Sie Ihre Jira-E-Mail-Adresse und Ihr API-Token ein, um die Spalte „Zu prüfen“ zu beobachten.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available</source>
+        <translation>Version %1 ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Download and install Norrid %1</source>
+        <translation>Norrid %1 herunterladen und installieren</translation>
+    </message>
+    <message>
+        <source>Norrid %1 is available. Install the update.</source>
+        <translation>Norrid %1 ist verfügbar. Installieren Sie das Update.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverView</name>
+    <message>
+        <source>To review</source>
+        <translation>Zu prüfen</translation>
+    </message>
+    <message>
+        <source>Open the board in your browser</source>
+        <translation>Board in Ihrem Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Open board in browser</source>
+        <translation>Board im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Nothing to review</source>
+        <translation>Nichts zu prüfen</translation>
+    </message>
+    <message>
+        <source>You&apos;re all caught up.
+New cards in To review show up here and notify you.</source>
+        <translation>Alles erledigt.
+Neue Vorgänge in „Zu prüfen“ erscheinen hier, und Sie werden benachrichtigt.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Jira</source>
+        <translation>Jira nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Sign In to Jira…</source>
+        <translation>Bei Jira anmelden…</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installieren…</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid</source>
+        <translation>Benachrichtigungen für Norrid sind aus</translation>
+    </message>
+    <message>
+        <source>Enable…</source>
+        <translation>Aktivieren…</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s notification settings</source>
+        <translation>Benachrichtigungseinstellungen des Desktops öffnen</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid. Enable them in your desktop&apos;s settings to get pinged about new cards.</source>
+        <translation>Benachrichtigungen für Norrid sind aus. Aktivieren Sie sie in den Einstellungen Ihres Desktops, um über neue Vorgänge informiert zu werden.</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Anmelden…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Norrid beenden</translation>
+    </message>
+</context>
+<context>
+    <name>QuickFilterChoice</name>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>This board has no quick filters.</source>
+        <translation>Dieses Board hat keine Schnellfilter.</translation>
+    </message>
+</context>
+<context>
+    <name>QuickScene</name>
+    <message>
+        <source>Norrid cannot open its window because a part of the application is missing or damaged. Reinstall Norrid.
+
+%1</source>
+        <translation>Norrid kann sein Fenster nicht öffnen, weil ein Teil der Anwendung fehlt oder beschädigt ist. Installieren Sie Norrid neu.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -539,6 +764,448 @@ Siehe &apos;norrid --help&apos;.</translation>
     <message>
         <source>just now</source>
         <translation>gerade eben</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMonitor</name>
+    <message>
+        <source>This column needs a board and a status. Add them in Settings.</source>
+        <translation>Diese Spalte braucht ein Board und einen Status. Ergänzen Sie beides in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>%1 Norrid tries again at %2.</source>
+        <translation>%1 Norrid versucht es um %2 erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDraft</name>
+    <message>
+        <source>Norrid could not set itself to start at login.</source>
+        <translation>Norrid konnte den Start bei der Anmeldung nicht einrichten.</translation>
+    </message>
+    <message>
+        <source>Norrid could not stop starting at login.</source>
+        <translation>Norrid konnte den Start bei der Anmeldung nicht abschalten.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Filled in from the board address you pasted.</source>
+        <translation>Aus der eingefügten Board-Adresse übernommen.</translation>
+    </message>
+    <message>
+        <source>New column</source>
+        <translation>Neue Spalte</translation>
+    </message>
+    <message>
+        <source>Connected to %1 — %2</source>
+        <translation>Verbunden mit %1 – %2</translation>
+    </message>
+    <message>
+        <source>Connected — %1</source>
+        <translation>Verbunden – %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected to %1 — %n in %2</source>
+        <translation>
+            <numerusform>Verbunden mit %1 – %n in %2</numerusform>
+            <numerusform>Verbunden mit %1 – %n in %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected — %n in %1</source>
+        <translation>
+            <numerusform>Verbunden – %n in %1</numerusform>
+            <numerusform>Verbunden – %n in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 Sekunden</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 Minuten</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>Create a personal access token…</source>
+        <translation>Persönliches Zugriffstoken erstellen…</translation>
+    </message>
+    <message>
+        <source>Create an API token…</source>
+        <translation>API-Token erstellen…</translation>
+    </message>
+    <message>
+        <source>Norrid reads Jira at %1.</source>
+        <translation>Norrid liest Jira unter %1.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Jira connection</source>
+        <translation>Jira-Verbindung</translation>
+    </message>
+    <message>
+        <source>Site URL</source>
+        <translation>Site-URL</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>you@company.com</source>
+        <translation>name@firma.de</translation>
+    </message>
+    <message>
+        <source>On Jira Data Center, your user name — or leave it empty to sign in with a personal access token.</source>
+        <translation>Bei Jira Data Center Ihr Benutzername – oder lassen Sie das Feld leer, um sich mit einem persönlichen Zugriffstoken anzumelden.</translation>
+    </message>
+    <message>
+        <source>API token</source>
+        <translation>API-Token</translation>
+    </message>
+    <message>
+        <source>Paste your API token or personal access token</source>
+        <translation>API-Token oder persönliches Zugriffstoken einfügen</translation>
+    </message>
+    <message>
+        <source>An API token for Jira Cloud, or a personal access token for Jira Data Center.</source>
+        <translation>Ein API-Token für Jira Cloud oder ein persönliches Zugriffstoken für Jira Data Center.</translation>
+    </message>
+    <message>
+        <source>Stored in your system keyring — never in plain text.</source>
+        <translation>Im Schlüsselbund Ihres Systems gespeichert – nie im Klartext.</translation>
+    </message>
+    <message>
+        <source>What to watch</source>
+        <translation>Was beobachtet wird</translation>
+    </message>
+    <message>
+        <source>Watched columns</source>
+        <translation>Beobachtete Spalten</translation>
+    </message>
+    <message>
+        <source>Board ID</source>
+        <translation>Board-ID</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>To review</source>
+        <translation>Zu prüfen</translation>
+    </message>
+    <message>
+        <source>Team quick filter</source>
+        <translation>Schnellfilter</translation>
+    </message>
+    <message>
+        <source>The quick-filter chips from the top of your board. Picking one applies the same filtering the web board does.</source>
+        <translation>Die Schnellfilter oben auf Ihrem Board. Wählen Sie einen, filtert Norrid genauso wie das Board im Browser.</translation>
+    </message>
+    <message>
+        <source>Load team filters from board</source>
+        <translation>Team-Filter vom Board laden</translation>
+    </message>
+    <message>
+        <source>Team filter (JQL)</source>
+        <translation>Team-Filter (JQL)</translation>
+    </message>
+    <message>
+        <source>optional, e.g. labels = team-f</source>
+        <translation>optional, z. B. labels = team-f</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>optional, shown instead of the status</source>
+        <translation>optional, erscheint statt des Status</translation>
+    </message>
+    <message>
+        <source>Column name</source>
+        <translation>Spaltenname</translation>
+    </message>
+    <message>
+        <source>Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL.</source>
+        <translation>Status ist der genaue Jira-Status hinter Ihrer Spalte. Der Team-Filter grenzt ein gemeinsam genutztes Board auf Ihr Team ein – wählen Sie oben einen Schnellfilter, um ihn automatisch auszufüllen, oder schreiben Sie eigenes JQL.</translation>
+    </message>
+    <message>
+        <source>Add Column</source>
+        <translation>Spalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Watch another status or board on the same connection (up to 8 columns).</source>
+        <translation>Einen weiteren Status oder ein weiteres Board über dieselbe Verbindung beobachten (bis zu 8 Spalten).</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Benachrichtigungen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Notification sound</source>
+        <translation>Benachrichtigungston</translation>
+    </message>
+    <message>
+        <source>Send test notification</source>
+        <translation>Testbenachrichtigung senden</translation>
+    </message>
+    <message>
+        <source>Posts a sample banner with the selected sound so you can preview it.</source>
+        <translation>Zeigt eine Beispielbenachrichtigung mit dem gewählten Ton, damit Sie ihn vorab hören können.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Abfrageintervall</translation>
+    </message>
+    <message>
+        <source>Check interval</source>
+        <translation>Abfrageintervall</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Light suits a dark panel, Dark a light one. Automatic follows the desktop&apos;s colour scheme.</source>
+        <translation>Hell passt zu einer dunklen Leiste, Dunkel zu einer hellen. Automatisch folgt dem Farbschema des Desktops.</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Start Norrid automatically when you log in.</source>
+        <translation>Norrid automatisch starten, wenn Sie sich anmelden.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Looks for a new version once a day. You get a notification and a banner in the app when one is ready.</source>
+        <translation>Sucht einmal am Tag nach einer neuen Version. Ist eine bereit, erhalten Sie eine Benachrichtigung und einen Hinweis in der App.</translation>
+    </message>
+    <message>
+        <source>Check for Updates Now</source>
+        <translation>Jetzt nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Contacts the update feed and offers any newer version right away.</source>
+        <translation>Fragt den Update-Feed ab und bietet eine neuere Version sofort an.</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Diagnosedaten kopieren</translation>
+    </message>
+    <message>
+        <source>Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card&apos;s text.</source>
+        <translation>Kopiert, was ein Fehlerbericht braucht: Versionen, Desktop, Infobereich, Schlüsselbund und die letzte Abfrage. Nie das Token, die E-Mail-Adresse oder den Text eines Vorgangs.</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Verbindung testen</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Anmelden…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>Norrid Settings</source>
+        <translation>Norrid-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>StateReport</name>
+    <message>
+        <source>1 card</source>
+        <translation>1 Vorgang</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n Vorgang</numerusform>
+            <numerusform>%n Vorgänge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card in %1</source>
+        <translation>1 Vorgang in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards in %1</source>
+        <translation>
+            <numerusform>%n Vorgang in %1</numerusform>
+            <numerusform>%n Vorgänge in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading the cards in %1…</source>
+        <translation>Vorgänge in %1 werden geladen…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (notifications snoozed until %2)</source>
+        <translation>%1 (Benachrichtigungen pausiert bis %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresentation</name>
+    <message>
+        <source>Norrid — update available</source>
+        <translation>Norrid – Update verfügbar</translation>
+    </message>
+    <message>
+        <source>Norrid — %1</source>
+        <translation>Norrid – %1</translation>
+    </message>
+    <message>
+        <source>Norrid — needs setup</source>
+        <translation>Norrid – Einrichtung nötig</translation>
+    </message>
+    <message>
+        <source>Norrid — cards in %1</source>
+        <translation>Norrid – Vorgänge in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n Vorgang zu prüfen</numerusform>
+            <numerusform>%n Vorgänge zu prüfen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Notifications snoozed until %1</source>
+        <translation>Benachrichtigungen pausiert bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Show Cards</source>
+        <translation>Vorgänge anzeigen</translation>
+    </message>
+    <message>
+        <source>Refresh Now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Open Board in Browser</source>
+        <translation>Board im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Snooze Notifications</source>
+        <translation>Benachrichtigungen pausieren</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>4 Hours</source>
+        <translation>4 Stunden</translation>
+    </message>
+    <message>
+        <source>Until Tomorrow</source>
+        <translation>Bis morgen</translation>
+    </message>
+    <message>
+        <source>Resume Notifications</source>
+        <translation>Benachrichtigungen fortsetzen</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen…</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Norrid beenden</translation>
     </message>
 </context>
 <context>
@@ -654,6 +1321,45 @@ Siehe &apos;norrid --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Release notes ↗</source>
+        <translation>Versionshinweise ↗</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Diese Version überspringen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Learn More…</source>
+        <translation>Mehr erfahren…</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Update installieren</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindowController</name>
     <message>
         <source>Norrid %1 was downloaded and its signature checked, and your software installer has opened it: finish the installation there, then start Norrid again. The checked update is kept as %2.</source>
@@ -718,6 +1424,28 @@ Siehe &apos;norrid --help&apos;.</translation>
     <message>
         <source>Software Update</source>
         <translation>Softwareaktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>WatchSummary</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 card</source>
+        <translation>%1: 1 Vorgang</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards</source>
+        <translation>
+            <numerusform>%1: %n Vorgang</numerusform>
+            <numerusform>%1: %n Vorgänge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: loading…</source>
+        <translation>%1: wird geladen…</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator extension; elsewhere, add a system tray or status notifier area to your panel.</source>
+        <translation>Norrid se ejecuta en la bandeja del sistema, pero este escritorio no muestra ninguna. En GNOME, active la extensión AppIndicator; en otros escritorios, añada a su panel una bandeja del sistema o un área de notificaciones de estado.</translation>
+    </message>
+    <message>
+        <source>Updates for Norrid come from your system&apos;s package manager.</source>
+        <translation>Las actualizaciones de Norrid llegan a través del gestor de paquetes de su sistema.</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>%1 is a folder</source>
@@ -117,6 +128,20 @@ Pruebe «norrid --help».</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionTest</name>
+    <message numerus="yes">
+        <source>%n in %1</source>
+        <translation>
+            <numerusform>%n en %1</numerusform>
+            <numerusform>%n en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FeedUpdater</name>
     <message>
         <source>The update feed is larger than %1 KB, too large to be a feed; Norrid did not read it.</source>
@@ -158,6 +183,39 @@ Pruebe «norrid --help».</translation>
     <message>
         <source>Your software installer (%1) did not open the update. The checked update is kept as %2. Open it with your software installer.</source>
         <translation>Su instalador de software (%1) no abrió la actualización. La actualización verificada se conserva en %2. Ábrala con su instalador de software.</translation>
+    </message>
+</context>
+<context>
+    <name>IssueListModel</name>
+    <message>
+        <source>%1, assigned to %2</source>
+        <translation>%1, asignada a %2</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 incidencia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n incidencia</numerusform>
+            <numerusform>%n incidencias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards in this column.</source>
+        <translation>No hay incidencias en esta columna.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+</context>
+<context>
+    <name>IssueRow</name>
+    <message>
+        <source>Opens the ticket in your browser</source>
+        <translation>Abre la incidencia en su navegador</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,13 @@ Pruebe «norrid --help».</translation>
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir la configuración</translation>
+    </message>
+</context>
+<context>
     <name>NotificationManager</name>
     <message>
         <source>Ready for review</source>
@@ -412,6 +477,17 @@ Pruebe «norrid --help».</translation>
         <source>Norrid has no tray</source>
         <translation>Norrid no tiene bandeja del sistema</translation>
     </message>
+    <message>
+        <source>Ready for review in %1</source>
+        <translation>Listo para revisión en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards ready for review in %1</source>
+        <translation>
+            <numerusform>%n incidencia lista para revisión en %1</numerusform>
+            <numerusform>%n incidencias listas para revisión en %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PauseNote</name>
@@ -434,6 +510,155 @@ Pruebe «norrid --help».</translation>
     <message>
         <source>Checking is paused: Norrid tries again at %1, or as soon as the email or token changes. API tokens expire; if yours has, create a new one.</source>
         <translation>La comprobación está en pausa: Norrid lo volverá a intentar a las %1, o en cuanto cambie el correo electrónico o el token. Los tokens de API caducan; si el suyo ha caducado, cree uno nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverContent</name>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n incidencia por revisar</numerusform>
+            <numerusform>%n incidencias por revisar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Connection problem</source>
+        <translation>Problema de conexión</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Actualizado %1</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>Connect to Jira</source>
+        <translation>Conectar con Jira</translation>
+    </message>
+    <message>
+        <source>Add your Jira email and API token to start watching the To review column.</source>
+        <translation>Añada su correo electrónico de Jira y su token de API para empezar a vigilar la columna «Por revisar».</translation>
+    </message>
+    <message>
+        <source>Version %1 is available</source>
+        <translation>La versión %1 está disponible</translation>
+    </message>
+    <message>
+        <source>Download and install Norrid %1</source>
+        <translation>Descargar e instalar Norrid %1</translation>
+    </message>
+    <message>
+        <source>Norrid %1 is available. Install the update.</source>
+        <translation>Norrid %1 está disponible. Instale la actualización.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverView</name>
+    <message>
+        <source>To review</source>
+        <translation>Por revisar</translation>
+    </message>
+    <message>
+        <source>Open the board in your browser</source>
+        <translation>Abrir el tablero en su navegador</translation>
+    </message>
+    <message>
+        <source>Open board in browser</source>
+        <translation>Abrir el tablero en el navegador</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Nothing to review</source>
+        <translation>Nada por revisar</translation>
+    </message>
+    <message>
+        <source>You&apos;re all caught up.
+New cards in To review show up here and notify you.</source>
+        <translation>Está al día.
+Las nuevas incidencias de «Por revisar» aparecen aquí y se le notifican.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Jira</source>
+        <translation>No se pudo conectar con Jira</translation>
+    </message>
+    <message>
+        <source>Sign In to Jira…</source>
+        <translation>Iniciar sesión en Jira…</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir la configuración</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Instalar…</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid</source>
+        <translation>Las notificaciones de Norrid están desactivadas</translation>
+    </message>
+    <message>
+        <source>Enable…</source>
+        <translation>Activar…</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s notification settings</source>
+        <translation>Abrir la configuración de notificaciones del escritorio</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid. Enable them in your desktop&apos;s settings to get pinged about new cards.</source>
+        <translation>Las notificaciones de Norrid están desactivadas. Actívelas en la configuración de su escritorio para recibir avisos de nuevas incidencias.</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Iniciar sesión…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Salir de Norrid</translation>
+    </message>
+</context>
+<context>
+    <name>QuickFilterChoice</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>This board has no quick filters.</source>
+        <translation>Este tablero no tiene filtros rápidos.</translation>
+    </message>
+</context>
+<context>
+    <name>QuickScene</name>
+    <message>
+        <source>Norrid cannot open its window because a part of the application is missing or damaged. Reinstall Norrid.
+
+%1</source>
+        <translation>Norrid no puede abrir su ventana porque falta una parte de la aplicación o está dañada. Vuelva a instalar Norrid.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -539,6 +764,448 @@ Pruebe «norrid --help».</translation>
     <message>
         <source>just now</source>
         <translation>ahora mismo</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMonitor</name>
+    <message>
+        <source>This column needs a board and a status. Add them in Settings.</source>
+        <translation>Esta columna necesita un tablero y un estado. Añádalos en la configuración.</translation>
+    </message>
+    <message>
+        <source>%1 Norrid tries again at %2.</source>
+        <translation>%1 Norrid lo volverá a intentar a las %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDraft</name>
+    <message>
+        <source>Norrid could not set itself to start at login.</source>
+        <translation>Norrid no pudo configurarse para iniciarse al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Norrid could not stop starting at login.</source>
+        <translation>Norrid no pudo dejar de iniciarse al iniciar sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Filled in from the board address you pasted.</source>
+        <translation>Tomado de la dirección del tablero que pegó.</translation>
+    </message>
+    <message>
+        <source>New column</source>
+        <translation>Nueva columna</translation>
+    </message>
+    <message>
+        <source>Connected to %1 — %2</source>
+        <translation>Conectado a %1: %2</translation>
+    </message>
+    <message>
+        <source>Connected — %1</source>
+        <translation>Conectado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected to %1 — %n in %2</source>
+        <translation>
+            <numerusform>Conectado a %1: %n en %2</numerusform>
+            <numerusform>Conectado a %1: %n en %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected — %n in %1</source>
+        <translation>
+            <numerusform>Conectado: %n en %1</numerusform>
+            <numerusform>Conectado: %n en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 segundos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minutos</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>Create a personal access token…</source>
+        <translation>Crear un token de acceso personal…</translation>
+    </message>
+    <message>
+        <source>Create an API token…</source>
+        <translation>Crear un token de API…</translation>
+    </message>
+    <message>
+        <source>Norrid reads Jira at %1.</source>
+        <translation>Norrid lee Jira en %1.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Jira connection</source>
+        <translation>Conexión con Jira</translation>
+    </message>
+    <message>
+        <source>Site URL</source>
+        <translation>URL del sitio</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>you@company.com</source>
+        <translation>usted@empresa.com</translation>
+    </message>
+    <message>
+        <source>On Jira Data Center, your user name — or leave it empty to sign in with a personal access token.</source>
+        <translation>En Jira Data Center, su nombre de usuario; o déjelo vacío para iniciar sesión con un token de acceso personal.</translation>
+    </message>
+    <message>
+        <source>API token</source>
+        <translation>Token de API</translation>
+    </message>
+    <message>
+        <source>Paste your API token or personal access token</source>
+        <translation>Pegue su token de API o su token de acceso personal</translation>
+    </message>
+    <message>
+        <source>An API token for Jira Cloud, or a personal access token for Jira Data Center.</source>
+        <translation>Un token de API para Jira Cloud o un token de acceso personal para Jira Data Center.</translation>
+    </message>
+    <message>
+        <source>Stored in your system keyring — never in plain text.</source>
+        <translation>Se guarda en el llavero del sistema, nunca como texto sin cifrar.</translation>
+    </message>
+    <message>
+        <source>What to watch</source>
+        <translation>Qué vigilar</translation>
+    </message>
+    <message>
+        <source>Watched columns</source>
+        <translation>Columnas vigiladas</translation>
+    </message>
+    <message>
+        <source>Board ID</source>
+        <translation>ID del tablero</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>To review</source>
+        <translation>Por revisar</translation>
+    </message>
+    <message>
+        <source>Team quick filter</source>
+        <translation>Filtro rápido</translation>
+    </message>
+    <message>
+        <source>The quick-filter chips from the top of your board. Picking one applies the same filtering the web board does.</source>
+        <translation>Los filtros rápidos de la parte superior de su tablero. Al elegir uno se aplica el mismo filtrado que en el tablero web.</translation>
+    </message>
+    <message>
+        <source>Load team filters from board</source>
+        <translation>Cargar los filtros de equipo del tablero</translation>
+    </message>
+    <message>
+        <source>Team filter (JQL)</source>
+        <translation>Filtro de equipo</translation>
+    </message>
+    <message>
+        <source>optional, e.g. labels = team-f</source>
+        <translation>opcional, p. ej. labels = team-f</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>optional, shown instead of the status</source>
+        <translation>opcional, se muestra en lugar del estado</translation>
+    </message>
+    <message>
+        <source>Column name</source>
+        <translation>Nombre de la columna</translation>
+    </message>
+    <message>
+        <source>Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL.</source>
+        <translation>El estado es el estado exacto de Jira detrás de su columna. El filtro de equipo limita un tablero compartido a su equipo: elija arriba un filtro rápido para rellenarlo automáticamente o escriba su propia JQL.</translation>
+    </message>
+    <message>
+        <source>Add Column</source>
+        <translation>Añadir columna</translation>
+    </message>
+    <message>
+        <source>Watch another status or board on the same connection (up to 8 columns).</source>
+        <translation>Vigilar otro estado o tablero con la misma conexión (hasta 8 columnas).</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificaciones</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Notification sound</source>
+        <translation>Sonido de notificación</translation>
+    </message>
+    <message>
+        <source>Send test notification</source>
+        <translation>Enviar notificación de prueba</translation>
+    </message>
+    <message>
+        <source>Posts a sample banner with the selected sound so you can preview it.</source>
+        <translation>Muestra una notificación de ejemplo con el sonido elegido para que pueda probarlo.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Comprobar cada</translation>
+    </message>
+    <message>
+        <source>Check interval</source>
+        <translation>Intervalo de comprobación</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <source>Light suits a dark panel, Dark a light one. Automatic follows the desktop&apos;s colour scheme.</source>
+        <translation>Claro va bien con un panel oscuro y Oscuro con uno claro. Automático sigue el esquema de colores del escritorio.</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Iniciar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start Norrid automatically when you log in.</source>
+        <translation>Iniciar Norrid automáticamente al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Looks for a new version once a day. You get a notification and a banner in the app when one is ready.</source>
+        <translation>Busca una versión nueva una vez al día. Cuando hay una lista, recibe una notificación y un aviso en la aplicación.</translation>
+    </message>
+    <message>
+        <source>Check for Updates Now</source>
+        <translation>Buscar actualizaciones ahora</translation>
+    </message>
+    <message>
+        <source>Contacts the update feed and offers any newer version right away.</source>
+        <translation>Consulta el canal de actualizaciones y ofrece enseguida cualquier versión más reciente.</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copiar diagnóstico</translation>
+    </message>
+    <message>
+        <source>Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card&apos;s text.</source>
+        <translation>Copia lo que necesita un informe de errores: versiones, escritorio, bandeja del sistema, llavero y la última consulta. Nunca el token, el correo electrónico ni el texto de una incidencia.</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Probar la conexión</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Iniciar sesión…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>Norrid Settings</source>
+        <translation>Configuración de Norrid</translation>
+    </message>
+</context>
+<context>
+    <name>StateReport</name>
+    <message>
+        <source>1 card</source>
+        <translation>1 incidencia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n incidencia</numerusform>
+            <numerusform>%n incidencias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card in %1</source>
+        <translation>1 incidencia en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards in %1</source>
+        <translation>
+            <numerusform>%n incidencia en %1</numerusform>
+            <numerusform>%n incidencias en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading the cards in %1…</source>
+        <translation>Cargando las incidencias de %1…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (notifications snoozed until %2)</source>
+        <translation>%1 (notificaciones pospuestas hasta %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresentation</name>
+    <message>
+        <source>Norrid — update available</source>
+        <translation>Norrid: actualización disponible</translation>
+    </message>
+    <message>
+        <source>Norrid — %1</source>
+        <translation>Norrid: %1</translation>
+    </message>
+    <message>
+        <source>Norrid — needs setup</source>
+        <translation>Norrid: requiere configuración</translation>
+    </message>
+    <message>
+        <source>Norrid — cards in %1</source>
+        <translation>Norrid: incidencias en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n incidencia por revisar</numerusform>
+            <numerusform>%n incidencias por revisar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Notifications snoozed until %1</source>
+        <translation>Notificaciones pospuestas hasta %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Show Cards</source>
+        <translation>Mostrar incidencias</translation>
+    </message>
+    <message>
+        <source>Refresh Now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Open Board in Browser</source>
+        <translation>Abrir tablero en el navegador</translation>
+    </message>
+    <message>
+        <source>Snooze Notifications</source>
+        <translation>Posponer notificaciones</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 minutos</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>4 Hours</source>
+        <translation>4 horas</translation>
+    </message>
+    <message>
+        <source>Until Tomorrow</source>
+        <translation>Hasta mañana</translation>
+    </message>
+    <message>
+        <source>Resume Notifications</source>
+        <translation>Reanudar notificaciones</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Salir de Norrid</translation>
     </message>
 </context>
 <context>
@@ -654,6 +1321,45 @@ Pruebe «norrid --help».</translation>
     </message>
 </context>
 <context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Release notes ↗</source>
+        <translation>Notas de la versión ↗</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Omitir esta versión</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>Learn More…</source>
+        <translation>Más información…</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Instalar actualización</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindowController</name>
     <message>
         <source>Norrid %1 was downloaded and its signature checked, and your software installer has opened it: finish the installation there, then start Norrid again. The checked update is kept as %2.</source>
@@ -718,6 +1424,28 @@ Pruebe «norrid --help».</translation>
     <message>
         <source>Software Update</source>
         <translation>Actualización de software</translation>
+    </message>
+</context>
+<context>
+    <name>WatchSummary</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 card</source>
+        <translation>%1: 1 incidencia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards</source>
+        <translation>
+            <numerusform>%1: %n incidencia</numerusform>
+            <numerusform>%1: %n incidencias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: loading…</source>
+        <translation>%1: cargando…</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator extension; elsewhere, add a system tray or status notifier area to your panel.</source>
+        <translation>Norrid s’exécute dans la zone de notification, mais ce bureau n’en affiche aucune. Sous GNOME, activez l’extension AppIndicator ; ailleurs, ajoutez une zone de notification (System Tray ou Status Notifier) à votre barre.</translation>
+    </message>
+    <message>
+        <source>Updates for Norrid come from your system&apos;s package manager.</source>
+        <translation>Les mises à jour de Norrid viennent du gestionnaire de paquets de votre système.</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>%1 is a folder</source>
@@ -117,6 +128,20 @@ Essayez « norrid --help ».</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionTest</name>
+    <message numerus="yes">
+        <source>%n in %1</source>
+        <translation>
+            <numerusform>%n dans %1</numerusform>
+            <numerusform>%n dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>FeedUpdater</name>
     <message>
         <source>The update feed is larger than %1 KB, too large to be a feed; Norrid did not read it.</source>
@@ -158,6 +183,39 @@ Essayez « norrid --help ».</translation>
     <message>
         <source>Your software installer (%1) did not open the update. The checked update is kept as %2. Open it with your software installer.</source>
         <translation>Votre gestionnaire de logiciels (%1) n’a pas ouvert la mise à jour. La mise à jour vérifiée est conservée dans %2. Ouvrez-la avec votre gestionnaire de logiciels.</translation>
+    </message>
+</context>
+<context>
+    <name>IssueListModel</name>
+    <message>
+        <source>%1, assigned to %2</source>
+        <translation>%1, assigné à %2</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 ticket</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n ticket</numerusform>
+            <numerusform>%n tickets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards in this column.</source>
+        <translation>Aucun ticket dans cette colonne.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+</context>
+<context>
+    <name>IssueRow</name>
+    <message>
+        <source>Opens the ticket in your browser</source>
+        <translation>Ouvre le ticket dans votre navigateur</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,13 @@ Essayez « norrid --help ».</translation>
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les paramètres</translation>
+    </message>
+</context>
+<context>
     <name>NotificationManager</name>
     <message>
         <source>Ready for review</source>
@@ -412,6 +477,17 @@ Essayez « norrid --help ».</translation>
         <source>Norrid has no tray</source>
         <translation>Norrid n’a pas de zone de notification</translation>
     </message>
+    <message>
+        <source>Ready for review in %1</source>
+        <translation>Prêt pour la revue dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards ready for review in %1</source>
+        <translation>
+            <numerusform>%n ticket prêt pour la revue dans %1</numerusform>
+            <numerusform>%n tickets prêts pour la revue dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PauseNote</name>
@@ -434,6 +510,155 @@ Essayez « norrid --help ».</translation>
     <message>
         <source>Checking is paused: Norrid tries again at %1, or as soon as the email or token changes. API tokens expire; if yours has, create a new one.</source>
         <translation>La vérification est en pause : Norrid réessaiera à %1, ou dès que l’adresse e-mail ou le jeton changera. Les jetons d’API expirent ; si le vôtre a expiré, créez-en un nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverContent</name>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n ticket à relire</numerusform>
+            <numerusform>%n tickets à relire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Connection problem</source>
+        <translation>Problème de connexion</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Mis à jour %1</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Connect to Jira</source>
+        <translation>Se connecter à Jira</translation>
+    </message>
+    <message>
+        <source>Add your Jira email and API token to start watching the To review column.</source>
+        <translation>Ajoutez votre adresse e-mail Jira et votre jeton d’API pour commencer à surveiller la colonne « À relire ».</translation>
+    </message>
+    <message>
+        <source>Version %1 is available</source>
+        <translation>La version %1 est disponible</translation>
+    </message>
+    <message>
+        <source>Download and install Norrid %1</source>
+        <translation>Télécharger et installer Norrid %1</translation>
+    </message>
+    <message>
+        <source>Norrid %1 is available. Install the update.</source>
+        <translation>Norrid %1 est disponible. Installez la mise à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverView</name>
+    <message>
+        <source>To review</source>
+        <translation>À relire</translation>
+    </message>
+    <message>
+        <source>Open the board in your browser</source>
+        <translation>Ouvrir le tableau dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>Open board in browser</source>
+        <translation>Ouvrir le tableau dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Actualiser maintenant</translation>
+    </message>
+    <message>
+        <source>Nothing to review</source>
+        <translation>Rien à relire</translation>
+    </message>
+    <message>
+        <source>You&apos;re all caught up.
+New cards in To review show up here and notify you.</source>
+        <translation>Vous êtes à jour.
+Les nouveaux tickets de « À relire » s’affichent ici et vous sont notifiés.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Jira</source>
+        <translation>Impossible de joindre Jira</translation>
+    </message>
+    <message>
+        <source>Sign In to Jira…</source>
+        <translation>Se connecter à Jira…</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les paramètres</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installer…</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid</source>
+        <translation>Les notifications de Norrid sont désactivées</translation>
+    </message>
+    <message>
+        <source>Enable…</source>
+        <translation>Activer…</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s notification settings</source>
+        <translation>Ouvrir les paramètres de notification du bureau</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid. Enable them in your desktop&apos;s settings to get pinged about new cards.</source>
+        <translation>Les notifications de Norrid sont désactivées. Activez-les dans les paramètres de votre bureau pour être averti des nouveaux tickets.</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Se connecter…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Quitter Norrid</translation>
+    </message>
+</context>
+<context>
+    <name>QuickFilterChoice</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>This board has no quick filters.</source>
+        <translation>Ce tableau n’a aucun filtre rapide.</translation>
+    </message>
+</context>
+<context>
+    <name>QuickScene</name>
+    <message>
+        <source>Norrid cannot open its window because a part of the application is missing or damaged. Reinstall Norrid.
+
+%1</source>
+        <translation>Norrid ne peut pas ouvrir sa fenêtre, car une partie de l’application est manquante ou endommagée. Réinstallez Norrid.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -539,6 +764,448 @@ Essayez « norrid --help ».</translation>
     <message>
         <source>just now</source>
         <translation>à l’instant</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMonitor</name>
+    <message>
+        <source>This column needs a board and a status. Add them in Settings.</source>
+        <translation>Cette colonne a besoin d’un tableau et d’un statut. Ajoutez-les dans les paramètres.</translation>
+    </message>
+    <message>
+        <source>%1 Norrid tries again at %2.</source>
+        <translation>%1 Norrid réessaiera à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDraft</name>
+    <message>
+        <source>Norrid could not set itself to start at login.</source>
+        <translation>Norrid n’a pas pu se configurer pour démarrer à l’ouverture de session.</translation>
+    </message>
+    <message>
+        <source>Norrid could not stop starting at login.</source>
+        <translation>Norrid n’a pas pu désactiver son démarrage à l’ouverture de session.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Filled in from the board address you pasted.</source>
+        <translation>Repris de l’adresse du tableau que vous avez collée.</translation>
+    </message>
+    <message>
+        <source>New column</source>
+        <translation>Nouvelle colonne</translation>
+    </message>
+    <message>
+        <source>Connected to %1 — %2</source>
+        <translation>Connecté à %1 — %2</translation>
+    </message>
+    <message>
+        <source>Connected — %1</source>
+        <translation>Connecté — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected to %1 — %n in %2</source>
+        <translation>
+            <numerusform>Connecté à %1 — %n dans %2</numerusform>
+            <numerusform>Connecté à %1 — %n dans %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected — %n in %1</source>
+        <translation>
+            <numerusform>Connecté — %n dans %1</numerusform>
+            <numerusform>Connecté — %n dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 secondes</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minutes</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutes</translation>
+    </message>
+    <message>
+        <source>Create a personal access token…</source>
+        <translation>Créer un jeton d’accès personnel…</translation>
+    </message>
+    <message>
+        <source>Create an API token…</source>
+        <translation>Créer un jeton d’API…</translation>
+    </message>
+    <message>
+        <source>Norrid reads Jira at %1.</source>
+        <translation>Norrid lit Jira à l’adresse %1.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Jira connection</source>
+        <translation>Connexion à Jira</translation>
+    </message>
+    <message>
+        <source>Site URL</source>
+        <translation>URL du site</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>you@company.com</source>
+        <translation>vous@entreprise.fr</translation>
+    </message>
+    <message>
+        <source>On Jira Data Center, your user name — or leave it empty to sign in with a personal access token.</source>
+        <translation>Sur Jira Data Center, votre nom d’utilisateur — ou laissez ce champ vide pour vous connecter avec un jeton d’accès personnel.</translation>
+    </message>
+    <message>
+        <source>API token</source>
+        <translation>Jeton d’API</translation>
+    </message>
+    <message>
+        <source>Paste your API token or personal access token</source>
+        <translation>Collez votre jeton d’API ou votre jeton d’accès personnel</translation>
+    </message>
+    <message>
+        <source>An API token for Jira Cloud, or a personal access token for Jira Data Center.</source>
+        <translation>Un jeton d’API pour Jira Cloud, ou un jeton d’accès personnel pour Jira Data Center.</translation>
+    </message>
+    <message>
+        <source>Stored in your system keyring — never in plain text.</source>
+        <translation>Stocké dans le trousseau de clés de votre système — jamais en clair.</translation>
+    </message>
+    <message>
+        <source>What to watch</source>
+        <translation>À surveiller</translation>
+    </message>
+    <message>
+        <source>Watched columns</source>
+        <translation>Colonnes surveillées</translation>
+    </message>
+    <message>
+        <source>Board ID</source>
+        <translation>ID du tableau</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>To review</source>
+        <translation>À relire</translation>
+    </message>
+    <message>
+        <source>Team quick filter</source>
+        <translation>Filtre rapide</translation>
+    </message>
+    <message>
+        <source>The quick-filter chips from the top of your board. Picking one applies the same filtering the web board does.</source>
+        <translation>Les filtres rapides en haut de votre tableau. En choisir un applique le même filtrage que le tableau dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>Load team filters from board</source>
+        <translation>Charger les filtres d’équipe du tableau</translation>
+    </message>
+    <message>
+        <source>Team filter (JQL)</source>
+        <translation>Filtre d’équipe</translation>
+    </message>
+    <message>
+        <source>optional, e.g. labels = team-f</source>
+        <translation>facultatif, p. ex. labels = team-f</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>optional, shown instead of the status</source>
+        <translation>facultatif, affiché à la place du statut</translation>
+    </message>
+    <message>
+        <source>Column name</source>
+        <translation>Nom de la colonne</translation>
+    </message>
+    <message>
+        <source>Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL.</source>
+        <translation>Le statut est le statut Jira exact derrière votre colonne. Le filtre d’équipe restreint un tableau partagé à votre équipe — choisissez un filtre rapide ci-dessus pour le remplir automatiquement, ou écrivez votre propre JQL.</translation>
+    </message>
+    <message>
+        <source>Add Column</source>
+        <translation>Ajouter une colonne</translation>
+    </message>
+    <message>
+        <source>Watch another status or board on the same connection (up to 8 columns).</source>
+        <translation>Surveiller un autre statut ou tableau avec la même connexion (jusqu’à 8 colonnes).</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notifications</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Notification sound</source>
+        <translation>Son de notification</translation>
+    </message>
+    <message>
+        <source>Send test notification</source>
+        <translation>Envoyer une notification de test</translation>
+    </message>
+    <message>
+        <source>Posts a sample banner with the selected sound so you can preview it.</source>
+        <translation>Affiche une notification d’exemple avec le son choisi pour que vous puissiez l’écouter.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Check interval</source>
+        <translation>Intervalle de vérification</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Light suits a dark panel, Dark a light one. Automatic follows the desktop&apos;s colour scheme.</source>
+        <translation>Clair convient à une barre sombre, Sombre à une barre claire. Automatique suit le jeu de couleurs du bureau.</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start Norrid automatically when you log in.</source>
+        <translation>Démarrer Norrid automatiquement à l’ouverture de votre session.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher les mises à jour automatiquement</translation>
+    </message>
+    <message>
+        <source>Looks for a new version once a day. You get a notification and a banner in the app when one is ready.</source>
+        <translation>Recherche une nouvelle version une fois par jour. Quand une version est prête, vous recevez une notification et un bandeau dans l’application.</translation>
+    </message>
+    <message>
+        <source>Check for Updates Now</source>
+        <translation>Rechercher les mises à jour maintenant</translation>
+    </message>
+    <message>
+        <source>Contacts the update feed and offers any newer version right away.</source>
+        <translation>Interroge le flux de mises à jour et propose aussitôt toute version plus récente.</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copier les diagnostics</translation>
+    </message>
+    <message>
+        <source>Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card&apos;s text.</source>
+        <translation>Copie ce dont un rapport de bogue a besoin : versions, bureau, zone de notification, trousseau de clés et dernière vérification. Jamais le jeton, l’adresse e-mail ni le texte d’un ticket.</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Se connecter…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>Norrid Settings</source>
+        <translation>Paramètres de Norrid</translation>
+    </message>
+</context>
+<context>
+    <name>StateReport</name>
+    <message>
+        <source>1 card</source>
+        <translation>1 ticket</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n ticket</numerusform>
+            <numerusform>%n tickets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card in %1</source>
+        <translation>1 ticket dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards in %1</source>
+        <translation>
+            <numerusform>%n ticket dans %1</numerusform>
+            <numerusform>%n tickets dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading the cards in %1…</source>
+        <translation>Chargement des tickets de %1…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 (notifications snoozed until %2)</source>
+        <translation>%1 (notifications suspendues jusqu’à %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresentation</name>
+    <message>
+        <source>Norrid — update available</source>
+        <translation>Norrid — mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>Norrid — %1</source>
+        <translation>Norrid — %1</translation>
+    </message>
+    <message>
+        <source>Norrid — needs setup</source>
+        <translation>Norrid — configuration requise</translation>
+    </message>
+    <message>
+        <source>Norrid — cards in %1</source>
+        <translation>Norrid — tickets dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n ticket à relire</numerusform>
+            <numerusform>%n tickets à relire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Notifications snoozed until %1</source>
+        <translation>Notifications suspendues jusqu’à %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Show Cards</source>
+        <translation>Afficher les tickets</translation>
+    </message>
+    <message>
+        <source>Refresh Now</source>
+        <translation>Actualiser maintenant</translation>
+    </message>
+    <message>
+        <source>Open Board in Browser</source>
+        <translation>Ouvrir le tableau dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Snooze Notifications</source>
+        <translation>Suspendre les notifications</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 minutes</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 heure</translation>
+    </message>
+    <message>
+        <source>4 Hours</source>
+        <translation>4 heures</translation>
+    </message>
+    <message>
+        <source>Until Tomorrow</source>
+        <translation>Jusqu’à demain</translation>
+    </message>
+    <message>
+        <source>Resume Notifications</source>
+        <translation>Reprendre les notifications</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Quitter Norrid</translation>
     </message>
 </context>
 <context>
@@ -654,6 +1321,45 @@ Essayez « norrid --help ».</translation>
     </message>
 </context>
 <context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Release notes ↗</source>
+        <translation>Notes de version ↗</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Ignorer cette version</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>Learn More…</source>
+        <translation>En savoir plus…</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Installer la mise à jour</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindowController</name>
     <message>
         <source>Norrid %1 was downloaded and its signature checked, and your software installer has opened it: finish the installation there, then start Norrid again. The checked update is kept as %2.</source>
@@ -718,6 +1424,28 @@ Essayez « norrid --help ».</translation>
     <message>
         <source>Software Update</source>
         <translation>Mise à jour du logiciel</translation>
+    </message>
+</context>
+<context>
+    <name>WatchSummary</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 card</source>
+        <translation>%1 : 1 ticket</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards</source>
+        <translation>
+            <numerusform>%1 : %n ticket</numerusform>
+            <numerusform>%1 : %n tickets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: loading…</source>
+        <translation>%1 : chargement…</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator extension; elsewhere, add a system tray or status notifier area to your panel.</source>
+        <translation>O Norrid roda na bandeja do sistema, mas esta área de trabalho não mostra nenhuma. No GNOME, ative a extensão AppIndicator; nas outras, adicione ao seu painel uma bandeja do sistema ou uma área de notificação de status.</translation>
+    </message>
+    <message>
+        <source>Updates for Norrid come from your system&apos;s package manager.</source>
+        <translation>As atualizações do Norrid vêm do gerenciador de pacotes do seu sistema.</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
         <source>%1 is a folder</source>
@@ -117,6 +128,20 @@ Experimente &apos;norrid --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionTest</name>
+    <message numerus="yes">
+        <source>%n in %1</source>
+        <translation>
+            <numerusform>%n em %1</numerusform>
+            <numerusform>%n em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FeedUpdater</name>
     <message>
         <source>The update feed is larger than %1 KB, too large to be a feed; Norrid did not read it.</source>
@@ -158,6 +183,39 @@ Experimente &apos;norrid --help&apos;.</translation>
     <message>
         <source>Your software installer (%1) did not open the update. The checked update is kept as %2. Open it with your software installer.</source>
         <translation>Seu instalador de programas (%1) não abriu a atualização. A atualização verificada foi mantida em %2. Abra-a com seu instalador de programas.</translation>
+    </message>
+</context>
+<context>
+    <name>IssueListModel</name>
+    <message>
+        <source>%1, assigned to %2</source>
+        <translation>%1, atribuído a %2</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 item</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No cards in this column.</source>
+        <translation>Nenhum item nesta coluna.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Carregando…</translation>
+    </message>
+</context>
+<context>
+    <name>IssueRow</name>
+    <message>
+        <source>Opens the ticket in your browser</source>
+        <translation>Abre o item no seu navegador</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,13 @@ Experimente &apos;norrid --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>MessageView</name>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir configurações</translation>
+    </message>
+</context>
+<context>
     <name>NotificationManager</name>
     <message>
         <source>Ready for review</source>
@@ -412,6 +477,17 @@ Experimente &apos;norrid --help&apos;.</translation>
         <source>Norrid has no tray</source>
         <translation>O Norrid não tem bandeja do sistema</translation>
     </message>
+    <message>
+        <source>Ready for review in %1</source>
+        <translation>Pronto para revisão em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards ready for review in %1</source>
+        <translation>
+            <numerusform>%n item pronto para revisão em %1</numerusform>
+            <numerusform>%n itens prontos para revisão em %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PauseNote</name>
@@ -434,6 +510,155 @@ Experimente &apos;norrid --help&apos;.</translation>
     <message>
         <source>Checking is paused: Norrid tries again at %1, or as soon as the email or token changes. API tokens expire; if yours has, create a new one.</source>
         <translation>A verificação está pausada: o Norrid tentará de novo às %1, ou assim que o e-mail ou o token mudar. Tokens de API expiram; se o seu expirou, crie um novo.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverContent</name>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n item para revisar</numerusform>
+            <numerusform>%n itens para revisar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Não conectado</translation>
+    </message>
+    <message>
+        <source>Connection problem</source>
+        <translation>Problema de conexão</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>Atualizado %1</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Carregando…</translation>
+    </message>
+    <message>
+        <source>Connect to Jira</source>
+        <translation>Conectar ao Jira</translation>
+    </message>
+    <message>
+        <source>Add your Jira email and API token to start watching the To review column.</source>
+        <translation>Adicione seu e-mail do Jira e seu token de API para começar a acompanhar a coluna &quot;Para revisar&quot;.</translation>
+    </message>
+    <message>
+        <source>Version %1 is available</source>
+        <translation>A versão %1 está disponível</translation>
+    </message>
+    <message>
+        <source>Download and install Norrid %1</source>
+        <translation>Baixar e instalar o Norrid %1</translation>
+    </message>
+    <message>
+        <source>Norrid %1 is available. Install the update.</source>
+        <translation>O Norrid %1 está disponível. Instale a atualização.</translation>
+    </message>
+</context>
+<context>
+    <name>PopoverView</name>
+    <message>
+        <source>To review</source>
+        <translation>Para revisar</translation>
+    </message>
+    <message>
+        <source>Open the board in your browser</source>
+        <translation>Abrir o quadro no seu navegador</translation>
+    </message>
+    <message>
+        <source>Open board in browser</source>
+        <translation>Abrir o quadro no navegador</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>Nothing to review</source>
+        <translation>Nada para revisar</translation>
+    </message>
+    <message>
+        <source>You&apos;re all caught up.
+New cards in To review show up here and notify you.</source>
+        <translation>Tudo em dia.
+Novos itens em &quot;Para revisar&quot; aparecem aqui e você é notificado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Jira</source>
+        <translation>Não foi possível acessar o Jira</translation>
+    </message>
+    <message>
+        <source>Sign In to Jira…</source>
+        <translation>Entrar no Jira…</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir configurações</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Carregando…</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Instalar…</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid</source>
+        <translation>As notificações do Norrid estão desativadas</translation>
+    </message>
+    <message>
+        <source>Enable…</source>
+        <translation>Ativar…</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s notification settings</source>
+        <translation>Abrir as configurações de notificação da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Notifications are off for Norrid. Enable them in your desktop&apos;s settings to get pinged about new cards.</source>
+        <translation>As notificações do Norrid estão desativadas. Ative-as nas configurações da sua área de trabalho para ser avisado sobre novos itens.</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Entrar…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Sair do Norrid</translation>
+    </message>
+</context>
+<context>
+    <name>QuickFilterChoice</name>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>This board has no quick filters.</source>
+        <translation>Este quadro não tem filtros rápidos.</translation>
+    </message>
+</context>
+<context>
+    <name>QuickScene</name>
+    <message>
+        <source>Norrid cannot open its window because a part of the application is missing or damaged. Reinstall Norrid.
+
+%1</source>
+        <translation>O Norrid não consegue abrir a janela porque uma parte do aplicativo está faltando ou danificada. Reinstale o Norrid.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -539,6 +764,448 @@ Experimente &apos;norrid --help&apos;.</translation>
     <message>
         <source>just now</source>
         <translation>agora mesmo</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMonitor</name>
+    <message>
+        <source>This column needs a board and a status. Add them in Settings.</source>
+        <translation>Esta coluna precisa de um quadro e de um status. Adicione-os nas configurações.</translation>
+    </message>
+    <message>
+        <source>%1 Norrid tries again at %2.</source>
+        <translation>%1 O Norrid tentará de novo às %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDraft</name>
+    <message>
+        <source>Norrid could not set itself to start at login.</source>
+        <translation>O Norrid não conseguiu se configurar para iniciar ao entrar na sessão.</translation>
+    </message>
+    <message>
+        <source>Norrid could not stop starting at login.</source>
+        <translation>O Norrid não conseguiu deixar de iniciar ao entrar na sessão.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsForm</name>
+    <message>
+        <source>Filled in from the board address you pasted.</source>
+        <translation>Preenchido a partir do endereço do quadro que você colou.</translation>
+    </message>
+    <message>
+        <source>New column</source>
+        <translation>Nova coluna</translation>
+    </message>
+    <message>
+        <source>Connected to %1 — %2</source>
+        <translation>Conectado ao %1 — %2</translation>
+    </message>
+    <message>
+        <source>Connected — %1</source>
+        <translation>Conectado — %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected to %1 — %n in %2</source>
+        <translation>
+            <numerusform>Conectado ao %1 — %n em %2</numerusform>
+            <numerusform>Conectado ao %1 — %n em %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Connected — %n in %1</source>
+        <translation>
+            <numerusform>Conectado — %n em %1</numerusform>
+            <numerusform>Conectado — %n em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 segundos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minutos</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>Create a personal access token…</source>
+        <translation>Criar um token de acesso pessoal…</translation>
+    </message>
+    <message>
+        <source>Create an API token…</source>
+        <translation>Criar um token de API…</translation>
+    </message>
+    <message>
+        <source>Norrid reads Jira at %1.</source>
+        <translation>O Norrid lê o Jira em %1.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Jira connection</source>
+        <translation>Conexão com o Jira</translation>
+    </message>
+    <message>
+        <source>Site URL</source>
+        <translation>URL do site</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>you@company.com</source>
+        <translation>voce@empresa.com.br</translation>
+    </message>
+    <message>
+        <source>On Jira Data Center, your user name — or leave it empty to sign in with a personal access token.</source>
+        <translation>No Jira Data Center, seu nome de usuário — ou deixe em branco para entrar com um token de acesso pessoal.</translation>
+    </message>
+    <message>
+        <source>API token</source>
+        <translation>Token de API</translation>
+    </message>
+    <message>
+        <source>Paste your API token or personal access token</source>
+        <translation>Cole seu token de API ou token de acesso pessoal</translation>
+    </message>
+    <message>
+        <source>An API token for Jira Cloud, or a personal access token for Jira Data Center.</source>
+        <translation>Um token de API para o Jira Cloud ou um token de acesso pessoal para o Jira Data Center.</translation>
+    </message>
+    <message>
+        <source>Stored in your system keyring — never in plain text.</source>
+        <translation>Guardado no chaveiro do sistema — nunca em texto simples.</translation>
+    </message>
+    <message>
+        <source>What to watch</source>
+        <translation>O que acompanhar</translation>
+    </message>
+    <message>
+        <source>Watched columns</source>
+        <translation>Colunas acompanhadas</translation>
+    </message>
+    <message>
+        <source>Board ID</source>
+        <translation>ID do quadro</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>To review</source>
+        <translation>Para revisar</translation>
+    </message>
+    <message>
+        <source>Team quick filter</source>
+        <translation>Filtro rápido</translation>
+    </message>
+    <message>
+        <source>The quick-filter chips from the top of your board. Picking one applies the same filtering the web board does.</source>
+        <translation>Os filtros rápidos do topo do seu quadro. Escolher um aplica a mesma filtragem do quadro na web.</translation>
+    </message>
+    <message>
+        <source>Load team filters from board</source>
+        <translation>Carregar os filtros de equipe do quadro</translation>
+    </message>
+    <message>
+        <source>Team filter (JQL)</source>
+        <translation>Filtro de equipe</translation>
+    </message>
+    <message>
+        <source>optional, e.g. labels = team-f</source>
+        <translation>opcional, ex.: labels = team-f</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>optional, shown instead of the status</source>
+        <translation>opcional, exibido no lugar do status</translation>
+    </message>
+    <message>
+        <source>Column name</source>
+        <translation>Nome da coluna</translation>
+    </message>
+    <message>
+        <source>Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL.</source>
+        <translation>O status é o status exato do Jira por trás da sua coluna. O filtro de equipe restringe um quadro compartilhado à sua equipe — escolha um filtro rápido acima para preenchê-lo automaticamente ou escreva sua própria JQL.</translation>
+    </message>
+    <message>
+        <source>Add Column</source>
+        <translation>Adicionar coluna</translation>
+    </message>
+    <message>
+        <source>Watch another status or board on the same connection (up to 8 columns).</source>
+        <translation>Acompanhar outro status ou quadro na mesma conexão (até 8 colunas).</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificações</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Notification sound</source>
+        <translation>Som de notificação</translation>
+    </message>
+    <message>
+        <source>Send test notification</source>
+        <translation>Enviar notificação de teste</translation>
+    </message>
+    <message>
+        <source>Posts a sample banner with the selected sound so you can preview it.</source>
+        <translation>Mostra uma notificação de exemplo com o som escolhido para você ouvi-lo antes.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Verificar a cada</translation>
+    </message>
+    <message>
+        <source>Check interval</source>
+        <translation>Intervalo de verificação</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Ícone</translation>
+    </message>
+    <message>
+        <source>Light suits a dark panel, Dark a light one. Automatic follows the desktop&apos;s colour scheme.</source>
+        <translation>Claro combina com um painel escuro, Escuro com um claro. Automático segue o esquema de cores da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Iniciar ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>Start Norrid automatically when you log in.</source>
+        <translation>Iniciar o Norrid automaticamente quando você entrar na sessão.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Atualizações</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Procurar atualizações automaticamente</translation>
+    </message>
+    <message>
+        <source>Looks for a new version once a day. You get a notification and a banner in the app when one is ready.</source>
+        <translation>Procura uma nova versão uma vez por dia. Quando houver uma pronta, você recebe uma notificação e um aviso no aplicativo.</translation>
+    </message>
+    <message>
+        <source>Check for Updates Now</source>
+        <translation>Procurar atualizações agora</translation>
+    </message>
+    <message>
+        <source>Contacts the update feed and offers any newer version right away.</source>
+        <translation>Consulta o feed de atualizações e oferece na hora qualquer versão mais nova.</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>Copiar diagnóstico</translation>
+    </message>
+    <message>
+        <source>Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card&apos;s text.</source>
+        <translation>Copia o que um relatório de bug precisa: versões, área de trabalho, bandeja do sistema, chaveiro e a última verificação. Nunca o token, o e-mail ou o texto de um item.</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Testar conexão</translation>
+    </message>
+    <message>
+        <source>Sign In…</source>
+        <translation>Entrar…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>Norrid Settings</source>
+        <translation>Configurações do Norrid</translation>
+    </message>
+</context>
+<context>
+    <name>StateReport</name>
+    <message>
+        <source>1 card</source>
+        <translation>1 item</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n itens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card in %1</source>
+        <translation>1 item em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards in %1</source>
+        <translation>
+            <numerusform>%n item em %1</numerusform>
+            <numerusform>%n itens em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading the cards in %1…</source>
+        <translation>Carregando os itens de %1…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (notifications snoozed until %2)</source>
+        <translation>%1 (notificações adiadas até %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPresentation</name>
+    <message>
+        <source>Norrid — update available</source>
+        <translation>Norrid — atualização disponível</translation>
+    </message>
+    <message>
+        <source>Norrid — %1</source>
+        <translation>Norrid — %1</translation>
+    </message>
+    <message>
+        <source>Norrid — needs setup</source>
+        <translation>Norrid — precisa ser configurado</translation>
+    </message>
+    <message>
+        <source>Norrid — cards in %1</source>
+        <translation>Norrid — itens em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards to review</source>
+        <translation>
+            <numerusform>%n item para revisar</numerusform>
+            <numerusform>%n itens para revisar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Notifications snoozed until %1</source>
+        <translation>Notificações adiadas até %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Show Cards</source>
+        <translation>Mostrar itens</translation>
+    </message>
+    <message>
+        <source>Refresh Now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>Open Board in Browser</source>
+        <translation>Abrir quadro no navegador</translation>
+    </message>
+    <message>
+        <source>Snooze Notifications</source>
+        <translation>Adiar notificações</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 minutos</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>4 Hours</source>
+        <translation>4 horas</translation>
+    </message>
+    <message>
+        <source>Until Tomorrow</source>
+        <translation>Até amanhã</translation>
+    </message>
+    <message>
+        <source>Resume Notifications</source>
+        <translation>Retomar notificações</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Procurar atualizações…</translation>
+    </message>
+    <message>
+        <source>Quit Norrid</source>
+        <translation>Sair do Norrid</translation>
     </message>
 </context>
 <context>
@@ -654,6 +1321,45 @@ Experimente &apos;norrid --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Release notes ↗</source>
+        <translation>Notas da versão ↗</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Pular esta versão</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar mais tarde</translation>
+    </message>
+    <message>
+        <source>Learn More…</source>
+        <translation>Saiba mais…</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Instalar atualização</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>UpdateWindowController</name>
     <message>
         <source>Norrid %1 was downloaded and its signature checked, and your software installer has opened it: finish the installation there, then start Norrid again. The checked update is kept as %2.</source>
@@ -718,6 +1424,28 @@ Experimente &apos;norrid --help&apos;.</translation>
     <message>
         <source>Software Update</source>
         <translation>Atualização de software</translation>
+    </message>
+</context>
+<context>
+    <name>WatchSummary</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: 1 card</source>
+        <translation>%1: 1 item</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n cards</source>
+        <translation>
+            <numerusform>%1: %n item</numerusform>
+            <numerusform>%1: %n itens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: loading…</source>
+        <translation>%1: carregando…</translation>
     </message>
 </context>
 </TS>

@@ -32,8 +32,8 @@ void sortNewestFirst(QList<ReviewIssue> &cards)
     });
 }
 
-const QString incompleteColumnText =
-    QStringLiteral("This column needs a board and a status. Add them in Settings.");
+const char *const incompleteColumnText =
+    QT_TRANSLATE_NOOP("ReviewMonitor", "This column needs a board and a status. Add them in Settings.");
 
 } // namespace
 
@@ -165,7 +165,7 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     for (qsizetype position = 0; position < qsizetype(m_columns.size()); ++position) {
         watched.append(m_columns[size_t(position)].column());
         if (!watched.last().isComplete())
-            setColumnState(position, State::error(incompleteColumnText));
+            setColumnState(position, State::error(tr(incompleteColumnText)));
     }
     const JiraConfig config = m_settings.jiraConfig();
     const QList<ColumnGroup> groups = ColumnGroup::of(watched);
@@ -304,7 +304,7 @@ void ReviewMonitor::failed(const JiraError &error)
     m_flight = Flight::idle;
     m_schedule.holdBack(
         std::chrono::seconds(std::clamp<qint64>(wait.value_or(0), 0, maximumRateLimitWaitSeconds)));
-    message += QStringLiteral(" Norrid tries again at %1.").arg(nextPollText());
+    message = tr("%1 Norrid tries again at %2.").arg(message, nextPollText());
     everyColumn(State::error(message));
     Q_EMIT polled();
 }

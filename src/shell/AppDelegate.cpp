@@ -165,10 +165,12 @@ void AppDelegate::setupStatusItem()
 
 void AppDelegate::showNoTrayMessage()
 {
-    const QString text = QStringLiteral(
-        "Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator "
-        "extension; elsewhere, add a system tray or status notifier area to your panel.");
-    SystemLog::write(QStringLiteral("tray icon unavailable"), text);
+    const char *const source =
+        QT_TR_NOOP("Norrid runs in the tray, but this desktop shows none. On GNOME, turn on the AppIndicator "
+                   "extension; elsewhere, add a system tray or status notifier area to your panel.");
+    // The system log is read by developers: it keeps the English text.
+    SystemLog::write(QStringLiteral("tray icon unavailable"), QString::fromUtf8(source));
+    const QString text = tr(source);
     // A notification where a notification service answers; a window only where none does.
     if (!m_notifier.authorizationDenied()) {
         m_notifier.notifyNoTray(text);
@@ -382,9 +384,9 @@ void AppDelegate::checkForUpdates()
 void AppDelegate::showUpdatesComeFromPackageManager()
 {
     // A build without an update feed is a distribution's package: its updates come from there.
-    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Norrid"),
-                                QStringLiteral("Updates for Norrid come from your system's package manager."),
-                                QMessageBox::Ok);
+    auto *box =
+        new QMessageBox(QMessageBox::Information, QStringLiteral("Norrid"),
+                        tr("Updates for Norrid come from your system's package manager."), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
     box->raise();

@@ -44,8 +44,9 @@ CreateScene loadModule()
     }
     SystemLog::write(QStringLiteral("Cannot load the window module"), failure);
     QMessageBox::critical(nullptr, QStringLiteral("Norrid"),
-                          QStringLiteral("Norrid cannot open its window because a part of the application is "
-                                         "missing or damaged. Reinstall Norrid.\n\n%1")
+                          QCoreApplication::translate(
+                              "QuickScene", "Norrid cannot open its window because a part of the "
+                                            "application is missing or damaged. Reinstall Norrid.\n\n%1")
                               .arg(failure));
     return nullptr;
 }

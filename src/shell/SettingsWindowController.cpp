@@ -60,7 +60,7 @@ void SettingsWindowController::build()
                                 {{QStringLiteral("form"), QVariant::fromValue(m_form)}});
     if (!m_view)
         return;
-    m_view->setTitle(QStringLiteral("Norrid Settings"));
+    m_view->setTitle(tr("Norrid Settings"));
     m_view->setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                      Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
     QuickScene::fixSizeAndCentre(*m_view, size());

@@ -61,14 +61,13 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
 {
     // Trays that give no left click (some AppIndicator hosts open the menu instead) still reach
     // the cards through the first item.
-    m_menu->addAction(QStringLiteral("Show Cards"), this, [this] { run(m_actions.showCards); });
+    m_menu->addAction(tr("Show Cards"), this, [this] { run(m_actions.showCards); });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Refresh Now"), this, [this] { run(m_actions.refreshNow); });
-    m_menu->addAction(QStringLiteral("Open Board in Browser"), this, [this] { run(m_actions.openBoard); });
+    m_menu->addAction(tr("Refresh Now"), this, [this] { run(m_actions.refreshNow); });
+    m_menu->addAction(tr("Open Board in Browser"), this, [this] { run(m_actions.openBoard); });
     m_menu->addSeparator();
-    auto *snoozeMenu = new QMenu(QStringLiteral("Snooze Notifications"), m_menu);
-    const QStringList labels{QStringLiteral("30 Minutes"), QStringLiteral("1 Hour"),
-                             QStringLiteral("4 Hours"), QStringLiteral("Until Tomorrow")};
+    auto *snoozeMenu = new QMenu(tr("Snooze Notifications"), m_menu);
+    const QStringList labels{tr("30 Minutes"), tr("1 Hour"), tr("4 Hours"), tr("Until Tomorrow")};
     for (qsizetype i = 0; i < labels.size(); ++i) {
         const QString word = NotificationSnooze::words.at(i);
         snoozeMenu->addAction(labels.at(i), this, [this, word] {
@@ -77,16 +76,16 @@ TrayIcon::TrayIcon(Actions actions, QObject *parent)
         });
     }
     m_snoozeMenu = m_menu->addMenu(snoozeMenu);
-    m_resume = m_menu->addAction(QStringLiteral("Resume Notifications"), this, [this] {
+    m_resume = m_menu->addAction(tr("Resume Notifications"), this, [this] {
         if (m_actions.snooze)
             m_actions.snooze(QStringLiteral("off"));
     });
     m_resume->setVisible(false);
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Settings…"), this, [this] { run(m_actions.openSettings); });
-    m_menu->addAction(QStringLiteral("Check for Updates…"), this, [this] { run(m_actions.checkForUpdates); });
+    m_menu->addAction(tr("Settings…"), this, [this] { run(m_actions.openSettings); });
+    m_menu->addAction(tr("Check for Updates…"), this, [this] { run(m_actions.checkForUpdates); });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Quit Norrid"), this, [this] { run(m_actions.quit); });
+    m_menu->addAction(tr("Quit Norrid"), this, [this] { run(m_actions.quit); });
     // Hosts speaking StatusNotifierItem need a menu attached at all times.
     m_tray.setContextMenu(m_menu);
 

@@ -44,11 +44,11 @@ QCoro::Task<> ConnectionTest::run(SettingsDraft draft)
             const int count = int(result.value().size());
             if (counts.isEmpty())
                 firstCount = count;
-            counts.append(QStringLiteral("%1 in %2").arg(count).arg(column.title()));
+            counts.append(tr("%n in %1", nullptr, count).arg(column.title()));
             continue;
         }
         const QString message = result.error().descriptionWithExplanation();
-        failures.append(several ? QStringLiteral("%1: %2").arg(column.title(), message) : message);
+        failures.append(several ? tr("%1: %2").arg(column.title(), message) : message);
         if (!signInURL)
             signInURL = result.error().signInURL();
         // Turned-down credentials or a rate limit answer every column alike.

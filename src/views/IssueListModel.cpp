@@ -125,7 +125,7 @@ QString IssueListModel::accessibilityText(const ReviewIssue &issue)
 {
     QString text = issue.key + QStringLiteral(", ") + issue.summary;
     if (issue.assignee)
-        text += QStringLiteral(", assigned to ") + *issue.assignee;
+        text = tr("%1, assigned to %2").arg(text, *issue.assignee);
     return text;
 }
 
@@ -144,16 +144,15 @@ void IssueListModel::reloadSections()
         rows.append({Row::Kind::heading,
                      {},
                      column.title,
-                     count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count),
+                     count == 1 ? tr("1 card") : tr("%n cards", nullptr, int(count)),
                      false});
         if (!column.message.isEmpty())
             rows.append({Row::Kind::note, {}, column.message, {}, true});
         else if (count == 0)
             rows.append({Row::Kind::note,
                          {},
-                         column.kind == ReviewMonitor::StateKind::ok
-                             ? QStringLiteral("No cards in this column.")
-                             : QStringLiteral("Loading…"),
+                         column.kind == ReviewMonitor::StateKind::ok ? tr("No cards in this column.")
+                                                                     : tr("Loading…"),
                          {},
                          false});
         for (const ReviewIssue &card : column.cards.mid(0, maximumRows))

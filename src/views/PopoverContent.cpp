@@ -36,26 +36,26 @@ int PopoverContent::count() const
 
 QString PopoverContent::countAccessibleName() const
 {
-    return QString::number(count()) + QStringLiteral(" cards to review");
+    return tr("%n cards to review", nullptr, count());
 }
 
 QString PopoverContent::subtitle() const
 {
     switch (m_monitor.state().kind) {
     case StateKind::needsSetup:
-        return QStringLiteral("Not connected");
+        return tr("Not connected");
     case StateKind::error:
         // One failing column of several is that column's problem, said in its section.
         if (!m_monitor.watchesSeveral() || everyColumnFails() || !m_monitor.lastUpdated())
-            return QStringLiteral("Connection problem");
+            return tr("Connection problem");
         break;
     case StateKind::loading:
     case StateKind::ok:
         break;
     }
     if (const auto &updated = m_monitor.lastUpdated())
-        return QStringLiteral("Updated ") + RelativeTime::string(*updated);
-    return QStringLiteral("Loading…");
+        return tr("Updated %1").arg(RelativeTime::string(*updated));
+    return tr("Loading…");
 }
 
 bool PopoverContent::everyColumnFails() const
@@ -109,16 +109,14 @@ bool PopoverContent::keyringBlocks() const
 
 QString PopoverContent::setupTitle() const
 {
-    return keyringBlocks() ? KeyringText::title(m_settings.keyringState())
-                           : QStringLiteral("Connect to Jira");
+    return keyringBlocks() ? KeyringText::title(m_settings.keyringState()) : tr("Connect to Jira");
 }
 
 QString PopoverContent::setupText() const
 {
     if (keyringBlocks())
         return KeyringText::sentence(m_settings.keyringState());
-    const QString setup =
-        QStringLiteral("Add your Jira email and API token to start watching the To review column.");
+    const QString setup = tr("Add your Jira email and API token to start watching the To review column.");
     // An old token that waits to be deleted is worth a word; it does not keep the setup from going on.
     const QString keyring = KeyringText::sentence(m_settings.keyringState());
     return keyring.isEmpty() ? setup : setup + u' ' + keyring;
@@ -148,19 +146,17 @@ bool PopoverContent::showsUpdate() const
 
 QString PopoverContent::updateText() const
 {
-    return QStringLiteral("Version ") + m_updateState.availableVersionText() +
-           QStringLiteral(" is available");
+    return tr("Version %1 is available").arg(m_updateState.availableVersionText());
 }
 
 QString PopoverContent::updateTooltip() const
 {
-    return QStringLiteral("Download and install Norrid ") + m_updateState.availableVersionText();
+    return tr("Download and install Norrid %1").arg(m_updateState.availableVersionText());
 }
 
 QString PopoverContent::updateAccessibleName() const
 {
-    return QStringLiteral("Norrid ") + m_updateState.availableVersionText() +
-           QStringLiteral(" is available. Install the update.");
+    return tr("Norrid %1 is available. Install the update.").arg(m_updateState.availableVersionText());
 }
 
 bool PopoverContent::showsWarning() const

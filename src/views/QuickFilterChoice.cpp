@@ -8,10 +8,6 @@
 
 using SettingsValidation::trimmed;
 
-namespace {
-const QString noFilters = QStringLiteral("This board has no quick filters.");
-} // namespace
-
 void QuickFilterChoice::setLoading(bool loading)
 {
     m_loading = loading;
@@ -111,7 +107,7 @@ QVariantList QuickFilterChoice::items() const
 
 QStringList QuickFilterChoice::choices() const
 {
-    QStringList choices{QStringLiteral("None")};
+    QStringList choices{tr("None")};
     for (const QuickFilter &filter : m_filters)
         choices.append(filter.name);
     return choices;
@@ -131,7 +127,7 @@ QCoro::Task<> QuickFilterChoice::load(JiraConfig config)
     if (result.ok()) {
         setFilters(std::move(result.value()));
         if (m_filters.isEmpty())
-            setMessage(noFilters);
+            setMessage(tr("This board has no quick filters."));
         else
             select(filterMatching(teamFilter ? teamFilter() : config.extraJQL));
     } else {

@@ -4,6 +4,8 @@
 #include "settings/LaunchAtLogin.h"
 #include "views/SettingsValidation.h"
 
+#include <QCoreApplication>
+
 using SettingsValidation::trimmed;
 
 SettingsDraft SettingsDraft::stored(const AppSettings &settings)
@@ -69,6 +71,8 @@ QString SettingsDraft::store(AppSettings &settings) const
     settings.setNotificationSound(soundName);
     if (LaunchAtLogin::setEnabled(launchAtLogin))
         return {};
-    return launchAtLogin ? QStringLiteral("Norrid could not set itself to start at login.")
-                         : QStringLiteral("Norrid could not stop starting at login.");
+    return launchAtLogin
+               ? QCoreApplication::translate("SettingsDraft",
+                                             "Norrid could not set itself to start at login.")
+               : QCoreApplication::translate("SettingsDraft", "Norrid could not stop starting at login.");
 }

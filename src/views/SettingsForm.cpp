@@ -14,8 +14,6 @@
 using SettingsValidation::trimmed;
 
 const QList<qint64> SettingsForm::pollIntervals{30, 60, 120, 300};
-const QStringList SettingsForm::pollIntervalNames{QStringLiteral("30 seconds"), QStringLiteral("1 minute"),
-                                                  QStringLiteral("2 minutes"), QStringLiteral("5 minutes")};
 const QUrl SettingsForm::tokenPageURL{
     QStringLiteral("https://id.atlassian.com/manage-profile/security/api-tokens")};
 
@@ -73,7 +71,7 @@ void SettingsForm::fillBoardIdFrom(const QString &siteAddress)
         return;
     if (const auto board = BoardAddress::boardId(siteAddress)) {
         setBoardId(*board);
-        setBoardIdNote(QStringLiteral("Filled in from the board address you pasted."));
+        setBoardIdNote(tr("Filled in from the board address you pasted."));
     }
 }
 
@@ -125,7 +123,7 @@ QStringList SettingsForm::columnTitles() const
 {
     QStringList titles;
     for (const WatchedColumn &column : m_draft.allColumns())
-        titles.append(column.title().isEmpty() ? QStringLiteral("New column") : column.title());
+        titles.append(column.title().isEmpty() ? tr("New column") : column.title());
     return titles;
 }
 
@@ -298,15 +296,13 @@ QString SettingsForm::testResultText() const
         return testResult()->message;
     if (!testResult()->columns.isEmpty()) {
         if (!testResult()->server.isEmpty())
-            return QStringLiteral("Connected to %1 — %2").arg(testResult()->server, testResult()->columns);
-        return QStringLiteral("Connected — %1").arg(testResult()->columns);
+            return tr("Connected to %1 — %2").arg(testResult()->server, testResult()->columns);
+        return tr("Connected — %1").arg(testResult()->columns);
     }
     if (!testResult()->server.isEmpty())
-        return QStringLiteral("Connected to %1 — %2 in %3")
-            .arg(testResult()->server)
-            .arg(testResult()->count)
-            .arg(trimmed(m_draft.statusName));
-    return QStringLiteral("Connected — %1 in %2").arg(testResult()->count).arg(trimmed(m_draft.statusName));
+        return tr("Connected to %1 — %n in %2", nullptr, testResult()->count)
+            .arg(testResult()->server, trimmed(m_draft.statusName));
+    return tr("Connected — %n in %1", nullptr, testResult()->count).arg(trimmed(m_draft.statusName));
 }
 
 QCoro::Task<> SettingsForm::testConnection()
@@ -349,6 +345,24 @@ QStringList SettingsForm::soundOptions() const
     return NotificationManager::soundOptions;
 }
 
+QStringList SettingsForm::soundChoices() const
+{
+    // The sounds keep their names; only the two that are not a sound's name are words to translate.
+    QStringList choices = soundOptions();
+    for (QString &choice : choices) {
+        if (choice == u"Default")
+            choice = tr("Default");
+        else if (choice == u"None")
+            choice = tr("None");
+    }
+    return choices;
+}
+
+QStringList SettingsForm::pollIntervalChoices() const
+{
+    return {tr("30 seconds"), tr("1 minute"), tr("2 minutes"), tr("5 minutes")};
+}
+
 void SettingsForm::sendTestNotification()
 {
     m_notifier.sendTest(m_draft.soundName);
@@ -369,8 +383,7 @@ std::optional<QUrl> SettingsForm::personalAccessTokenPage() const
 
 QString SettingsForm::tokenPageText() const
 {
-    return personalAccessTokenPage() ? QStringLiteral("Create a personal access token…")
-                                     : QStringLiteral("Create an API token…");
+    return personalAccessTokenPage() ? tr("Create a personal access token…") : tr("Create an API token…");
 }
 
 void SettingsForm::openTokenPage()
@@ -412,7 +425,7 @@ QString SettingsForm::siteNote() const
     const JiraSite site = JiraSite::read(m_draft.config().siteURL);
     if (!site.isValid() || site.dropped().isEmpty())
         return {};
-    return QStringLiteral("Norrid reads Jira at %1.").arg(site.baseText());
+    return tr("Norrid reads Jira at %1.").arg(site.baseText());
 }
 
 QString SettingsForm::firstEmptyField() const
@@ -433,7 +446,7 @@ const QStringList trayIconSettings{QStringLiteral("automatic"), QStringLiteral("
 
 QStringList SettingsForm::trayIconChoices() const
 {
-    return {QStringLiteral("Automatic"), QStringLiteral("Light"), QStringLiteral("Dark")};
+    return {tr("Automatic"), tr("Light"), tr("Dark")};
 }
 
 int SettingsForm::trayIconIndex() const

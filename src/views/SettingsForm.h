@@ -70,6 +70,7 @@ class SettingsForm : public QObject
     Q_PROPERTY(QString appVersion READ appVersion CONSTANT)
     Q_PROPERTY(bool autoUpdate READ autoUpdate WRITE setAutoUpdate NOTIFY autoUpdateChanged)
     Q_PROPERTY(QStringList soundOptions READ soundOptions CONSTANT)
+    Q_PROPERTY(QStringList soundChoices READ soundChoices CONSTANT)
     Q_PROPERTY(int soundIndex READ soundIndex NOTIFY soundNameChanged)
     Q_PROPERTY(QStringList pollIntervalChoices READ pollIntervalChoices CONSTANT)
     Q_PROPERTY(QStringList trayIconChoices READ trayIconChoices CONSTANT)
@@ -84,9 +85,8 @@ public:
     };
     Q_ENUM(ResultKind)
 
-    // The poll intervals the picker offers, in seconds, and how they are shown.
+    // The poll intervals the picker offers, in seconds (pollIntervalChoices shows them).
     static const QList<qint64> pollIntervals;
-    static const QStringList pollIntervalNames;
     static const QUrl tokenPageURL;
 
     SettingsForm(AppSettings &settings, NotificationManager &notifier, Updater *updater,
@@ -174,9 +174,11 @@ public:
     bool autoUpdate() const;
     void setAutoUpdate(bool enabled);
     QStringList soundOptions() const;
+    // The sound picker's entries, in the order of soundOptions, in the user's language.
+    QStringList soundChoices() const;
     // Where the sound is among soundOptions, the picker's choice.
     int soundIndex() const { return int(soundOptions().indexOf(soundName())); }
-    QStringList pollIntervalChoices() const { return pollIntervalNames; }
+    QStringList pollIntervalChoices() const;
     // How the tray icon is coloured: "Automatic", "Light" or "Dark". A choice applies at once, as
     // the user looks at the panel, without waiting for Save.
     QStringList trayIconChoices() const;

@@ -1,5 +1,6 @@
 #include "views/StateReport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,8 +18,12 @@ QString markupEscaped(const QString &text)
 
 QString countText(int count, const QString &status)
 {
-    return (count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count)) +
-           (status.isEmpty() ? QString() : QStringLiteral(" in ") + status);
+    if (status.isEmpty())
+        return count == 1 ? QCoreApplication::translate("StateReport", "1 card")
+                          : QCoreApplication::translate("StateReport", "%n cards", nullptr, count);
+    return count == 1
+               ? QCoreApplication::translate("StateReport", "1 card in %1").arg(status)
+               : QCoreApplication::translate("StateReport", "%n cards in %1", nullptr, count).arg(status);
 }
 
 QVariantList cardMaps(const QList<StateReport::Card> &cards)
@@ -69,8 +74,9 @@ QString columnLine(const StateReport::Column &column)
     if (column.state == u"ok")
         return countText(column.count, column.name);
     if (column.message.isEmpty())
-        return QStringLiteral("Loading the cards in %1…").arg(column.name);
-    return QStringLiteral("%1: %2").arg(column.name, QString(column.message).replace(u'\n', u' '));
+        return QCoreApplication::translate("StateReport", "Loading the cards in %1…").arg(column.name);
+    return QCoreApplication::translate("StateReport", "%1: %2")
+        .arg(column.name, QString(column.message).replace(u'\n', u' '));
 }
 
 } // namespace
@@ -160,7 +166,7 @@ QString StateReport::humanLine() const
     } else if (state == u"ok")
         line = countText(count, status);
     else if (state == u"loading" && message.isEmpty())
-        line = QStringLiteral("Loading the cards in %1…").arg(status);
+        line = QCoreApplication::translate("StateReport", "Loading the cards in %1…").arg(status);
     else // a message may run over lines; the line keeps them apart by spaces
         line = QString(message).replace(u'\n', u' ');
     const QDateTime until = QDateTime::fromString(snoozedUntil, Qt::ISODate);
@@ -171,7 +177,8 @@ QString StateReport::humanLine() const
         const QString when = local.date() == QDate::currentDate()
                                  ? time
                                  : locale.toString(local.date(), QLocale::ShortFormat) + u' ' + time;
-        line += QStringLiteral(" (notifications snoozed until %1)").arg(when);
+        line =
+            QCoreApplication::translate("StateReport", "%1 (notifications snoozed until %2)").arg(line, when);
     }
     return line;
 }
@@ -208,7 +215,8 @@ QByteArray StateReport::waybar() const
         lines.append(markupEscaped(cards[i].key + QStringLiteral(" — ") +
                                    QString(cards[i].summary).replace(u'\n', u' ')));
     if (cards.size() > tooltipCards)
-        lines.append(QStringLiteral("and %1 more").arg(cards.size() - tooltipCards));
+        lines.append(QCoreApplication::translate("StateReport", "and %n more", nullptr,
+                                                 int(cards.size() - tooltipCards)));
     const QJsonObject object{{QStringLiteral("text"), QString::number(count)},
                              {QStringLiteral("alt"), state},
                              {QStringLiteral("class"), state},

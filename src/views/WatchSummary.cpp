@@ -3,6 +3,8 @@
 #include "monitor/ColumnWatch.h"
 #include "settings/AppSettings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using StateKind = ReviewMonitor::StateKind;
@@ -60,13 +62,16 @@ QStringList WatchSummary::columnLines() const
     QStringList lines;
     for (const Column &column : columns) {
         if (!column.message.isEmpty())
-            lines.append(QStringLiteral("%1: %2").arg(column.title, column.message));
+            lines.append(
+                QCoreApplication::translate("WatchSummary", "%1: %2").arg(column.title, column.message));
         else if (column.kind == StateKind::ok)
             lines.append(column.cards.size() == 1
-                             ? QStringLiteral("%1: 1 card").arg(column.title)
-                             : QStringLiteral("%1: %2 cards").arg(column.title).arg(column.cards.size()));
+                             ? QCoreApplication::translate("WatchSummary", "%1: 1 card").arg(column.title)
+                             : QCoreApplication::translate("WatchSummary", "%1: %n cards", nullptr,
+                                                           int(column.cards.size()))
+                                   .arg(column.title));
         else
-            lines.append(QStringLiteral("%1: loading…").arg(column.title));
+            lines.append(QCoreApplication::translate("WatchSummary", "%1: loading…").arg(column.title));
     }
     return lines;
 }

@@ -4,6 +4,7 @@
 #include "settings/AppSettings.h"
 #include "settings/KeyringControl.h"
 #include "shell/PopoverWindow.h"
+#include "shell/Translations.h"
 #include "support/FakeJiraDocuments.h"
 #include "support/FakeJiraServer.h"
 #include "support/FakeNotificationService.h"
@@ -30,6 +31,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -426,6 +428,48 @@ private Q_SLOTS:
         QVERIFY(KeyringControl::unlockLogin());
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->monitor.state().kind, StateKind::ok, 15000);
         QCOMPARE(shownMainArea(), u"cardList"_s);
+    }
+
+    // On a German desktop: Norrid's catalogue loaded, the popover's own texts and the cards' ages
+    // are German, and the longer words fit (the picture shows it).
+    void inGerman()
+    {
+        const QLocale before;
+        const auto restore = qScopeGuard([&before] {
+            qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+            QLocale::setDefault(before);
+        });
+        QLocale::setDefault(QLocale(u"de_DE"_s));
+        QVERIFY(Translations::install(*QCoreApplication::instance()));
+        configure();
+        const auto ago = [](int seconds) {
+            return QDateTime::currentDateTimeUtc().addSecs(-seconds).toString(
+                u"yyyy-MM-ddTHH:mm:ss.zzz+0000"_s);
+        };
+        serve(FakeResponse::json(FakeJiraDocuments::issues(
+            {{u"NOR-1"_s, u"Exportwarteschlange: Wiederholungslogik überarbeiten"_s, u"Jürgen Müller"_s,
+              ago(300)},
+             {u"NOR-2"_s, u"Anmeldeseite barrierefrei machen"_s, std::nullopt, ago(3 * 86400)}})));
+        showAndStart();
+        QTRY_COMPARE(m_rig->monitor.state().kind, StateKind::ok);
+        QTRY_VERIFY(row(1));
+        const auto text = [this](const char *name, QQuickItem *in = nullptr) {
+            return item(name, in)->property("text").toString();
+        };
+        QCOMPARE(text("title"), u"Zu prüfen"_s);
+        QVERIFY2(text("subtitle").startsWith(u"Aktualisiert "_s), qPrintable(text("subtitle")));
+        QCOMPARE(text("issueAge", row(0)), u"vor 5 Min."_s);
+        QCOMPARE(text("issueAge", row(1)), u"vor 3 Tagen"_s);
+        QCOMPARE(text("settingsButton"), u"Einstellungen…"_s);
+        QCOMPARE(m_rig->content.countAccessibleName(), u"2 Vorgänge zu prüfen"_s);
+        m_rig->updateState.setAvailableVersion(u"2.1.0"_s);
+        m_rig->notificationServer.stop();
+        m_rig->notifier.refreshAuthorizationStatus();
+        QTRY_VERIFY(visible("warningBanner") && visible("updateBanner"));
+        QCOMPARE(text("bannerText", item("updateBanner")), u"Version 2.1.0 ist verfügbar"_s);
+        for (const char *banner : {"updateBanner", "warningBanner"})
+            QVERIFY2(!item("bannerText", item(banner))->property("truncated").toBool(), banner);
+        shoot(u"german"_s);
     }
 
     void jiraTextIsPlainAndRowsKeepTheirShape_data()

@@ -38,7 +38,7 @@ AbstractButton {
     opacity: !isCard || hasLink ? 1.0 : 0.45
     Accessible.role: isCard ? Accessible.Button : (isHeading ? Accessible.Heading : Accessible.StaticText)
     Accessible.name: accessibilityText
-    Accessible.description: isCard ? "Opens the ticket in your browser" : ""
+    Accessible.description: isCard ? qsTr("Opens the ticket in your browser") : ""
     onClicked: if (isCard && hasLink) row.open(row.url)
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()

@@ -10,7 +10,7 @@ Item {
     property string title
     property string text
     property bool showsButton: false
-    property string buttonText: "Open Settings"
+    property string buttonText: qsTr("Open Settings")
     signal buttonClicked()
     property Style style: Style {}
 

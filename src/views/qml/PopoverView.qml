@@ -54,7 +54,7 @@ Rectangle {
                     spacing: 6
                     Label {
                         objectName: "title"
-                        text: "To review"
+                        text: qsTr("To review")
                         font.pixelSize: root.style.headline
                         font.bold: true
                         color: root.style.primary
@@ -88,15 +88,15 @@ Rectangle {
             SymbolButton {
                 objectName: "boardButton"
                 symbol: "rectangle.grid.2x2"
-                tooltip: "Open the board in your browser"
-                Accessible.name: "Open board in browser"
+                tooltip: qsTr("Open the board in your browser")
+                Accessible.name: qsTr("Open board in browser")
                 onClicked: root.content.openBoard()
             }
             SymbolButton {
                 objectName: "refreshButton"
                 symbol: "arrow.clockwise"
-                tooltip: "Refresh now"
-                Accessible.name: "Refresh now"
+                tooltip: qsTr("Refresh now")
+                Accessible.name: qsTr("Refresh now")
                 onClicked: root.content.refresh()
             }
         }
@@ -122,18 +122,18 @@ Rectangle {
                 anchors.fill: parent
                 visible: root.content.mainArea === PopoverContent.MainArea.empty
                 symbol: "checkmark.circle"
-                title: "Nothing to review"
-                text: "You're all caught up.\nNew cards in To review show up here and notify you."
+                title: qsTr("Nothing to review")
+                text: qsTr("You're all caught up.\nNew cards in To review show up here and notify you.")
             }
             MessageView {
                 objectName: "errorView"
                 anchors.fill: parent
                 visible: root.content.mainArea === PopoverContent.MainArea.error
                 symbol: "exclamationmark.triangle"
-                title: "Couldn't reach Jira"
+                title: qsTr("Couldn't reach Jira")
                 text: root.content.errorMessage
                 showsButton: true
-                buttonText: root.content.canSignIn ? "Sign In to Jira…" : "Open Settings"
+                buttonText: root.content.canSignIn ? qsTr("Sign In to Jira…") : qsTr("Open Settings")
                 onButtonClicked: root.content.canSignIn ? root.content.signIn() : root.content.openSettings()
             }
             RowLayout {
@@ -142,7 +142,7 @@ Rectangle {
                 visible: root.content.mainArea === PopoverContent.MainArea.loading
                 spacing: 8
                 BusyIndicator { running: parent.visible; padding: 0; implicitWidth: 20; implicitHeight: 20 }
-                Label { text: "Loading…"; color: root.style.secondary }
+                Label { text: qsTr("Loading…"); color: root.style.secondary }
             }
             ListView {
                 id: list
@@ -170,7 +170,7 @@ Rectangle {
             symbol: "arrow.down.circle.fill"
             symbolColor: root.style.teal
             text: root.content.updateText
-            actionText: "Install…"
+            actionText: qsTr("Install…")
             actionTooltip: root.content.updateTooltip
             accessibleName: root.content.updateAccessibleName
             onActionTriggered: root.content.installUpdate()
@@ -183,10 +183,10 @@ Rectangle {
             visible: root.content.showsWarning
             symbol: "bell.slash.fill"
             symbolColor: root.style.orange
-            text: "Notifications are off for Norrid"
-            actionText: "Enable…"
-            actionTooltip: "Open the desktop's notification settings"
-            accessibleName: "Notifications are off for Norrid. Enable them in your desktop's settings to get pinged about new cards."
+            text: qsTr("Notifications are off for Norrid")
+            actionText: qsTr("Enable…")
+            actionTooltip: qsTr("Open the desktop's notification settings")
+            accessibleName: qsTr("Notifications are off for Norrid. Enable them in your desktop's settings to get pinged about new cards.")
             onActionTriggered: root.content.enableNotifications()
         }
         Divider {}
@@ -227,19 +227,19 @@ Rectangle {
             TextButton {
                 objectName: "footerSignInButton"
                 visible: root.content.showsFooterError && root.content.canSignIn
-                text: "Sign In…"
+                text: qsTr("Sign In…")
                 onClicked: root.content.signIn()
             }
             TextButton {
                 objectName: "settingsButton"
-                text: "Settings…"
+                text: qsTr("Settings…")
                 onClicked: root.content.openSettings()
             }
             TextButton {
                 objectName: "quitButton"
-                text: "Quit"
+                text: qsTr("Quit")
                 ToolTip.visible: hovered
-                ToolTip.text: "Quit Norrid"
+                ToolTip.text: qsTr("Quit Norrid")
                 ToolTip.delay: 600
                 onClicked: root.content.quit()
             }

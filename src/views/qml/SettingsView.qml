@@ -89,14 +89,14 @@ FocusScope {
                 spacing: 14
 
                 SettingsSection {
-                    title: "Jira connection"
+                    title: qsTr("Jira connection")
                     SettingsRow {
-                        label: "Site URL"
+                        label: qsTr("Site URL")
                         SettingsTextField {
                             id: siteURLInput
                             objectName: "siteURLField"
                             placeholderText: "https://your-team.atlassian.net"
-                            Accessible.name: "Site URL"
+                            Accessible.name: qsTr("Site URL")
                             value: root.form.siteURL
                             onEdited: function(text) { root.form.siteURL = text }
                         }
@@ -115,12 +115,12 @@ FocusScope {
                         text: root.form.siteNote
                     }
                     SettingsRow {
-                        label: "Email"
+                        label: qsTr("Email")
                         SettingsTextField {
                             id: emailInput
                             objectName: "emailField"
-                            placeholderText: "you@company.com"
-                            Accessible.name: "Email"
+                            placeholderText: qsTr("you@company.com")
+                            Accessible.name: qsTr("Email")
                             value: root.form.email
                             onEdited: function(text) { root.form.email = text }
                         }
@@ -128,15 +128,15 @@ FocusScope {
                     SettingsCaption {
                         objectName: "emailCaption"
                         Layout.leftMargin: root.style.labelWidth + 8
-                        text: "On Jira Data Center, your user name — or leave it empty to sign in with a personal access token."
+                        text: qsTr("On Jira Data Center, your user name — or leave it empty to sign in with a personal access token.")
                     }
                     SettingsRow {
-                        label: "API token"
+                        label: qsTr("API token")
                         SettingsTextField {
                             id: tokenInput
                             objectName: "tokenField"
-                            placeholderText: "Paste your API token or personal access token"
-                            Accessible.name: "API token"
+                            placeholderText: qsTr("Paste your API token or personal access token")
+                            Accessible.name: qsTr("API token")
                             echoMode: TextInput.Password
                             value: root.form.token
                             onEdited: function(text) { root.form.token = text }
@@ -148,7 +148,7 @@ FocusScope {
                         spacing: 4
                         SettingsCaption {
                             objectName: "tokenCaption"
-                            text: "An API token for Jira Cloud, or a personal access token for Jira Data Center."
+                            text: qsTr("An API token for Jira Cloud, or a personal access token for Jira Data Center.")
                         }
                         SettingsButton {
                             objectName: "tokenPageButton"
@@ -157,7 +157,7 @@ FocusScope {
                         }
                         SettingsCaption {
                             objectName: "keyringCaption"
-                            text: "Stored in your system keyring — never in plain text."
+                            text: qsTr("Stored in your system keyring — never in plain text.")
                         }
                         SettingsCaption {
                             objectName: "saveProblem"
@@ -169,7 +169,7 @@ FocusScope {
                 }
 
                 SettingsSection {
-                    title: "What to watch"
+                    title: qsTr("What to watch")
                     // The watched columns, with the one the fields below edit marked.
                     ColumnLayout {
                         objectName: "columnList"
@@ -177,7 +177,7 @@ FocusScope {
                         Layout.fillWidth: true
                         spacing: 2
                         Accessible.role: Accessible.List
-                        Accessible.name: "Watched columns"
+                        Accessible.name: qsTr("Watched columns")
                         Repeater {
                             model: root.form.columnTitles
                             // The 6.4 linter misses this file's ids inside a delegate; the engine resolves them.
@@ -212,11 +212,11 @@ FocusScope {
                         }
                     }
                     SettingsRow {
-                        label: "Board ID"
+                        label: qsTr("Board ID")
                         SettingsTextField {
                             objectName: "boardIdField"
                             placeholderText: "590"
-                            Accessible.name: "Board ID"
+                            Accessible.name: qsTr("Board ID")
                             value: root.form.boardId
                             onEdited: function(text) { root.form.boardId = text }
                         }
@@ -228,24 +228,24 @@ FocusScope {
                         text: root.form.boardIdNote
                     }
                     SettingsRow {
-                        label: "Status"
+                        label: qsTr("Status")
                         SettingsTextField {
                             objectName: "statusField"
-                            placeholderText: "To review"
-                            Accessible.name: "Status"
+                            placeholderText: qsTr("To review")
+                            Accessible.name: qsTr("Status")
                             value: root.form.statusName
                             onEdited: function(text) { root.form.statusName = text }
                         }
                     }
                     SettingsRow {
-                        label: "Team quick filter"
+                        label: qsTr("Team quick filter")
                         visible: root.form.quickFilters.length > 0
                         SettingsPicker {
                             objectName: "filterPicker"
                             model: root.form.filterChoices
                             currentIndex: root.form.selectedFilterIndex
-                            help: "The quick-filter chips from the top of your board. Picking one applies the same filtering the web board does."
-                            Accessible.name: "Team quick filter"
+                            help: qsTr("The quick-filter chips from the top of your board. Picking one applies the same filtering the web board does.")
+                            Accessible.name: qsTr("Team quick filter")
                             onChosen: function(index) { root.form.selectedFilterIndex = index }
                         }
                     }
@@ -256,7 +256,7 @@ FocusScope {
                         spacing: 8
                         SettingsButton {
                             objectName: "loadFiltersButton"
-                            text: "Load team filters from board"
+                            text: qsTr("Load team filters from board")
                             busy: root.form.loadingFilters
                             enabled: root.form.canLoadFilters
                             onClicked: root.form.startLoadingQuickFilters()
@@ -270,71 +270,71 @@ FocusScope {
                         }
                     }
                     SettingsRow {
-                        label: "Team filter (JQL)"
+                        label: qsTr("Team filter (JQL)")
                         SettingsTextField {
                             objectName: "extraJQLField"
-                            placeholderText: "optional, e.g. labels = team-f"
-                            Accessible.name: "Team filter (JQL)"
+                            placeholderText: qsTr("optional, e.g. labels = team-f")
+                            Accessible.name: qsTr("Team filter (JQL)")
                             value: root.form.extraJQL
                             onEdited: function(text) { root.form.extraJQL = text }
                         }
                     }
                     SettingsRow {
-                        label: "Name"
+                        label: qsTr("Name")
                         SettingsTextField {
                             objectName: "columnNameField"
-                            placeholderText: "optional, shown instead of the status"
-                            Accessible.name: "Column name"
+                            placeholderText: qsTr("optional, shown instead of the status")
+                            Accessible.name: qsTr("Column name")
                             value: root.form.columnName
                             onEdited: function(text) { root.form.columnName = text }
                         }
                     }
                     SettingsCaption {
                         objectName: "watchCaption"
-                        text: "Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL."
+                        text: qsTr("Status is the exact Jira status behind your column. The team filter narrows a shared board to your team — pick a quick filter above to fill it automatically, or write your own JQL.")
                     }
                     Flow {
                         Layout.fillWidth: true
                         spacing: 6
                         SettingsButton {
                             objectName: "addColumnButton"
-                            text: "Add Column"
+                            text: qsTr("Add Column")
                             enabled: root.form.canAddColumn
-                            help: "Watch another status or board on the same connection (up to 8 columns)."
+                            help: qsTr("Watch another status or board on the same connection (up to 8 columns).")
                             onClicked: root.form.addColumn()
                         }
                         SettingsButton {
                             objectName: "removeColumnButton"
                             visible: root.form.columnTitles.length > 1
-                            text: "Remove"
+                            text: qsTr("Remove")
                             onClicked: root.form.removeColumn()
                         }
                         SettingsButton {
                             objectName: "moveColumnUpButton"
                             visible: root.form.columnTitles.length > 1
                             enabled: root.form.currentColumn > 0
-                            text: "Move Up"
+                            text: qsTr("Move Up")
                             onClicked: root.form.moveColumn(-1)
                         }
                         SettingsButton {
                             objectName: "moveColumnDownButton"
                             visible: root.form.columnTitles.length > 1
                             enabled: root.form.currentColumn < root.form.columnTitles.length - 1
-                            text: "Move Down"
+                            text: qsTr("Move Down")
                             onClicked: root.form.moveColumn(1)
                         }
                     }
                 }
 
                 SettingsSection {
-                    title: "Notifications"
+                    title: qsTr("Notifications")
                     SettingsRow {
-                        label: "Sound"
+                        label: qsTr("Sound")
                         SettingsPicker {
                             objectName: "soundPicker"
-                            model: root.form.soundOptions
+                            model: root.form.soundChoices
                             currentIndex: root.form.soundIndex
-                            Accessible.name: "Notification sound"
+                            Accessible.name: qsTr("Notification sound")
                             onChosen: function(index) {
                                 const name = root.form.soundOptions[index]
                                 root.form.soundName = name
@@ -344,46 +344,46 @@ FocusScope {
                     }
                     SettingsButton {
                         objectName: "testNotificationButton"
-                        text: "Send test notification"
-                        help: "Posts a sample banner with the selected sound so you can preview it."
+                        text: qsTr("Send test notification")
+                        help: qsTr("Posts a sample banner with the selected sound so you can preview it.")
                         onClicked: root.form.sendTestNotification()
                     }
                 }
 
                 SettingsSection {
-                    title: "General"
+                    title: qsTr("General")
                     SettingsRow {
-                        label: "Check every"
+                        label: qsTr("Check every")
                         SettingsPicker {
                             objectName: "intervalPicker"
                             model: root.form.pollIntervalChoices
                             currentIndex: root.form.pollIntervalIndex
-                            Accessible.name: "Check interval"
+                            Accessible.name: qsTr("Check interval")
                             onChosen: function(index) { root.form.pollIntervalIndex = index }
                         }
                     }
                     SettingsRow {
-                        label: "Tray icon"
+                        label: qsTr("Tray icon")
                         SettingsPicker {
                             objectName: "trayIconPicker"
                             model: root.form.trayIconChoices
                             currentIndex: root.form.trayIconIndex
-                            help: "Light suits a dark panel, Dark a light one. Automatic follows the desktop's colour scheme."
-                            Accessible.name: "Tray icon"
+                            help: qsTr("Light suits a dark panel, Dark a light one. Automatic follows the desktop's colour scheme.")
+                            Accessible.name: qsTr("Tray icon")
                             onChosen: function(index) { root.form.trayIconIndex = index }
                         }
                     }
                     SettingsRow {
-                        label: "Launch at login"
+                        label: qsTr("Launch at login")
                         wideLabel: true
                         Switch {
                             objectName: "launchAtLoginSwitch"
                             padding: 0
                             checked: root.form.launchAtLogin
                             onToggled: root.form.launchAtLogin = checked
-                            Accessible.name: "Launch at login"
+                            Accessible.name: qsTr("Launch at login")
                             ToolTip.visible: hovered
-                            property string help: "Start Norrid automatically when you log in."
+                            property string help: qsTr("Start Norrid automatically when you log in.")
                             ToolTip.text: help
                             ToolTip.delay: 600
                         }
@@ -391,9 +391,9 @@ FocusScope {
                 }
 
                 SettingsSection {
-                    title: "Updates"
+                    title: qsTr("Updates")
                     SettingsRow {
-                        label: "Version"
+                        label: qsTr("Version")
                         PlainLabel {
                             objectName: "versionValue"
                             Layout.fillWidth: true
@@ -404,30 +404,30 @@ FocusScope {
                         }
                     }
                     SettingsRow {
-                        label: "Check for updates automatically"
+                        label: qsTr("Check for updates automatically")
                         wideLabel: true
                         Switch {
                             objectName: "autoUpdateSwitch"
                             padding: 0
                             checked: root.form.autoUpdate
                             onToggled: root.form.autoUpdate = checked
-                            Accessible.name: "Check for updates automatically"
+                            Accessible.name: qsTr("Check for updates automatically")
                             ToolTip.visible: hovered
-                            property string help: "Looks for a new version once a day. You get a notification and a banner in the app when one is ready."
+                            property string help: qsTr("Looks for a new version once a day. You get a notification and a banner in the app when one is ready.")
                             ToolTip.text: help
                             ToolTip.delay: 600
                         }
                     }
                     SettingsButton {
                         objectName: "checkUpdatesButton"
-                        text: "Check for Updates Now"
-                        help: "Contacts the update feed and offers any newer version right away."
+                        text: qsTr("Check for Updates Now")
+                        help: qsTr("Contacts the update feed and offers any newer version right away.")
                         onClicked: root.form.checkForUpdates()
                     }
                     SettingsButton {
                         objectName: "copyDiagnosticsButton"
-                        text: "Copy Diagnostics"
-                        help: "Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card's text."
+                        text: qsTr("Copy Diagnostics")
+                        help: qsTr("Copies what a bug report needs: versions, the desktop, the tray, the keyring and the last poll. Never the token, the email or a card's text.")
                         onClicked: root.form.copyDiagnostics()
                     }
                 }
@@ -447,7 +447,7 @@ FocusScope {
             spacing: 12
             SettingsButton {
                 objectName: "testButton"
-                text: "Test connection"
+                text: qsTr("Test connection")
                 busy: root.form.testing
                 enabled: root.form.canTest
                 onClicked: root.form.startTestConnection()
@@ -461,7 +461,7 @@ FocusScope {
             SettingsButton {
                 objectName: "signInButton"
                 visible: root.form.canSignIn
-                text: "Sign In…"
+                text: qsTr("Sign In…")
                 onClicked: root.form.signIn()
             }
             Item {
@@ -470,7 +470,7 @@ FocusScope {
             }
             SettingsButton {
                 objectName: "saveButton"
-                text: "Save"
+                text: qsTr("Save")
                 highlighted: true
                 enabled: root.form.canConnect
                 onClicked: root.save()

@@ -146,7 +146,7 @@ FocusScope {
                 Text {
                     objectName: "releaseNotesLink"
                     visible: root.offering && root.controller.hasReleaseNotesLink
-                    text: "Release notes ↗"
+                    text: qsTr("Release notes ↗")
                     font.pixelSize: root.style.body
                     font.underline: notesLinkMouse.containsMouse
                     color: root.style.teal
@@ -174,14 +174,14 @@ FocusScope {
 
             SettingsButton {
                 objectName: "skipButton"
-                text: "Skip This Version"
+                text: qsTr("Skip This Version")
                 visible: root.offering && !root.session.critical
                 style: root.style
                 onClicked: root.session.skipThisVersion()
             }
             SettingsButton {
                 objectName: "showInFolderButton"
-                text: "Show in Folder"
+                text: qsTr("Show in Folder")
                 visible: root.controller.canShowFile
                 style: root.style
                 onClicked: root.controller.showInFolder()
@@ -191,14 +191,14 @@ FocusScope {
             }
             SettingsButton {
                 objectName: "remindButton"
-                text: "Remind Me Later"
+                text: qsTr("Remind Me Later")
                 visible: root.offering
                 style: root.style
                 onClicked: root.session.remindMeLater()
             }
             SettingsButton {
                 objectName: "downloadButton"
-                text: root.session.informational ? "Learn More…" : root.session.installs ? "Install Update" : "Download"
+                text: root.session.informational ? qsTr("Learn More…") : root.session.installs ? qsTr("Install Update") : qsTr("Download")
                 visible: root.offering
                 highlighted: true
                 style: root.style
@@ -206,14 +206,14 @@ FocusScope {
             }
             SettingsButton {
                 objectName: "cancelButton"
-                text: "Cancel"
+                text: qsTr("Cancel")
                 visible: root.checking || root.downloading
                 style: root.style
                 onClicked: root.session.close()
             }
             SettingsButton {
                 objectName: "okButton"
-                text: "OK"
+                text: qsTr("OK")
                 visible: root.finishedWithOK
                 highlighted: true
                 style: root.style
