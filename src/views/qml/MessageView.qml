@@ -13,6 +13,14 @@ Item {
     property string buttonText: "Open Settings"
     signal buttonClicked()
     property Style style: Style {}
+    Accessible.role: Accessible.Grouping
+    Accessible.name: title
+    Accessible.ignored: !visible
+
+    function focusButton() {
+        if (showsButton)
+            button.forceActiveFocus();
+    }
 
     ColumnLayout {
         anchors.centerIn: parent
