@@ -44,6 +44,7 @@ Item {
             id: action
             objectName: "bannerAction"
             text: banner.actionText
+            Accessible.ignored: !visible
             font.pixelSize: banner.style.caption
             palette.buttonText: banner.style.teal
             PlainToolTip {

@@ -38,6 +38,7 @@ Item {
             objectName: "messageTitle"
             Layout.alignment: Qt.AlignHCenter
             text: view.title
+            Accessible.ignored: !visible
             font.pixelSize: view.style.callout
             font.bold: true
             color: view.style.primary
@@ -57,6 +58,7 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             visible: view.showsButton
             text: view.buttonText
+            Accessible.ignored: !visible
             font.pixelSize: view.style.caption
             onClicked: view.buttonClicked()
             // The prominent look: the accent colour with white text.

@@ -24,6 +24,7 @@ Rectangle {
         id: button
         property Style style: Style {}
         font.pixelSize: style.body
+        Accessible.ignored: !visible
         background: Rectangle {
             radius: 5
             color: button.down ? button.style.divider
@@ -50,6 +51,11 @@ Rectangle {
     function focusCardsUnlessOnAButton() {
         if (list.visible && !root.buttonHasFocus)
             root.focusFirst();
+    }
+    Timer {
+        id: afterTheViewsSwap
+        interval: 0
+        onTriggered: root.focusCardsUnlessOnAButton()
     }
     Connections {
         target: root.content
@@ -80,6 +86,7 @@ Rectangle {
                     Label {
                         objectName: "title"
                         text: "To review"
+                        Accessible.ignored: !visible
                         font.pixelSize: root.style.headline
                         font.bold: true
                         color: root.style.primary
@@ -96,6 +103,7 @@ Rectangle {
                         topPadding: 1
                         bottomPadding: 1
                         Accessible.name: root.content.countAccessibleName
+                        Accessible.ignored: !visible
                         background: Rectangle {
                             radius: height / 2
                             color: Qt.rgba(0.118, 0.624, 0.71, 0.18)
@@ -105,6 +113,7 @@ Rectangle {
                 Label {
                     objectName: "subtitle"
                     text: root.content.subtitle
+                    Accessible.ignored: !visible
                     font.pixelSize: root.style.caption
                     color: root.style.secondary
                 }
@@ -173,8 +182,19 @@ Rectangle {
                 Accessible.name: loadingLabel.text
                 Accessible.ignored: !visible
                 spacing: 8
-                BusyIndicator { running: parent.visible; padding: 0; implicitWidth: 20; implicitHeight: 20 }
-                Label { id: loadingLabel; text: "Loading…"; color: root.style.secondary }
+                BusyIndicator {
+                    running: parent.visible
+                    padding: 0
+                    implicitWidth: 20
+                    implicitHeight: 20
+                    Accessible.ignored: true
+                }
+                Label {
+                    id: loadingLabel
+                    text: "Loading…"
+                    color: root.style.secondary
+                    Accessible.ignored: true // the view says it
+                }
             }
             // One stop in the Tab chain: Up, Down, Home and End move between the cards, passing over
             // the sections' headings and notes; the current card has the keyboard focus.
@@ -188,7 +208,8 @@ Rectangle {
                 activeFocusOnTab: true
                 keyNavigationEnabled: false
                 boundsBehavior: Flickable.StopAtBounds
-                ScrollBar.vertical: ScrollBar {}
+                // In the accessibility tree only while there is something to scroll.
+                ScrollBar.vertical: ScrollBar { Accessible.ignored: !visible || size >= 1 }
                 Accessible.role: Accessible.List
                 Accessible.name: root.content.countAccessibleName
                 Accessible.ignored: !visible
@@ -222,7 +243,7 @@ Rectangle {
                                     moveTo(currentIndex, 1) || moveTo(currentIndex, -1)
                 // Cards that arrive while no button the user went to holds the focus take it (once the
                 // other views have hidden).
-                onVisibleChanged: if (visible) Qt.callLater(root.focusCardsUnlessOnAButton)
+                onVisibleChanged: if (visible) afterTheViewsSwap.restart()
             }
         }
 
