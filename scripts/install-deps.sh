@@ -24,6 +24,7 @@ run=(
 test=(
   openssl gnome-keyring libsecret-tools dbus-x11 xvfb xauth xdotool trayer dunst x11-utils weston
   desktop-file-utils appstream lintian mount libkf5wallet-bin curl jq libnotify-bin qt6-translations-l10n
+  at-spi2-core python3-pyatspi
 )
 
 want=("${build[@]}")

@@ -65,6 +65,7 @@ void PopoverWindow::show(const QRect &anchor)
     m_view->show();
     m_view->raise();
     m_view->requestActivate();
+    Q_EMIT m_content.opened();
 }
 
 void PopoverWindow::close()

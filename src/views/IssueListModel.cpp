@@ -96,7 +96,7 @@ QVariant IssueListModel::data(const QModelIndex &index, int role) const
             return sectionRow->text + QStringLiteral(", ") + sectionRow->detail;
         if (sectionRow && sectionRow->kind == Row::Kind::note)
             return sectionRow->text;
-        return accessibilityText(issue);
+        return accessibilityText(issue, m_now);
     default:
         return {};
     }
@@ -121,19 +121,38 @@ QHash<int, QByteArray> IssueListModel::roleNames() const
     };
 }
 
-QString IssueListModel::accessibilityText(const ReviewIssue &issue)
+QString IssueListModel::accessibilityText(const ReviewIssue &issue, const QDateTime &now)
 {
-    QString text = issue.key + QStringLiteral(", ") + issue.summary;
+    const QString age = issue.updated ? RelativeTime::string(*issue.updated, now) : QString();
+    if (issue.assignee && !age.isEmpty())
+        return tr("%1, %2, assigned to %3, updated %4",
+                  "a card for screen readers: key, summary, assignee, age")
+            .arg(issue.key, issue.summary, *issue.assignee, age);
     if (issue.assignee)
-        text = tr("%1, assigned to %2").arg(text, *issue.assignee);
-    return text;
+        return tr("%1, %2, assigned to %3", "a card for screen readers: key, summary, assignee")
+            .arg(issue.key, issue.summary, *issue.assignee);
+    if (!age.isEmpty())
+        return tr("%1, %2, updated %3", "a card for screen readers: key, summary, age")
+            .arg(issue.key, issue.summary, age);
+    return tr("%1, %2", "a card for screen readers: key, summary").arg(issue.key, issue.summary);
+}
+
+int IssueListModel::cardFrom(int row, int step) const
+{
+    if (step == 0)
+        return -1;
+    for (; row >= 0 && row < rowCount(); row += step) {
+        if (!m_sectioned || m_rows.at(row).kind == Row::Kind::card)
+            return row;
+    }
+    return -1;
 }
 
 void IssueListModel::refreshAges()
 {
     m_now = QDateTime::currentDateTime();
     if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {AgeRole});
+        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {AgeRole, AccessibilityTextRole});
 }
 
 void IssueListModel::reloadSections()

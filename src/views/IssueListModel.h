@@ -43,8 +43,14 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // The key, the summary and, with an assignee, who it is assigned to; the age is left out.
-    static QString accessibilityText(const ReviewIssue &issue);
+    // What a screen reader says for a card: the key, the summary, with an assignee who it is assigned
+    // to, and with an update time its age against `now` ("NOR-1, Fix the login, assigned to Ann,
+    // updated 5 min. ago"). One translatable text per combination.
+    static QString accessibilityText(const ReviewIssue &issue, const QDateTime &now);
+
+    // For the keyboard: the first card row met from `row` (itself included) going `step` (+1 down,
+    // -1 up), skipping headings and notes; -1 when there is none that way.
+    Q_INVOKABLE int cardFrom(int row, int step) const;
 
     // Recomputes the ages ("5 min. ago") against the current time.
     void refreshAges();

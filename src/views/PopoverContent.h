@@ -94,6 +94,8 @@ public:
 
 Q_SIGNALS:
     void changed();
+    // The host has just shown the popover: the view puts the keyboard focus on the first card.
+    void opened();
 
 private:
     static void run(const std::function<void()> &action);

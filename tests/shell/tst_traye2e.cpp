@@ -179,6 +179,7 @@ class TestTrayEndToEnd : public QObject
     FakeNotificationService m_notifications;
     QTemporaryDir m_certificates;
     QProcess m_trayer;
+    QTemporaryDir m_browser; // an xdg-open that writes down the links Norrid opens
     NorridProcess m_norrid;
     QProcess &m_app = m_norrid.process;
     std::optional<Window> m_icon;
@@ -195,6 +196,14 @@ private Q_SLOTS:
 
         QVERIFY(
             m_norrid.prepare(m_jira, boardId, u"e2e@example.com"_s, u"To review"_s, u"e2e-secret-token"_s));
+        QFile opener(m_browser.filePath(u"xdg-open"_s));
+        QVERIFY(opener.open(QIODevice::WriteOnly) &&
+                opener.write("#!/bin/sh\necho \"$1\" >> \"$0.links\"\n") > 0);
+        opener.close();
+        QVERIFY(opener.setPermissions(opener.permissions() | QFile::ExeOwner));
+        QProcessEnvironment env = m_app.processEnvironment();
+        env.insert(u"PATH"_s, m_browser.path() + u':' + env.value(u"PATH"_s));
+        m_app.setProcessEnvironment(env);
 
         // A panel across the top of the screen, its tray at the right end.
         m_trayer.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -265,6 +274,39 @@ private Q_SLOTS:
         // A second click, a moment later as a person would, closes it.
         QTest::qWait(1000);
         QVERIFY(click(m_icon->geometry.center(), 1));
+        QTRY_VERIFY_WITH_TIMEOUT(!popoverWindow().has_value(), startTimeoutMs);
+    }
+
+    // Opened by a click, the popover has the keyboard on its first card; Down, End and Home move it,
+    // Return opens the card in the browser, Escape closes the popover.
+    void keyboardWalksTheCards()
+    {
+        QVERIFY(m_icon && !popoverWindow());
+        QTest::qWait(1000);
+        QVERIFY(click(m_icon->geometry.center(), 1));
+        std::optional<Window> popover;
+        QTRY_VERIFY_WITH_TIMEOUT((popover = popoverWindow()).has_value(), startTimeoutMs);
+        QTest::qWait(500); // the window takes the input focus
+        const auto opened = [this] {
+            QFile links(m_browser.filePath(u"xdg-open.links"_s));
+            return links.open(QIODevice::ReadOnly)
+                       ? QString::fromUtf8(links.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                       : QStringList();
+        };
+        QStringList expected;
+        const QString browse = m_jira.siteURL() + u"/browse/NOR-%1"_s;
+        // The newest card comes first: NOR-3, NOR-2, NOR-1.
+        for (const auto &[keys, card] : {std::pair{QStringList{}, 3},
+                                         {{u"Down"_s}, 2},
+                                         {{u"End"_s}, 1},
+                                         {{u"Home"_s}, 3},
+                                         {{u"End"_s, u"Up"_s}, 2}}) {
+            QVERIFY(xdotool(QStringList{u"key"_s, u"--delay"_s, u"100"_s} + keys + QStringList{u"Return"_s}));
+            expected.append(browse.arg(card));
+            QTRY_COMPARE_WITH_TIMEOUT(opened(), expected, startTimeoutMs);
+        }
+        save(grab(popover->id), u"popover-keyboard-focus"_s);
+        QVERIFY(xdotool({u"key"_s, u"Escape"_s}));
         QTRY_VERIFY_WITH_TIMEOUT(!popoverWindow().has_value(), startTimeoutMs);
     }
 

@@ -173,6 +173,16 @@ class TestPopoverView : public QObject
         return result;
     }
 
+    // The row of the card that has the keyboard focus; -1 when none has.
+    int focusedRow() const
+    {
+        for (int i = 0; i < item("cardList")->property("count").toInt(); ++i) {
+            if (row(i) && row(i)->hasActiveFocus())
+                return i;
+        }
+        return -1;
+    }
+
     // Which of the five main-area views shows.
     QString shownMainArea() const
     {
@@ -349,6 +359,19 @@ private Q_SLOTS:
         const double full = 5 * metrics().rowHeight();
         QCOMPARE(mainAreaHeight(), sections > full ? full + std::ceil(metrics().rowHeight() / 2) : sections);
         shoot(u"sections"_s);
+
+        // The keyboard starts at the first card and steps over the headings and notes.
+        QTRY_COMPARE(focusedRow(), 1);
+        const QList<std::pair<Qt::Key, int>> walk{{Qt::Key_Down, 2}, {Qt::Key_Down, 4}, {Qt::Key_Down, 4},
+                                                  {Qt::Key_Home, 1}, {Qt::Key_Up, 1},   {Qt::Key_End, 4},
+                                                  {Qt::Key_Up, 2}};
+        for (const auto &[key, expected] : walk) {
+            QTest::keyClick(m_rig->view, key);
+            QCOMPARE(focusedRow(), expected);
+        }
+        QTest::keyClick(m_rig->view, Qt::Key_Space);
+        QCOMPARE(m_rig->actions, QStringList{m_rig->jira.siteURL() + u"/browse/NOR-2"_s});
+        m_rig->actions.clear();
         click(row(4));
         QCOMPARE(m_rig->actions, QStringList{m_rig->jira.siteURL() + u"/browse/NOR-3"_s});
     }
@@ -598,6 +621,78 @@ private Q_SLOTS:
         const qsizetype before = m_rig->jira.requests().size();
         click(item("refreshButton"));
         QTRY_VERIFY(m_rig->jira.requests().size() > before);
+    }
+
+    void keyboardReachesEveryButtonAndMarksTheCard_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    // Opening puts the focus on the first card; Return, Enter and Space open the focused card; Tab goes
+    // round the banners' actions, the footer's and the header's buttons and back to the card. The
+    // focused card is marked in the palette's highlight colour, on a light and on a dark palette.
+    void keyboardReachesEveryButtonAndMarksTheCard()
+    {
+        QFETCH(bool, dark);
+        const QPalette palette = QGuiApplication::palette();
+        const auto restorePalette = qScopeGuard([&palette] { QGuiApplication::setPalette(palette); });
+        if (dark) {
+            QPalette night = palette;
+            for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x2a, 0x2e, 0x32)},
+                                        {QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc)},
+                                        {QPalette::Base, QColor(0x1b, 0x1e, 0x20)},
+                                        {QPalette::Text, QColor(0xfc, 0xfc, 0xfc)},
+                                        {QPalette::Button, QColor(0x31, 0x36, 0x3b)},
+                                        {QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc)},
+                                        {QPalette::Highlight, QColor(0x3d, 0xae, 0xe9)}})
+                night.setColor(role, colour);
+            QGuiApplication::setPalette(night);
+        }
+        configure();
+        serve(cards(3));
+        showAndStart();
+        QTRY_VERIFY(row(2));
+        m_rig->updateState.setAvailableVersion(u"2.1.0"_s);
+        m_rig->notificationServer.stop();
+        m_rig->notifier.refreshAuthorizationStatus();
+        QTRY_VERIFY(visible("warningBanner") && visible("updateBanner"));
+        QTRY_COMPARE(focusedRow(), 0);
+
+        const QString browse = m_rig->jira.siteURL() + u"/browse/NOR-%1"_s;
+        for (auto [key, card] : {std::pair{Qt::Key_Return, 1}, {Qt::Key_Enter, 1}, {Qt::Key_Space, 2}}) {
+            if (card == 2)
+                QTest::keyClick(m_rig->view, Qt::Key_Down);
+            m_rig->actions.clear();
+            QTest::keyClick(m_rig->view, key);
+            QCOMPARE(m_rig->actions, QStringList{browse.arg(card)});
+        }
+        m_rig->actions.clear();
+
+        // The marking: a bar at the left edge in the highlight colour, and a wash over the row.
+        const QImage shot = m_rig->view->grabWindow();
+        const QPoint bar = sceneRect(row(1)).topLeft().toPoint() + QPoint(1, int(metrics().rowHeight() / 2));
+        const QColor highlight = QGuiApplication::palette().color(QPalette::Highlight);
+        QCOMPARE(shot.pixelColor(bar), highlight);
+        QVERIFY(shot.pixelColor(bar + QPoint(100, 0)) !=
+                shot.pixelColor(bar + QPoint(100, int(metrics().rowHeight()))));
+        shoot(dark ? u"keyboard-focus-dark"_s : u"keyboard-focus-light"_s);
+
+        const QList<QQuickItem *> chain{item("bannerAction", item("updateBanner")),
+                                        item("bannerAction", item("warningBanner")),
+                                        item("settingsButton"),
+                                        item("quitButton"),
+                                        item("boardButton"),
+                                        item("refreshButton"),
+                                        row(1)};
+        for (QQuickItem *next : chain) {
+            QTest::keyClick(m_rig->view, Qt::Key_Tab);
+            QCOMPARE(m_rig->view->activeFocusItem(), next);
+        }
+        QTest::keyClick(m_rig->view, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(m_rig->view->activeFocusItem(), item("refreshButton"));
+        QCOMPARE(m_rig->actions, QStringList());
     }
 
     // The host lets the scene go a while after the popover closed and builds it anew on the next

@@ -13,10 +13,13 @@ Item {
     property string actionTooltip
     property string accessibleName
     signal actionTriggered()
+    readonly property bool actionHasFocus: action.activeFocus
     property Style style: Style {}
     implicitHeight: PopoverMetrics.bannerHeight
-    Accessible.role: Accessible.Grouping
+    // An alert: screen readers announce it as it appears (AT-SPI's "showing" state of an alert).
+    Accessible.role: Accessible.AlertMessage
     Accessible.name: accessibleName
+    Accessible.ignored: !visible
 
     RowLayout {
         anchors.fill: parent
@@ -41,6 +44,7 @@ Item {
             id: action
             objectName: "bannerAction"
             text: banner.actionText
+            Accessible.ignored: !visible
             font.pixelSize: banner.style.caption
             palette.buttonText: banner.style.teal
             PlainToolTip {

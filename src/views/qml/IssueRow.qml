@@ -25,6 +25,8 @@ AbstractButton {
     signal open(url url)
     property Style style: Style {}
     readonly property bool highlighted: isCard && hasLink && (hovered || activeFocus)
+    // The card the keyboard is on: the palette's highlight colour, a wash and a bar at the left.
+    readonly property bool keyboardFocused: isCard && activeFocus
     readonly property real rowHeight: isCard ? PopoverMetrics.rowHeight
                                              : (isHeading ? PopoverMetrics.headingHeight : PopoverMetrics.noteHeight)
 
@@ -34,7 +36,8 @@ AbstractButton {
     rightPadding: PopoverMetrics.padding
     // Not disabled without a link: a disabled item gets no hover, so its tooltip would never show.
     hoverEnabled: true
-    focusPolicy: isCard && hasLink ? Qt.StrongFocus : Qt.NoFocus
+    // The list gives its current card the focus; a row is never a Tab stop of its own.
+    focusPolicy: Qt.NoFocus
     opacity: !isCard || hasLink ? 1.0 : 0.45
     Accessible.role: isCard ? Accessible.Button : (isHeading ? Accessible.Heading : Accessible.StaticText)
     Accessible.name: accessibilityText
@@ -51,7 +54,18 @@ AbstractButton {
     }
 
     background: Rectangle {
-        color: row.highlighted ? Qt.rgba(row.style.primary.r, row.style.primary.g, row.style.primary.b, 0.06) : "transparent"
+        readonly property color focusColor: row.style.palette.highlight
+        color: row.keyboardFocused ? Qt.rgba(focusColor.r, focusColor.g, focusColor.b, 0.18)
+                                   : (row.highlighted ? Qt.rgba(row.style.primary.r, row.style.primary.g, row.style.primary.b, 0.06) : "transparent")
+        Rectangle {
+            objectName: "focusBar"
+            visible: row.keyboardFocused
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            anchors.left: parent.left
+            width: 3
+            color: parent.focusColor
+        }
         Rectangle {
             objectName: "issueDivider"
             anchors.bottom: parent.bottom

@@ -13,6 +13,14 @@ Item {
     property string buttonText: qsTr("Open Settings")
     signal buttonClicked()
     property Style style: Style {}
+    Accessible.role: Accessible.Grouping
+    Accessible.name: title
+    Accessible.ignored: !visible
+
+    function focusButton() {
+        if (showsButton)
+            button.forceActiveFocus();
+    }
 
     ColumnLayout {
         anchors.centerIn: parent
@@ -30,6 +38,7 @@ Item {
             objectName: "messageTitle"
             Layout.alignment: Qt.AlignHCenter
             text: view.title
+            Accessible.ignored: !visible
             font.pixelSize: view.style.callout
             font.bold: true
             color: view.style.primary
@@ -49,6 +58,7 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             visible: view.showsButton
             text: view.buttonText
+            Accessible.ignored: !visible
             font.pixelSize: view.style.caption
             onClicked: view.buttonClicked()
             // The prominent look: the accent colour with white text.

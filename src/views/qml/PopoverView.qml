@@ -24,11 +24,42 @@ Rectangle {
         id: button
         property Style style: Style {}
         font.pixelSize: style.body
+        Accessible.ignored: !visible
         background: Rectangle {
             radius: 5
             color: button.down ? button.style.divider
                                : (button.hovered || button.visualFocus ? Qt.rgba(0.5, 0.5, 0.5, 0.12) : "transparent")
         }
+    }
+
+    // On opening, the keyboard starts at the first card, or at the main view's button without cards.
+    function focusFirst() {
+        if (list.visible && list.moveTo(0, 1))
+            list.forceActiveFocus();
+        else if (setupView.visible)
+            setupView.focusButton();
+        else if (errorView.visible)
+            errorView.focusButton();
+        else
+            root.forceActiveFocus();
+    }
+    // Whether the user has gone to a button of the header, the banners or the footer.
+    readonly property bool buttonHasFocus: boardButton.activeFocus || refreshButton.activeFocus
+                                           || updateBanner.actionHasFocus || warningBanner.actionHasFocus
+                                           || signInButton.activeFocus || settingsButton.activeFocus
+                                           || quitButton.activeFocus
+    function focusCardsUnlessOnAButton() {
+        if (list.visible && !root.buttonHasFocus)
+            root.focusFirst();
+    }
+    Timer {
+        id: afterTheViewsSwap
+        interval: 0
+        onTriggered: root.focusCardsUnlessOnAButton()
+    }
+    Connections {
+        target: root.content
+        function onOpened() { root.focusFirst() }
     }
 
     Shortcut {
@@ -55,6 +86,7 @@ Rectangle {
                     Label {
                         objectName: "title"
                         text: qsTr("To review")
+                        Accessible.ignored: !visible
                         font.pixelSize: root.style.headline
                         font.bold: true
                         color: root.style.primary
@@ -71,6 +103,7 @@ Rectangle {
                         topPadding: 1
                         bottomPadding: 1
                         Accessible.name: root.content.countAccessibleName
+                        Accessible.ignored: !visible
                         background: Rectangle {
                             radius: height / 2
                             color: Qt.rgba(0.118, 0.624, 0.71, 0.18)
@@ -80,12 +113,14 @@ Rectangle {
                 Label {
                     objectName: "subtitle"
                     text: root.content.subtitle
+                    Accessible.ignored: !visible
                     font.pixelSize: root.style.caption
                     color: root.style.secondary
                 }
             }
             Item { Layout.fillWidth: true }
             SymbolButton {
+                id: boardButton
                 objectName: "boardButton"
                 symbol: "rectangle.grid.2x2"
                 tooltip: qsTr("Open the board in your browser")
@@ -93,6 +128,7 @@ Rectangle {
                 onClicked: root.content.openBoard()
             }
             SymbolButton {
+                id: refreshButton
                 objectName: "refreshButton"
                 symbol: "arrow.clockwise"
                 tooltip: qsTr("Refresh now")
@@ -108,6 +144,7 @@ Rectangle {
             Layout.fillHeight: true
 
             MessageView {
+                id: setupView
                 objectName: "setupView"
                 anchors.fill: parent
                 visible: root.content.mainArea === PopoverContent.MainArea.setup
@@ -126,6 +163,7 @@ Rectangle {
                 text: qsTr("You're all caught up.\nNew cards in To review show up here and notify you.")
             }
             MessageView {
+                id: errorView
                 objectName: "errorView"
                 anchors.fill: parent
                 visible: root.content.mainArea === PopoverContent.MainArea.error
@@ -140,10 +178,26 @@ Rectangle {
                 objectName: "loadingView"
                 anchors.centerIn: parent
                 visible: root.content.mainArea === PopoverContent.MainArea.loading
+                Accessible.role: Accessible.Grouping
+                Accessible.name: loadingLabel.text
+                Accessible.ignored: !visible
                 spacing: 8
-                BusyIndicator { running: parent.visible; padding: 0; implicitWidth: 20; implicitHeight: 20 }
-                Label { text: qsTr("Loading…"); color: root.style.secondary }
+                BusyIndicator {
+                    running: parent.visible
+                    padding: 0
+                    implicitWidth: 20
+                    implicitHeight: 20
+                    Accessible.ignored: true
+                }
+                Label {
+                    id: loadingLabel
+                    text: qsTr("Loading…")
+                    color: root.style.secondary
+                    Accessible.ignored: true // the view says it
+                }
             }
+            // One stop in the Tab chain: Up, Down, Home and End move between the cards, passing over
+            // the sections' headings and notes; the current card has the keyboard focus.
             ListView {
                 id: list
                 objectName: "cardList"
@@ -151,18 +205,51 @@ Rectangle {
                 visible: root.content.mainArea === PopoverContent.MainArea.list
                 clip: true
                 model: root.content.issues
-                keyNavigationEnabled: true
+                activeFocusOnTab: true
+                keyNavigationEnabled: false
                 boundsBehavior: Flickable.StopAtBounds
-                ScrollBar.vertical: ScrollBar {}
+                // In the accessibility tree only while there is something to scroll.
+                ScrollBar.vertical: ScrollBar { Accessible.ignored: !visible || size >= 1 }
+                Accessible.role: Accessible.List
+                Accessible.name: root.content.countAccessibleName
+                Accessible.ignored: !visible
                 delegate: IssueRow {
                     width: ListView.view.width
                     onOpen: (url) => root.content.openIssue(url)
                 }
+
+                // Makes the card met from `row` going `step` the current one; false when there is none.
+                function moveTo(row: int, step: int): bool {
+                    const card = root.content.issues.cardFrom(row, step);
+                    if (card < 0)
+                        return false;
+                    currentIndex = card;
+                    positionViewAtIndex(card, ListView.Contain);
+                    return true;
+                }
+                Keys.onUpPressed: moveTo(currentIndex - 1, -1)
+                Keys.onDownPressed: moveTo(currentIndex + 1, 1)
+                Keys.onPressed: (event) => {
+                    if (event.key === Qt.Key_Home)
+                        moveTo(0, 1);
+                    else if (event.key === Qt.Key_End)
+                        moveTo(count - 1, -1);
+                    else
+                        return;
+                    event.accepted = true;
+                }
+                // A heading never keeps the focus: after the rows change, the nearest card takes it.
+                onCountChanged: if (root.content.issues.cardFrom(currentIndex, 1) !== currentIndex)
+                                    moveTo(currentIndex, 1) || moveTo(currentIndex, -1)
+                // Cards that arrive while no button the user went to holds the focus take it (once the
+                // other views have hidden).
+                onVisibleChanged: if (visible) afterTheViewsSwap.restart()
             }
         }
 
         Divider { visible: root.content.showsUpdate }
         Banner {
+            id: updateBanner
             objectName: "updateBanner"
             Layout.fillWidth: true
             Layout.preferredHeight: PopoverMetrics.bannerHeight
@@ -177,6 +264,7 @@ Rectangle {
         }
         Divider { visible: root.content.showsWarning }
         Banner {
+            id: warningBanner
             objectName: "warningBanner"
             Layout.fillWidth: true
             Layout.preferredHeight: PopoverMetrics.bannerHeight
@@ -225,17 +313,20 @@ Rectangle {
             }
             Item { Layout.fillWidth: true; visible: !root.content.showsFooterError }
             TextButton {
+                id: signInButton
                 objectName: "footerSignInButton"
                 visible: root.content.showsFooterError && root.content.canSignIn
                 text: qsTr("Sign In…")
                 onClicked: root.content.signIn()
             }
             TextButton {
+                id: settingsButton
                 objectName: "settingsButton"
                 text: qsTr("Settings…")
                 onClicked: root.content.openSettings()
             }
             TextButton {
+                id: quitButton
                 objectName: "quitButton"
                 text: qsTr("Quit")
                 ToolTip.visible: hovered

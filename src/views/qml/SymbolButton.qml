@@ -10,6 +10,7 @@ ToolButton {
     implicitWidth: 28
     implicitHeight: 28
     focusPolicy: Qt.StrongFocus
+    Accessible.ignored: !visible
     icon.source: style.symbol(symbol, style.secondary)
     icon.width: 16
     icon.height: 16
