@@ -188,10 +188,6 @@ Siehe &apos;norrid --help&apos;.</translation>
 <context>
     <name>IssueListModel</name>
     <message>
-        <source>%1, assigned to %2</source>
-        <translation>%1, zugewiesen an %2</translation>
-    </message>
-    <message>
         <source>1 card</source>
         <translation>1 Vorgang</translation>
     </message>
@@ -209,6 +205,26 @@ Siehe &apos;norrid --help&apos;.</translation>
     <message>
         <source>Loading…</source>
         <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>%1, %2, assigned to %3, updated %4</source>
+        <comment>a card for screen readers: key, summary, assignee, age</comment>
+        <translation>%1, %2, zugewiesen an %3, aktualisiert %4</translation>
+    </message>
+    <message>
+        <source>%1, %2, assigned to %3</source>
+        <comment>a card for screen readers: key, summary, assignee</comment>
+        <translation>%1, %2, zugewiesen an %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, updated %3</source>
+        <comment>a card for screen readers: key, summary, age</comment>
+        <translation>%1, %2, aktualisiert %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a card for screen readers: key, summary</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -188,10 +188,6 @@ Pruebe «norrid --help».</translation>
 <context>
     <name>IssueListModel</name>
     <message>
-        <source>%1, assigned to %2</source>
-        <translation>%1, asignada a %2</translation>
-    </message>
-    <message>
         <source>1 card</source>
         <translation>1 incidencia</translation>
     </message>
@@ -209,6 +205,26 @@ Pruebe «norrid --help».</translation>
     <message>
         <source>Loading…</source>
         <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>%1, %2, assigned to %3, updated %4</source>
+        <comment>a card for screen readers: key, summary, assignee, age</comment>
+        <translation>%1, %2, asignada a %3, actualizada %4</translation>
+    </message>
+    <message>
+        <source>%1, %2, assigned to %3</source>
+        <comment>a card for screen readers: key, summary, assignee</comment>
+        <translation>%1, %2, asignada a %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, updated %3</source>
+        <comment>a card for screen readers: key, summary, age</comment>
+        <translation>%1, %2, actualizada %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a card for screen readers: key, summary</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
