@@ -24,6 +24,8 @@ Rectangle {
         id: button
         property Style style: Style {}
         font.pixelSize: style.body
+        // The text follows the window's palette as it is now (a switch to a dark theme included).
+        palette.buttonText: style.primary
         Accessible.ignored: !visible
         background: Rectangle {
             radius: 5

@@ -12,6 +12,9 @@ ToolButton {
     focusPolicy: Qt.StrongFocus
     Accessible.ignored: !visible
     icon.source: style.symbol(symbol, style.secondary)
+    // The image carries its colour; the style's tint would follow the palette the control had at
+    // creation, not the one the desktop switched to.
+    icon.color: "transparent"
     icon.width: 16
     icon.height: 16
     display: AbstractButton.IconOnly
