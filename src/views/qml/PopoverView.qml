@@ -226,7 +226,17 @@ Rectangle {
                     if (card < 0)
                         return false;
                     currentIndex = card;
-                    positionViewAtIndex(card, ListView.Contain);
+                    // The first card shows with its column's heading above it, the last one with the
+                    // end of the list; a card reached upwards brings its heading along too.
+                    if (card === root.content.issues.cardFrom(0, 1))
+                        positionViewAtBeginning();
+                    else if (card === root.content.issues.cardFrom(count - 1, -1))
+                        positionViewAtEnd();
+                    else {
+                        if (step < 0 && card > 0)
+                            positionViewAtIndex(card - 1, ListView.Contain);
+                        positionViewAtIndex(card, ListView.Contain);
+                    }
                     return true;
                 }
                 Keys.onUpPressed: moveTo(currentIndex - 1, -1)
