@@ -2,11 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-// Newest first; cards without a time count as the most distant past. Stable, so equal times
-// (and all cards without one) keep the board's order.
-void sortNewestFirst(QList<ReviewIssue> &cards)
+void ColumnWatch::sortNewestFirst(QList<ReviewIssue> &cards)
 {
     std::stable_sort(cards.begin(), cards.end(), [](const ReviewIssue &a, const ReviewIssue &b) {
         if (!a.updated)
@@ -16,8 +12,6 @@ void sortNewestFirst(QList<ReviewIssue> &cards)
         return *a.updated > *b.updated;
     });
 }
-
-} // namespace
 
 QList<ReviewIssue> ColumnWatch::read(QList<ReviewIssue> cards, bool *changed)
 {

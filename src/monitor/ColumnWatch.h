@@ -26,6 +26,10 @@ public:
     // A new start: the next read only learns the column again. Cards and state stay until then.
     void restart() { m_arrivals.reset(); }
 
+    // Newest first; cards without a time count as the most distant past. Stable, so equal times
+    // (and all cards without one) keep the board's order.
+    static void sortNewestFirst(QList<ReviewIssue> &cards);
+
 private:
     WatchedColumn m_column;
     QList<ReviewIssue> m_cards;

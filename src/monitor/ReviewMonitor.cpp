@@ -19,19 +19,6 @@ namespace {
 
 constexpr qsizetype largestGroupAnnouncedOneByOne = 3;
 
-// Newest first over several columns; cards without a time last. Stable, so a single column keeps
-// its order.
-void sortNewestFirst(QList<ReviewIssue> &cards)
-{
-    std::stable_sort(cards.begin(), cards.end(), [](const ReviewIssue &a, const ReviewIssue &b) {
-        if (!a.updated)
-            return false;
-        if (!b.updated)
-            return true;
-        return *a.updated > *b.updated;
-    });
-}
-
 const char *const incompleteColumnText =
     QT_TRANSLATE_NOOP("ReviewMonitor", "This column needs a board and a status. Add them in Settings.");
 
@@ -84,6 +71,13 @@ void ReviewMonitor::setColumns(const QList<WatchedColumn> &watched)
         columns.back().restart();
     }
     m_columns = std::move(columns);
+    // Which reads serve the columns changes only with the settings; a column without a board or a
+    // status is read by none and says so until they change.
+    m_groups = ColumnGroup::of(watched);
+    for (qsizetype position = 0; position < watched.size(); ++position) {
+        if (!watched[position].isComplete())
+            setColumnState(position, State::error(tr(incompleteColumnText)));
+    }
     m_cardsMoved = m_statesMoved = true;
     gather();
 }
@@ -161,14 +155,8 @@ QCoro::Task<> ReviewMonitor::poll(quint64 generation)
     if (!m_lastUpdated)
         setState({StateKind::loading, {}, {}});
 
-    QList<WatchedColumn> watched;
-    for (qsizetype position = 0; position < qsizetype(m_columns.size()); ++position) {
-        watched.append(m_columns[size_t(position)].column());
-        if (!watched.last().isComplete())
-            setColumnState(position, State::error(tr(incompleteColumnText)));
-    }
     const JiraConfig config = m_settings.jiraConfig();
-    const QList<ColumnGroup> groups = ColumnGroup::of(watched);
+    const QList<ColumnGroup> groups = m_groups; // a start() meanwhile replaces the member
     m_fetchScope = std::make_unique<QObject>();
     QPointer<ReviewMonitor> self(this);
     bool anyRead = false;
@@ -246,15 +234,15 @@ void ReviewMonitor::gather()
                 }
             }
         }
-        if (m_columns.size() > 1)
-            sortNewestFirst(cards);
-        // A column that did not change changes nothing the tray or the list draw: most polls of a day.
-        if (cards != m_issues) {
+        if (watchesSeveral())
+            ColumnWatch::sortNewestFirst(cards);
+        // A column that did not change changes nothing the tray or the list draw: most polls of a
+        // day. With several, the same cards may still have moved between columns.
+        const bool wholeChanged = cards != m_issues;
+        if (wholeChanged)
             m_issues = std::move(cards);
+        if (wholeChanged || watchesSeveral())
             Q_EMIT issuesChanged();
-        } else if (m_columns.size() > 1) {
-            Q_EMIT issuesChanged(); // a card moved from one column to another
-        }
     }
     // The whole's state is the worst of the columns': the first error, else loading, else ok.
     State whole{StateKind::ok, {}, {}};
@@ -270,7 +258,7 @@ void ReviewMonitor::gather()
     m_statesMoved = false;
     if (whole != m_state)
         setState(std::move(whole));
-    else if (columnsMoved && m_columns.size() > 1)
+    else if (columnsMoved && watchesSeveral())
         Q_EMIT stateChanged();
 }
 
@@ -284,9 +272,11 @@ void ReviewMonitor::landed()
 
 void ReviewMonitor::failed(const JiraError &error)
 {
+    // Every column that is read; one without a board or a status keeps saying so.
     const auto everyColumn = [this](const State &state) {
-        for (qsizetype position = 0; position < qsizetype(m_columns.size()); ++position)
-            setColumnState(position, state);
+        for (const ColumnGroup &group : std::as_const(m_groups))
+            for (const qsizetype position : group.positions)
+                setColumnState(position, state);
         gather();
     };
     QString message = error.descriptionWithExplanation();

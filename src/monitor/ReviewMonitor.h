@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jira/ColumnGroup.h"
 #include "jira/JiraError.h"
 #include "jira/JiraRoute.h"
 #include "jira/ReviewIssue.h"
@@ -19,7 +20,6 @@
 
 class AppSettings;
 class ColumnWatch;
-struct ColumnGroup;
 class NotificationManager;
 struct WatchedColumn;
 
@@ -173,6 +173,7 @@ private:
     NotificationManager &m_notifier;
     PollSchedule m_schedule;
     std::vector<ColumnWatch> m_columns;
+    QList<ColumnGroup> m_groups; // the reads a poll makes, board by board
     // Set while a poll runs when a column's cards or state changed; the whole is gathered after it.
     bool m_cardsMoved = false;
     bool m_statesMoved = false;

@@ -128,23 +128,14 @@ StateReport SessionService::currentReport() const
     report.status = m_settings.statusName();
     report.lastUpdated = iso(monitor.lastUpdated());
     const QString site = JiraConfig::normalizeSiteURL(m_settings.siteURL());
-    if (!m_cardsStale) {
-        report.cards = m_report.cards;
-        report.columns = m_report.columns;
-    } else {
-        report.cards = reportCards(monitor.issues(), site);
-    }
-    for (qsizetype i = 0; i < summary.columns.size(); ++i) {
-        const WatchSummary::Column &column = summary.columns[i];
+    report.cards = m_cardsStale ? reportCards(monitor.issues(), site) : m_report.cards;
+    report.columns.reserve(summary.columns.size());
+    for (const WatchSummary::Column &column : summary.columns) {
+        const qsizetype i = report.columns.size();
         const bool keepCards = !m_cardsStale && i < m_report.columns.size();
-        report.columns.resize(summary.columns.size());
-        report.columns[i] = {column.title,
-                             column.boardId,
-                             column.status,
-                             int(column.cards.size()),
-                             column.state,
-                             column.message,
-                             keepCards ? m_report.columns[i].cards : reportCards(column.cards, site)};
+        report.columns.append({column.title, column.boardId, column.status, int(column.cards.size()),
+                               column.state, column.message,
+                               keepCards ? m_report.columns[i].cards : reportCards(column.cards, site)});
     }
     report.state = summary.state;
     // While all is well, the message says what the columns hold (without the snooze, set below).

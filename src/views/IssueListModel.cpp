@@ -37,24 +37,25 @@ const ReviewIssue &IssueListModel::cardAt(int row) const
     return m_sectioned ? m_rows.at(row).card : m_issues.at(row);
 }
 
+int IssueListModel::rowsOf(Row::Kind kind) const
+{
+    return int(
+        std::count_if(m_rows.cbegin(), m_rows.cend(), [kind](const Row &row) { return row.kind == kind; }));
+}
+
 int IssueListModel::cardRows() const
 {
-    if (!m_sectioned)
-        return int(m_issues.size());
-    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
-                             [](const Row &row) { return row.kind == Row::Kind::card; }));
+    return m_sectioned ? rowsOf(Row::Kind::card) : int(m_issues.size());
 }
 
 int IssueListModel::headingRows() const
 {
-    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
-                             [&](const Row &row) { return m_sectioned && row.kind == Row::Kind::heading; }));
+    return rowsOf(Row::Kind::heading); // none unless sectioned
 }
 
 int IssueListModel::noteRows() const
 {
-    return int(std::count_if(m_rows.cbegin(), m_rows.cend(),
-                             [&](const Row &row) { return m_sectioned && row.kind == Row::Kind::note; }));
+    return rowsOf(Row::Kind::note);
 }
 
 QVariant IssueListModel::data(const QModelIndex &index, int role) const

@@ -80,6 +80,7 @@ private:
 
     void reload();
     void reloadSections();
+    int rowsOf(Row::Kind kind) const;
     const ReviewIssue &cardAt(int row) const;
     // The steps of a reload, each true when it changed a row: the rows of cards that left go, then
     // every card takes its place in `fresh` (inserted, moved up, its text updated).

@@ -68,28 +68,17 @@ bool PopoverContent::everyColumnFails() const
 PopoverContent::MainArea PopoverContent::mainArea() const
 {
     const bool empty = m_monitor.issues().isEmpty();
-    if (m_monitor.watchesSeveral()) {
-        // Each column's section says how it fares; only what concerns them all takes the whole area.
-        switch (m_monitor.state().kind) {
-        case StateKind::needsSetup:
-            return MainArea::setup;
-        case StateKind::loading:
-            return empty ? MainArea::loading : MainArea::list;
-        case StateKind::error:
-            return empty && everyColumnFails() ? MainArea::error : MainArea::list;
-        case StateKind::ok:
-            return MainArea::list;
-        }
-    }
+    // With several columns each section says how its column fares (empty, failing); only what
+    // concerns them all takes the whole area.
     switch (m_monitor.state().kind) {
     case StateKind::needsSetup:
         return MainArea::setup;
     case StateKind::loading:
         return empty ? MainArea::loading : MainArea::list;
     case StateKind::ok:
-        return empty ? MainArea::empty : MainArea::list;
+        return empty && !m_monitor.watchesSeveral() ? MainArea::empty : MainArea::list;
     case StateKind::error:
-        return empty ? MainArea::error : MainArea::list;
+        return empty && everyColumnFails() ? MainArea::error : MainArea::list;
     }
     return MainArea::setup;
 }
