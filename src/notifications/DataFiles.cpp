@@ -7,10 +7,39 @@
 
 namespace {
 
-QString existingFile(const QString &path)
+enum class Kind
+{
+    file,
+    folder
+};
+
+QString existing(const QString &path, Kind kind)
 {
     const QFileInfo info(path);
-    return info.isFile() ? info.canonicalFilePath() : QString();
+    return (kind == Kind::file ? info.isFile() : info.isDir()) ? info.canonicalFilePath() : QString();
+}
+
+// Beside the executable, then in the XDG data directories; for a program of the build tree, then
+// under buildTreeBase.
+QString find(const QString &relativePath, Kind kind, const QString &buildTreeBase)
+{
+    if (relativePath.isEmpty() || QDir::isAbsolutePath(relativePath))
+        return {};
+    const QString relative = QDir::cleanPath(relativePath);
+    if (relative.startsWith(QLatin1String("..")))
+        return {};
+
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/norrid/");
+    if (QString found = existing(beside + relative, kind); !found.isEmpty())
+        return found;
+    const QString installed = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation, QStringLiteral("norrid/") + relative,
+        kind == Kind::file ? QStandardPaths::LocateFile : QStandardPaths::LocateDirectory);
+    if (!installed.isEmpty())
+        return existing(installed, kind);
+    if (!buildTreeBase.isEmpty() && DataFiles::runsFromBuildTree())
+        return existing(buildTreeBase, kind);
+    return {};
 }
 
 } // namespace
@@ -24,20 +53,11 @@ bool DataFiles::runsFromBuildTree()
 
 QString DataFiles::locate(const QString &relativePath)
 {
-    if (relativePath.isEmpty() || QDir::isAbsolutePath(relativePath))
-        return {};
-    const QString relative = QDir::cleanPath(relativePath);
-    if (relative.startsWith(QLatin1String("..")))
-        return {};
+    return find(relativePath, Kind::file,
+                QStringLiteral(NORRID_SOURCE_DATA_DIR "/") + QDir::cleanPath(relativePath));
+}
 
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/norrid/");
-    if (QString found = existingFile(beside + relative); !found.isEmpty())
-        return found;
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("norrid/") + relative);
-    if (!installed.isEmpty())
-        return existingFile(installed);
-    if (runsFromBuildTree())
-        return existingFile(QStringLiteral(NORRID_SOURCE_DATA_DIR "/") + relative);
-    return {};
+QString DataFiles::locateFolder(const QString &relativePath, const QString &buildTreeFolder)
+{
+    return find(relativePath, Kind::folder, buildTreeFolder);
 }

@@ -3,26 +3,14 @@
 #include "notifications/DataFiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QTranslator>
 
 QString Translations::folder()
 {
-    const QString beside =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/norrid/translations");
-    if (QDir(beside).exists())
-        return QDir(beside).canonicalPath();
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("norrid/translations"),
-                               QStandardPaths::LocateDirectory);
-    if (!installed.isEmpty())
-        return installed;
-    if (DataFiles::runsFromBuildTree() && QDir(QStringLiteral(NORRID_BUILD_TRANSLATIONS_DIR)).exists())
-        return QStringLiteral(NORRID_BUILD_TRANSLATIONS_DIR);
-    return {};
+    return DataFiles::locateFolder(QStringLiteral("translations"),
+                                   QStringLiteral(NORRID_BUILD_TRANSLATIONS_DIR));
 }
 
 bool Translations::install(QCoreApplication &app)
